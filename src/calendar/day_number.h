@@ -1,0 +1,144 @@
+// Day numbers and the proleptic Gregorian calendar: the conversion between
+// CalendarDate and DayNumber, weekdays and ISO 8601 weeks. Pure arithmetic,
+// no state; today lives in today.h.
+#pragma once
+
+#include <cstdint>
+
+namespace kalendra {
+
+// Days counted from 1601-01-01 = 1; -1 marks an invalid date.
+using DayNumber = std::int32_t;
+static_assert(sizeof(DayNumber) == 4, "DayNumber is a signed 32-bit count");
+
+inline constexpr DayNumber kInvalidDay = -1;
+inline constexpr DayNumber kFirstDay = 1;        // 1601-01-01
+inline constexpr DayNumber kLastDay = 3067671;   // 9999-12-31
+inline constexpr DayNumber kDay19700101 = 134775;
+inline constexpr DayNumber kDay19800101 = 138427;
+inline constexpr int kFirstYear = 1601;
+inline constexpr int kLastYear = 9999;
+
+struct CalendarDate {
+  int year = 0;
+  int month = 0;  // 1..12
+  int day = 0;    // 1..31
+  friend constexpr bool operator==(const CalendarDate&, const CalendarDate&) = default;
+};
+
+// Weekdays as the name tables and day masks number them.
+enum Weekday : int { kSunday = 0, kMonday, kTuesday, kWednesday, kThursday, kFriday, kSaturday };
+
+constexpr bool IsValidDayNumber(DayNumber day) { return day >= kFirstDay && day <= kLastDay; }
+
+// 1 for a leap year of the Gregorian rule, else 0.
+constexpr int IsLeapYear(int year) {
+  if (year % 400 == 0) return 1;
+  if (year % 100 == 0) return 0;
+  return year % 4 == 0 ? 1 : 0;
+}
+
+// Days in the month (1..12) for a common (leap 0) or leap (leap 1) year.
+constexpr int MonthLength(int month, int leap) {
+  constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return kLengths[month - 1] + (month == 2 ? leap : 0);
+}
+
+// Days of the year before the first of the month; month 13 gives the year's
+// length, which bounds December in month searches.
+constexpr int DaysBeforeMonth(int month, int leap) {
+  constexpr int kBefore[13] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
+  return kBefore[month - 1] + (month > 2 ? leap : 0);
+}
+
+// The month (1..12) that holds a 1-based day of the year (1..365+leap).
+constexpr int MonthOfYearDay(int yearDay, int leap) {
+  int month = 1;
+  while (DaysBeforeMonth(month + 1, leap) < yearDay) ++month;  // [1, 12]
+  return month;
+}
+
+// The day number of a date, or kInvalidDay when the year lies outside
+// 1601..9999, the month outside 1..12 or the day outside the month.
+constexpr DayNumber ToDayNumber(int year, int month, int day) {
+  if (year < kFirstYear || year > kLastYear || month < 1 || month > 12) return kInvalidDay;
+  const int leap = IsLeapYear(year);
+  if (day < 1 || day > MonthLength(month, leap)) return kInvalidDay;
+  const int n = year - kFirstYear;  // [0, 8398]
+  return n * 365 + n / 4 - n / 100 + n / 400 + DaysBeforeMonth(month, leap) + day;
+}
+
+constexpr DayNumber ToDayNumber(const CalendarDate& date) { return ToDayNumber(date.year, date.month, date.day); }
+
+// The date of a day number 1..3067671; {0, 0, 0} for any other value.
+constexpr CalendarDate FromDayNumber(DayNumber day) {
+  if (!IsValidDayNumber(day)) return {};
+  // 1601 starts a 400-year cycle of 146097 days, so the cycle, the century
+  // and the four-year block follow by division.
+  const int z = day - 1;                                    // [0, 3067670]
+  const int cycle = z / 146097;                             // [0, 20]
+  const int dayOfCycle = z - cycle * 146097;                // [0, 146096]
+  int century = dayOfCycle / 36524;                         // [0, 4]
+  if (century == 4) century = 3;                            // the cycle's last day, a 400-year leap day
+  const int dayOfCentury = dayOfCycle - century * 36524;    // [0, 36524]
+  const int block = dayOfCentury / 1461;                    // [0, 24]
+  const int dayOfBlock = dayOfCentury - block * 1461;       // [0, 1460]
+  int yearOfBlock = dayOfBlock / 365;                       // [0, 4]
+  if (yearOfBlock == 4) yearOfBlock = 3;                    // the block's leap day
+  const int year = kFirstYear + cycle * 400 + century * 100 + block * 4 + yearOfBlock;
+  const int yearDay = dayOfBlock - yearOfBlock * 365 + 1;   // [1, 366]
+  const int leap = IsLeapYear(year);
+  const int month = MonthOfYearDay(yearDay, leap);
+  return {year, month, yearDay - DaysBeforeMonth(month, leap)};
+}
+
+// 0 = Sunday ... 6 = Saturday; day 1 was a Monday.
+constexpr int WeekdayOf(DayNumber day) { return day % 7; }
+
+// 1 = Monday ... 7 = Sunday.
+constexpr int IsoWeekdayOf(DayNumber day) { return WeekdayOf(day) == 0 ? 7 : WeekdayOf(day); }
+
+// The 1-based day of the year of a valid date.
+constexpr int DayOfYear(const CalendarDate& date) {
+  return DaysBeforeMonth(date.month, IsLeapYear(date.year)) + date.day;
+}
+
+// The zero-based day of the year on which ISO week 1 begins (-3..3): week 1
+// holds January 4. -999 for a year outside 1601..9999.
+constexpr int WeekOneStart(int year) {
+  const DayNumber january4 = ToDayNumber(year, 1, 4);
+  if (january4 < 0) return -999;
+  return 4 - IsoWeekdayOf(january4);
+}
+
+// 53 when January 1 is a Thursday, or a Wednesday in a leap year; else 52.
+constexpr int IsoWeeksInYear(int year) {
+  const int j = WeekdayOf(ToDayNumber(year, 1, 1));
+  return (j == kThursday || (j == kWednesday && IsLeapYear(year))) ? 53 : 52;
+}
+
+struct IsoWeekDate {
+  int year = 0;     // the ISO week-numbering year
+  int week = 0;     // 1..53
+  int weekday = 0;  // 1 = Monday ... 7 = Sunday
+  friend constexpr bool operator==(const IsoWeekDate&, const IsoWeekDate&) = default;
+};
+
+// The ISO week date of a valid date. Near the turn of the year the week-year
+// may be the next or the previous calendar year.
+constexpr IsoWeekDate ToIsoWeekDate(const CalendarDate& date) {
+  const int o = DayOfYear(date) - 1;  // [0, 365]
+  const int s = WeekOneStart(date.year);  // [-3, 3]
+  const int k = o - s;                    // [-3, 368]
+  IsoWeekDate result{date.year, k / 7 + 1, (k + 7) % 7 + 1};
+  if (result.week > IsoWeeksInYear(date.year)) {
+    result.year = date.year + 1;
+    result.week = 1;
+  } else if (o < s) {
+    result.year = date.year - 1;
+    result.week = IsoWeeksInYear(date.year - 1);
+  }
+  return result;
+}
+
+}  // namespace kalendra

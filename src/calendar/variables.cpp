@@ -1,0 +1,37 @@
+#include "calendar/variables.h"
+
+#include "calendar/today.h"
+#include "platform/platform.h"
+
+namespace kalendra {
+namespace {
+
+IsoWeekDate TodaysIsoWeekDate() {
+  RefreshToday();
+  return ToIsoWeekDate(Today());
+}
+
+}  // namespace
+
+int IsoWeekYearVariable(KChar* buffer) {
+  Sprintf(buffer, u"%u", TodaysIsoWeekDate().year);
+  return 0;
+}
+
+int IsoWeekVariable(KChar* buffer) {
+  Sprintf(buffer, u"%u", TodaysIsoWeekDate().week);
+  return 0;
+}
+
+int IsoWeekdayVariable(KChar* buffer) {
+  Sprintf(buffer, u"%u", TodaysIsoWeekDate().weekday);
+  return 0;
+}
+
+int TimeT4Variable(KChar* buffer) {
+  const platform::LocalDateTime now = platform::LocalNow();
+  Sprintf(buffer, u"%02u%02u", now.hour, now.minute);
+  return 0;
+}
+
+}  // namespace kalendra

@@ -1,0 +1,120 @@
+// The argument splitters. Characters past kMaxArgLength of an entry and
+// entries past kMaxArgs are dropped without a message.
+#include "frame/arguments.h"
+
+#include "frame/text.h"
+
+namespace kalendra {
+namespace {
+
+// Fills the table entry by entry; the splitters decide where entries end.
+class TableWriter {
+ public:
+  explicit TableWriter(ArgTable& table) : table_(table) {
+    for (ArgEntry& entry : table_.entries) {
+      entry.length = 0;
+      entry.text[0] = u'\0';
+    }
+  }
+
+  bool CurrentEmpty() const { return index_ >= kMaxArgs || table_.entries[index_].length == 0; }
+
+  const ArgEntry* Current() const { return index_ < kMaxArgs ? &table_.entries[index_] : nullptr; }
+
+  void Store(KChar c) {
+    if (index_ >= kMaxArgs) return;
+    ArgEntry& entry = table_.entries[index_];
+    if (entry.length >= kMaxArgLength) return;
+    entry.text[static_cast<std::size_t>(entry.length++)] = c;
+    entry.text[static_cast<std::size_t>(entry.length)] = u'\0';
+  }
+
+  void EndEntry() {
+    ++count_;
+    ++index_;
+  }
+
+  void TrimTrailingSpace() {
+    for (ArgEntry& entry : table_.entries) {
+      while (entry.length > 0 && IsSpace(entry.text[static_cast<std::size_t>(entry.length - 1)])) --entry.length;
+      entry.text[static_cast<std::size_t>(entry.length)] = u'\0';
+    }
+  }
+
+  // Every entry end counts, the last one included; the result is capped.
+  int Count() const { return count_ < kMaxArgs ? count_ : kMaxArgs; }
+
+ private:
+  ArgTable& table_;
+  int index_ = 0;
+  int count_ = 0;
+};
+
+}  // namespace
+
+ArgTable& Arguments() {
+  static ArgTable table;
+  return table;
+}
+
+std::u16string_view Argument(int n) {
+  if (n < 1 || n > kMaxArgs) return {};
+  const ArgEntry& entry = Arguments().entries[static_cast<std::size_t>(n - 1)];
+  return {entry.text.data(), static_cast<std::size_t>(entry.length)};
+}
+
+int SplitArguments(const KChar* text, bool spaceSeparates) {
+  TableWriter writer(Arguments());
+  bool quoted = false;
+  for (const KChar* p = text; *p != u'\0'; ++p) {
+    const KChar c = *p;
+    if (c == u'"') {
+      quoted = !quoted;
+    } else if (IsSpace(c) && writer.CurrentEmpty()) {
+      // Leading white space is dropped, even inside quotes.
+    } else if (c == u',' && !quoted) {
+      writer.EndEntry();
+    } else if (IsSpace(c) && spaceSeparates && !quoted) {
+      writer.EndEntry();
+    } else {
+      writer.Store(c);
+    }
+  }
+  writer.EndEntry();
+  writer.TrimTrailingSpace();
+  return writer.Count();
+}
+
+int SplitCommandLine(const KChar* tail) {
+  TableWriter writer(Arguments());
+  bool quoted = false;
+  int depth = 0;
+  for (const KChar* p = tail; *p != u'\0'; ++p) {
+    const KChar c = *p;
+    if (c == u'"') {
+      quoted = !quoted;
+      continue;
+    }
+    if (c == u'[') {
+      ++depth;
+    } else if (c == u']' && depth > 0) {
+      --depth;
+    }
+    if (IsSpace(c) && !quoted && depth == 0) {
+      if (!writer.CurrentEmpty()) writer.EndEntry();
+      continue;
+    }
+    // A switch written right after another ("/A/B") starts a new entry, while
+    // a switch whose value holds slashes after a digit ("/D12/25/2015") stays.
+    if (c == u'/' && !quoted && !writer.CurrentEmpty()) {
+      const ArgEntry* entry = writer.Current();
+      const KChar last = entry->text[static_cast<std::size_t>(entry->length - 1)];
+      if (entry->text[0] == u'/' && !IsDigit(last)) writer.EndEntry();
+    }
+    writer.Store(ToUpper(c));
+  }
+  writer.EndEntry();
+  return writer.Count();
+}
+
+}  // namespace kalendra

@@ -1,0 +1,21 @@
+#include "frame/errors.h"
+
+#include <array>
+
+#include "frame/text.h"
+
+namespace kalendra {
+
+void ErrorPrefix() {
+  Qprintf(kHostStderr, u"KALENDRA plugin: ");
+  std::array<KChar, kHostBufferLength> buffer{};
+  CopyText(buffer.data(), buffer.size(), u"%_batch");
+  ExpandVariables(buffer.data(), 1);
+  if (buffer[0] == u'0') return;  // not inside a batch file
+  CopyText(buffer.data(), buffer.size(), u"%_batchname [%_batchline]  ");
+  ExpandVariables(buffer.data(), 1);
+  // The name is literal text: a "%" in it must not be read as a conversion.
+  Qprintf(kHostStderr, u"%s", buffer.data());
+}
+
+}  // namespace kalendra

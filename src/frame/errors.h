@@ -1,0 +1,33 @@
+// Error reporting: the prefix every message starts with, and the one way a
+// function writes a message and gives up.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "frame/host_interface.h"
+
+namespace kalendra {
+
+// The usual result of a function after it has written a message.
+inline constexpr int kErrorResult = -87;
+// The result of a call that receives no buffer.
+inline constexpr int kNoBufferResult = 1;
+
+// Writes "KALENDRA plugin: " to standard error and, inside a batch file, the
+// batch file's name and line ("NAME [LINE]  ").
+void ErrorPrefix();
+
+// Writes the prefix and one message line (format and values as for the
+// shell's Qprintf, CR LF added) to standard error. Returns kErrorResult so a
+// function can `return ReportError(...)`.
+template <typename... Values>
+int ReportError(std::u16string_view format, Values... values) {
+  ErrorPrefix();
+  std::u16string line(format);
+  line += u"\r\n";
+  Qprintf(kHostStderr, line.c_str(), values...);
+  return kErrorResult;
+}
+
+}  // namespace kalendra

@@ -1,0 +1,101 @@
+// Character helpers over the standard library's wide classification.
+#include "frame/text.h"
+
+#include <algorithm>
+#include <cwctype>
+
+namespace kalendra {
+
+bool IsSpace(KChar c) { return std::iswspace(static_cast<std::wint_t>(c)) != 0; }
+
+KChar ToUpper(KChar c) { return static_cast<KChar>(std::towupper(static_cast<std::wint_t>(c))); }
+
+KChar ToLower(KChar c) { return static_cast<KChar>(std::towlower(static_cast<std::wint_t>(c))); }
+
+bool EqualsIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](KChar x, KChar y) { return FoldAscii(x) == FoldAscii(y); });
+}
+
+std::size_t TextLength(const KChar* text) { return std::char_traits<KChar>::length(text); }
+
+void CopyText(KChar* buffer, std::size_t capacity, std::u16string_view text) {
+  if (capacity == 0) return;
+  const std::size_t n = std::min(text.size(), capacity - 1);
+  std::copy_n(text.data(), n, buffer);
+  buffer[n] = u'\0';
+}
+
+std::u16string Widen(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// Decodes one UTF-8 sequence at pos; moves pos past it.
+char32_t DecodeUtf8(std::string_view s, std::size_t& pos) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+  const unsigned char lead = byte(pos++);
+  if (lead < 0x80) return lead;
+  int extra = 0;
+  char32_t value = 0;
+  char32_t minimum = 0;
+  if ((lead & 0xE0) == 0xC0) {
+    extra = 1, value = lead & 0x1Fu, minimum = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    extra = 2, value = lead & 0x0Fu, minimum = 0x800;
+  } else if ((lead & 0xF8) == 0xF0) {
+    extra = 3, value = lead & 0x07u, minimum = 0x10000;
+  } else {
+    return kReplacement;
+  }
+  for (int i = 0; i < extra; ++i) {
+    if (pos >= s.size() || (byte(pos) & 0xC0) != 0x80) return kReplacement;
+    value = (value << 6) | (byte(pos++) & 0x3Fu);
+  }
+  const bool surrogate = value >= 0xD800 && value <= 0xDFFF;
+  return (value < minimum || value > 0x10FFFF || surrogate) ? kReplacement : value;
+}
+
+}  // namespace
+
+std::u16string FromUtf8(std::string_view utf8) {
+  std::u16string out;
+  out.reserve(utf8.size());
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const char32_t c = DecodeUtf8(utf8, pos);
+    if (c >= 0x10000) {
+      out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+      out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      out += static_cast<char16_t>(c);
+    }
+  }
+  return out;
+}
+
+std::string ToUtf8(std::u16string_view utf16) {
+  std::string out;
+  out.reserve(utf16.size());
+  for (std::size_t i = 0; i < utf16.size(); ++i) {
+    char32_t c = utf16[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (utf16[++i] - 0xDC00u);
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      c = kReplacement;  // a lone surrogate
+    }
+    const auto put = [&](char32_t v) { out += static_cast<char>(v); };
+    if (c < 0x80) {
+      put(c);
+    } else if (c < 0x800) {
+      put(0xC0 | (c >> 6)), put(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      put(0xE0 | (c >> 12)), put(0x80 | ((c >> 6) & 0x3F)), put(0x80 | (c & 0x3F));
+    } else {
+      put(0xF0 | (c >> 18)), put(0x80 | ((c >> 12) & 0x3F)), put(0x80 | ((c >> 6) & 0x3F)), put(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+}  // namespace kalendra

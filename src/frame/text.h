@@ -1,0 +1,42 @@
+// Small helpers on UTF-16 text shared by every subsystem: character classes,
+// case mapping and widening. Parsing of dates, times and numbers lives with
+// its subsystem, not here.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "frame/host_interface.h"
+
+namespace kalendra {
+
+constexpr bool IsDigit(KChar c) { return c >= u'0' && c <= u'9'; }
+
+// White space as the runtime's wide classification sees it.
+bool IsSpace(KChar c);
+
+// The runtime's wide case mapping, one character at a time.
+KChar ToUpper(KChar c);
+KChar ToLower(KChar c);
+
+// ASCII-only case folding, for comparisons that ignore the case of A to Z.
+constexpr KChar FoldAscii(KChar c) { return (c >= u'A' && c <= u'Z') ? static_cast<KChar>(c + 32) : c; }
+
+// True when a and b are equal ignoring the case of A to Z.
+bool EqualsIgnoringAsciiCase(std::u16string_view a, std::u16string_view b);
+
+// Length of a zero-terminated text.
+std::size_t TextLength(const KChar* text);
+
+// Copies text into a buffer of capacity characters, terminator included,
+// cutting what does not fit.
+void CopyText(KChar* buffer, std::size_t capacity, std::u16string_view text);
+
+// Widens 7-bit text (literals, compiler texts) to UTF-16.
+std::u16string Widen(std::string_view ascii);
+
+// UTF-8 to UTF-16 and back; a malformed sequence becomes U+FFFD.
+std::u16string FromUtf8(std::string_view utf8);
+std::string ToUtf8(std::u16string_view utf16);
+
+}  // namespace kalendra
