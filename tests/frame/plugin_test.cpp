@@ -1,0 +1,54 @@
+// Withholding names through "Disable_Features".
+#include "frame/plugin.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace kalendra {
+namespace {
+
+std::string Narrow(const std::u16string& text) { return std::string(text.begin(), text.end()); }
+
+TEST(WithholdFeatures, RemovesNamedEntriesWithTheirSeparator) {
+  const struct {
+    std::u16string list, disabled, expected;
+  } kTable[] = {
+      {u"@a,@b,_c,qcal", u"", u"@a,@b,_c,qcal"},
+      {u"@a,@b,_c,qcal", u"@B", u"@a,_c,qcal"},
+      {u"@a,@b,_c,qcal", u"@a", u"@b,_c,qcal"},
+      {u"@a,@b,_c,qcal", u"QCAL", u"@a,@b,_c"},  // the last name leaves no trailing comma
+      {u"@a,@b,_c,qcal", u"@a;qcal  _c", u"@b"},
+      {u"@a,@b,_c,qcal", u"a", u"@a,@b,_c,qcal"},  // names keep their "@"
+      {u"@a,@b,_c,qcal", u"@ab,@", u"@a,@b,_c,qcal"},
+      {u"@a,@b,_c,qcal", u",,; ;", u"@a,@b,_c,qcal"},
+      {u"@a,@b,_c,qcal", u"@a,@b,_c,qcal", u""},
+      {u"@a,@b,_c,qcal", u"qcal,qcal,@a", u"@b,_c"},
+      {u"", u"@a", u""},
+      {u"@a;@b", u"@b", u"@a"},
+  };
+  for (const auto& row : kTable) {
+    std::u16string list = row.list;
+    WithholdFeatures(list, row.disabled);
+    EXPECT_EQ(list, row.expected) << "list " << Narrow(row.list) << " disabled [" << Narrow(row.disabled) << "]";
+  }
+}
+
+TEST(WithholdFeatures, TheIssueExampleWithholdsThreeNames) {
+  std::u16string list{kAllFeatures};
+  WithholdFeatures(list, u"@PICKDATE;qcal  _t4");
+  EXPECT_EQ(list.find(u"@pickdate"), std::u16string::npos);
+  EXPECT_EQ(list.find(u"qcal"), std::u16string::npos);
+  EXPECT_EQ(list.find(u"_t4"), std::u16string::npos);
+  EXPECT_EQ(list.size(), kAllFeatures.size() - std::u16string_view(u"@pickdate,qcal,_t4,").size());
+  EXPECT_EQ(list.back(), u's');  // ends with "longyears"
+}
+
+TEST(WithholdFeatures, EveryNameLeavesAnEmptyList) {
+  std::u16string list{kAllFeatures};
+  WithholdFeatures(list, kAllFeatures);
+  EXPECT_TRUE(list.empty());
+}
+
+}  // namespace
+}  // namespace kalendra
