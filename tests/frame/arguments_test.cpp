@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "support/text_printing.h"
+
 namespace kalendra {
 namespace {
 
@@ -40,7 +42,7 @@ TEST(SplitArguments, EntriesAndCounts) {
   };
   for (const SplitRow& row : kTable) {
     const int count = SplitArguments(row.text.c_str(), row.spaceSeparates);
-    EXPECT_EQ(Entries(count), row.expected) << "text [" << std::string(row.text.begin(), row.text.end()) << "]";
+    EXPECT_EQ(Entries(count), row.expected) << "text [" << testing::Narrow(row.text) << "]";
   }
 }
 
@@ -86,7 +88,7 @@ TEST(SplitCommandLine, EntriesAndCounts) {
   };
   for (const SplitRow& row : kTable) {
     const int count = SplitCommandLine(row.text.c_str());
-    EXPECT_EQ(Entries(count), row.expected) << "tail [" << std::string(row.text.begin(), row.text.end()) << "]";
+    EXPECT_EQ(Entries(count), row.expected) << "tail [" << testing::Narrow(row.text) << "]";
   }
 }
 

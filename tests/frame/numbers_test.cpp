@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "support/text_printing.h"
+
 namespace kalendra {
 namespace {
 
@@ -19,7 +21,7 @@ TEST(ParseNumber, DigitsOnly) {
       {u"1 ", -1},         {u"12a", -1},       {u"a12", -1},    {u"1.5", -1},
   };
   for (const auto& row : kTable) {
-    EXPECT_EQ(ParseNumber(row.text), row.expected) << std::string(row.text.begin(), row.text.end());
+    EXPECT_EQ(ParseNumber(row.text), row.expected) << testing::Narrow(row.text);
   }
 }
 

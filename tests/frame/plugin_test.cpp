@@ -5,10 +5,12 @@
 
 #include <string>
 
+#include "support/text_printing.h"
+
 namespace kalendra {
 namespace {
 
-std::string Narrow(const std::u16string& text) { return std::string(text.begin(), text.end()); }
+using testing::Narrow;
 
 TEST(WithholdFeatures, RemovesNamedEntriesWithTheirSeparator) {
   const struct {

@@ -1,0 +1,13 @@
+#include "support/text_printing.h"
+
+#include "frame/text.h"
+
+namespace kalendra::testing {
+
+std::string Narrow(std::u16string_view text) { return ToUtf8(text); }
+
+}  // namespace kalendra::testing
+
+namespace std {
+void PrintTo(const std::u16string& text, std::ostream* os) { *os << "u\"" << kalendra::ToUtf8(text) << "\""; }
+}  // namespace std
