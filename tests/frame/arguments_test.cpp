@@ -42,7 +42,7 @@ TEST(SplitArguments, EntriesAndCounts) {
   };
   for (const SplitRow& row : kTable) {
     const int count = SplitArguments(row.text.c_str(), row.spaceSeparates);
-    EXPECT_EQ(Entries(count), row.expected) << "text [" << testing::Narrow(row.text) << "]";
+    EXPECT_EQ(Entries(count), row.expected) << "text [" << test::Narrow(row.text) << "]";
   }
 }
 
@@ -88,7 +88,7 @@ TEST(SplitCommandLine, EntriesAndCounts) {
   };
   for (const SplitRow& row : kTable) {
     const int count = SplitCommandLine(row.text.c_str());
-    EXPECT_EQ(Entries(count), row.expected) << "tail [" << testing::Narrow(row.text) << "]";
+    EXPECT_EQ(Entries(count), row.expected) << "tail [" << test::Narrow(row.text) << "]";
   }
 }
 

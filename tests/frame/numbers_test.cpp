@@ -21,7 +21,7 @@ TEST(ParseNumber, DigitsOnly) {
       {u"1 ", -1},         {u"12a", -1},       {u"a12", -1},    {u"1.5", -1},
   };
   for (const auto& row : kTable) {
-    EXPECT_EQ(ParseNumber(row.text), row.expected) << testing::Narrow(row.text);
+    EXPECT_EQ(ParseNumber(row.text), row.expected) << test::Narrow(row.text);
   }
 }
 

@@ -10,7 +10,7 @@
 namespace kalendra {
 namespace {
 
-using testing::Narrow;
+using test::Narrow;
 
 TEST(WithholdFeatures, RemovesNamedEntriesWithTheirSeparator) {
   const struct {

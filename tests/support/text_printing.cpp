@@ -2,11 +2,11 @@
 
 #include "frame/text.h"
 
-namespace kalendra::testing {
+namespace kalendra::test {
 
 std::string Narrow(std::u16string_view text) { return ToUtf8(text); }
 
-}  // namespace kalendra::testing
+}  // namespace kalendra::test
 
 namespace std {
 void PrintTo(const std::u16string& text, std::ostream* os) { *os << "u\"" << kalendra::ToUtf8(text) << "\""; }

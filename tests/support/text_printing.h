@@ -6,12 +6,12 @@
 #include <string>
 #include <string_view>
 
-namespace kalendra::testing {
+namespace kalendra::test {
 
 // UTF-8 form of a UTF-16 text, for messages.
 std::string Narrow(std::u16string_view text);
 
-}  // namespace kalendra::testing
+}  // namespace kalendra::test
 
 namespace std {
 // Found by GoogleTest through argument-dependent lookup.
