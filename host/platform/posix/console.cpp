@@ -1,0 +1,158 @@
+// POSIX back-end of the console: terminal queries, UTF-8 output with LF line
+// ends and ANSI colours, line input, keyboard polling.
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <ctime>
+
+#include "frame/text.h"
+#include "platform/host_platform.h"
+
+namespace torvane::platform {
+namespace {
+
+int Descriptor(Stream stream) { return static_cast<int>(stream); }
+
+void WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return;  // nowhere to report a failed console write
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+}
+
+// A CR at the end of one write may be the first half of a CR LF that the
+// next write completes, so it is held back until the next character is known.
+std::array<bool, 3> heldCarriageReturn{};
+
+std::string ToPosixText(std::u16string_view text, bool& heldCr) {
+  std::u16string out;
+  out.reserve(text.size() + 1);
+  for (const KChar c : text) {
+    if (heldCr && c != u'\n') out += u'\r';
+    heldCr = false;
+    if (c == u'\r') {
+      heldCr = true;
+    } else {
+      out += c;
+    }
+  }
+  return kalendra::ToUtf8(out);
+}
+
+// Console colour order (black, blue, green, cyan, red, magenta, yellow,
+// grey) to ANSI order (black, red, green, yellow, blue, magenta, cyan, white).
+constexpr std::array<int, 8> kAnsiColour{0, 4, 2, 6, 1, 5, 3, 7};
+
+int AnsiForeground(int colour) { return ((colour & 8) != 0 ? 90 : 30) + kAnsiColour[colour & 7]; }
+int AnsiBackground(int colour) { return ((colour & 8) != 0 ? 100 : 40) + kAnsiColour[colour & 7]; }
+
+// The terminal mode saved when keyboard polling switched to single keys.
+struct SavedTerminal {
+  bool saved = false;
+  termios mode{};
+};
+SavedTerminal savedTerminal;
+
+void EnterKeyMode() {
+  if (savedTerminal.saved || tcgetattr(STDIN_FILENO, &savedTerminal.mode) != 0) return;
+  termios keys = savedTerminal.mode;
+  keys.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
+  keys.c_cc[VMIN] = 0;
+  keys.c_cc[VTIME] = 0;
+  if (tcsetattr(STDIN_FILENO, TCSANOW, &keys) == 0) savedTerminal.saved = true;
+}
+
+}  // namespace
+
+bool IsTerminal(Stream stream) { return ::isatty(Descriptor(stream)) == 1; }
+
+bool IsPipe(Stream stream) {
+  struct stat info{};
+  if (::fstat(Descriptor(stream), &info) != 0) return false;
+  return S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode);
+}
+
+int TerminalRows() {
+  winsize size{};
+  if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0) return 0;
+  return size.ws_row;
+}
+
+void WriteText(Stream stream, std::u16string_view text) {
+  WriteAll(Descriptor(stream), ToPosixText(text, heldCarriageReturn[static_cast<std::size_t>(stream)]));
+}
+
+void FlushText(Stream stream) {
+  bool& held = heldCarriageReturn[static_cast<std::size_t>(stream)];
+  if (!held) return;
+  held = false;
+  WriteAll(Descriptor(stream), "\r");
+}
+
+void SetTextAttribute(Stream stream, int attribute) {
+  FlushText(stream);
+  const std::string sgr = "\x1b[0;" + std::to_string(AnsiForeground(attribute & 0xF)) + ";" +
+                          std::to_string(AnsiBackground((attribute >> 4) & 0xF)) + "m";
+  WriteAll(Descriptor(stream), sgr);
+}
+
+void ResetTextAttribute(Stream stream) {
+  FlushText(stream);
+  WriteAll(Descriptor(stream), "\x1b[0m");
+}
+
+std::optional<std::u16string> ReadInputLine() {
+  // Bytes read past the line just returned wait here for the next call.
+  static std::string pending;
+  static bool atEnd = false;
+  std::size_t lineEnd;
+  while ((lineEnd = pending.find('\n')) == std::string::npos && !atEnd) {
+    char chunk[4096];
+    const ssize_t n = ::read(STDIN_FILENO, chunk, sizeof chunk);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      atEnd = true;
+    } else {
+      pending.append(chunk, static_cast<std::size_t>(n));
+    }
+  }
+  if (lineEnd == std::string::npos && pending.empty()) return std::nullopt;
+  std::string line = pending.substr(0, lineEnd);
+  pending.erase(0, lineEnd == std::string::npos ? pending.size() : lineEnd + 1);
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return kalendra::FromUtf8(line);
+}
+
+bool KeyWaiting() {
+  if (!IsTerminal(Stream::Input)) return true;
+  EnterKeyMode();
+  pollfd input{STDIN_FILENO, POLLIN, 0};
+  return ::poll(&input, 1, 0) > 0 && (input.revents & POLLIN) != 0;
+}
+
+void DiscardKeystrokes() {
+  if (!IsTerminal(Stream::Input)) return;
+  ::tcflush(STDIN_FILENO, TCIFLUSH);
+  RestoreTerminal();
+}
+
+void RestoreTerminal() {
+  if (!savedTerminal.saved) return;
+  ::tcsetattr(STDIN_FILENO, TCSANOW, &savedTerminal.mode);
+  savedTerminal.saved = false;
+}
+
+void SleepMilliseconds(int milliseconds) {
+  timespec wait{milliseconds / 1000, static_cast<long>(milliseconds % 1000) * 1000000L};
+  while (::nanosleep(&wait, &wait) != 0 && errno == EINTR) {
+  }
+}
+
+}  // namespace torvane::platform

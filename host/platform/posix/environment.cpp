@@ -1,0 +1,48 @@
+// POSIX back-end of the environment (UTF-8 variables) and of the locale's
+// thousands separator.
+#include <langinfo.h>
+#include <locale.h>
+
+#include <cstdlib>
+
+#include "frame/text.h"
+#include "platform/host_platform.h"
+
+extern char** environ;
+
+namespace torvane::platform {
+
+std::optional<std::u16string> EnvironmentValue(std::u16string_view name) {
+  const char* value = std::getenv(kalendra::ToUtf8(name).c_str());
+  if (value == nullptr) return std::nullopt;
+  return kalendra::FromUtf8(value);
+}
+
+std::vector<std::pair<std::u16string, std::u16string>> EnvironmentEntries() {
+  std::vector<std::pair<std::u16string, std::u16string>> entries;
+  for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
+    const std::string_view text(*entry);
+    const std::size_t equals = text.find('=');
+    if (equals == std::string_view::npos) continue;
+    entries.emplace_back(kalendra::FromUtf8(text.substr(0, equals)), kalendra::FromUtf8(text.substr(equals + 1)));
+  }
+  return entries;
+}
+
+bool SetEnvironmentValue(std::u16string_view name, std::u16string_view value) {
+  return ::setenv(kalendra::ToUtf8(name).c_str(), kalendra::ToUtf8(value).c_str(), 1) == 0;
+}
+
+bool RemoveEnvironmentValue(std::u16string_view name) { return ::unsetenv(kalendra::ToUtf8(name).c_str()) == 0; }
+
+std::u16string ThousandsSeparator() {
+  // The locale the environment selects (LC_ALL, then LC_NUMERIC, then LANG),
+  // read without changing the process's own locale.
+  const locale_t locale = ::newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
+  if (locale == static_cast<locale_t>(nullptr)) return u",";
+  const std::u16string separator = kalendra::FromUtf8(::nl_langinfo_l(THOUSEP, locale));
+  ::freelocale(locale);
+  return separator.empty() ? u"," : separator;
+}
+
+}  // namespace torvane::platform

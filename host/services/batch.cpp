@@ -1,0 +1,59 @@
+// The batch file runner: reads lines with the same reader as GetLine.
+#include "services/batch.h"
+
+#include "platform/host_platform.h"
+#include "services/commands.h"
+#include "services/files.h"
+#include "services/output.h"
+#include "services/session.h"
+
+namespace torvane {
+namespace {
+
+// Pushes a batch frame for the run and pops it again, however it ends.
+class BatchScope {
+ public:
+  explicit BatchScope(BatchFrame frame) {
+    CurrentSession().batches.push_back(std::move(frame));
+    index_ = CurrentSession().batches.size() - 1;
+  }
+  ~BatchScope() { CurrentSession().batches.pop_back(); }
+  BatchScope(const BatchScope&) = delete;
+  BatchScope& operator=(const BatchScope&) = delete;
+
+  // By index: a nested batch file may grow the stack meanwhile.
+  void NextLine() { ++CurrentSession().batches[index_].line; }
+
+ private:
+  std::size_t index_;
+};
+
+bool RunLines(HostFile file, BatchScope& scope) {
+  const bool unicode = IsUnicodeFile(file);
+  std::u16string buffer(kHostBufferLength, u'\0');
+  bool allSucceeded = true;
+  while (!CurrentSession().exitRequested) {
+    if (ReadLine(file, buffer.data(), kHostBufferLength - 1, unicode) == 0) break;
+    scope.NextLine();
+    allSucceeded = RunLine(buffer.data()) && allSucceeded;
+  }
+  return allSucceeded;
+}
+
+}  // namespace
+
+bool RunBatchFile(const std::vector<std::u16string>& words) {
+  const std::optional<std::u16string> path = platform::FullPath(words.at(0));
+  const HostFile file = path ? platform::OpenForReading(*path) : platform::kNoFile;
+  if (file == platform::kNoFile) {
+    output::ReportError(u"Cannot open batch file \"" + words[0] + u"\"");
+    CurrentSession().anyLineFailed = true;
+    return false;
+  }
+  BatchScope scope(BatchFrame{*path, 0, words});
+  const bool allSucceeded = RunLines(file, scope);
+  platform::CloseFile(file);
+  return allSucceeded;
+}
+
+}  // namespace torvane

@@ -1,0 +1,15 @@
+// Running a batch file line by line, inside a frame that the batch
+// variables (_batch, _batchname, _batchline, %0..%9) report.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace torvane {
+
+// Runs the batch file words[0] with the parameters words[1...]. A failed
+// line does not stop it; "exit" does. Returns true when the file could be
+// read and every line succeeded.
+bool RunBatchFile(const std::vector<std::u16string>& words);
+
+}  // namespace torvane

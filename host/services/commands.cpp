@@ -1,0 +1,219 @@
+// The command dispatcher and the built-in commands: echo, set, exit, help,
+// plugin, call and rem. Plug-in commands come before built-ins of the same
+// name; names compare without regard to case.
+#include "services/commands.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <optional>
+#include <vector>
+
+#include "frame/text.h"
+#include "platform/host_platform.h"
+#include "services/batch.h"
+#include "services/expansion.h"
+#include "services/output.h"
+#include "services/plugins.h"
+#include "services/session.h"
+
+namespace torvane {
+namespace {
+
+using output::Stream;
+
+void WriteLine(std::u16string_view text) { output::Write(Stream::Output, std::u16string(text) + u"\r\n"); }
+
+bool Fail(std::u16string_view message) {
+  output::ReportError(message);
+  return false;
+}
+
+std::u16string Quoted(std::u16string_view text) { return u"\"" + std::u16string(text) + u"\""; }
+
+std::u16string_view Trim(std::u16string_view text) {
+  while (!text.empty() && kalendra::IsSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && kalendra::IsSpace(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// A word of a command tail; double quotes group words with spaces and are
+// dropped.
+std::vector<std::u16string> Words(std::u16string_view tail) {
+  std::vector<std::u16string> words;
+  std::u16string word;
+  bool quoted = false;
+  bool inWord = false;
+  for (const KChar c : tail) {
+    if (c == u'"') {
+      quoted = !quoted;
+      inWord = true;
+    } else if (!quoted && kalendra::IsSpace(c)) {
+      if (inWord) words.push_back(std::move(word));
+      word.clear();
+      inWord = false;
+    } else {
+      word += c;
+      inWord = true;
+    }
+  }
+  if (inWord) words.push_back(std::move(word));
+  return words;
+}
+
+std::optional<int> ReadInteger(std::u16string_view text) {
+  const std::string digits = kalendra::ToUtf8(text);
+  int value = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+  return value;
+}
+
+bool Echo(std::u16string_view tail) {
+  WriteLine(tail);
+  return true;
+}
+
+bool ListEnvironment() {
+  auto entries = platform::EnvironmentEntries();
+  std::sort(entries.begin(), entries.end());
+  for (const auto& [name, value] : entries) WriteLine(name + u"=" + value);
+  return true;
+}
+
+// set NAME=VALUE sets, set NAME= removes, set NAME shows, set lists.
+bool Set(std::u16string_view tail) {
+  if (Trim(tail).empty()) return ListEnvironment();
+  const std::size_t equals = tail.find(u'=');
+  const std::u16string_view name = Trim(tail.substr(0, equals));
+  if (name.empty()) return Fail(u"set: no variable name in " + Quoted(tail));
+  if (equals == std::u16string_view::npos) {
+    const std::optional<std::u16string> value = LookupEnvironment(name);
+    if (!value) return Fail(u"set: no variable named " + Quoted(name));
+    WriteLine(std::u16string(name) + u"=" + *value);
+    return true;
+  }
+  const std::u16string_view value = tail.substr(equals + 1);
+  const bool done = value.empty() ? platform::RemoveEnvironmentValue(name) : platform::SetEnvironmentValue(name, value);
+  return done || Fail(u"set: cannot set " + Quoted(name));
+}
+
+// exit [N]: N is the shell's exit status; without it the status says
+// whether every line so far succeeded.
+bool Exit(std::u16string_view tail) {
+  Session& session = CurrentSession();
+  const std::u16string_view text = Trim(tail);
+  if (!text.empty()) {
+    const std::optional<int> status = ReadInteger(text);
+    if (!status) return Fail(u"exit: not a number " + Quoted(text));
+    session.exitStatus = *status;
+  } else {
+    session.exitStatus = session.anyLineFailed ? 1 : 0;
+  }
+  session.exitRequested = true;
+  return true;
+}
+
+bool PluginCommand(std::u16string_view tail) {
+  const std::vector<std::u16string> words = Words(tail);
+  if (words.empty()) {
+    const std::vector<std::u16string> lines = plugins::Describe();
+    if (lines.empty()) WriteLine(u"No plug-ins loaded.");
+    for (const std::u16string& line : lines) WriteLine(line);
+    return true;
+  }
+  const bool load = kalendra::EqualsIgnoringAsciiCase(words[0], u"/L");
+  const bool unload = kalendra::EqualsIgnoringAsciiCase(words[0], u"/U");
+  if ((!load && !unload) || words.size() != 2) return Fail(u"Usage: plugin [/L path | /U name]");
+  if (load) return plugins::Load(words[1]);
+  return plugins::Unload(words[1]) || Fail(u"No plug-in named " + Quoted(words[1]) + u" is loaded");
+}
+
+bool Call(std::u16string_view tail) {
+  std::vector<std::u16string> words = Words(tail);
+  if (words.empty()) return Fail(u"Usage: call file [arguments]");
+  return RunBatchFile(words);
+}
+
+bool Remark(std::u16string_view) { return true; }
+
+bool Help(std::u16string_view tail);
+
+struct BuiltinCommand {
+  std::u16string_view name;
+  bool (*run)(std::u16string_view tail);
+  std::u16string_view summary;
+};
+
+constexpr std::array<BuiltinCommand, 7> kBuiltins{{
+    {u"call", Call, u"call FILE [ARGS...]   run a batch file, then go on"},
+    {u"echo", Echo, u"echo [TEXT]           write the text and a line end"},
+    {u"exit", Exit, u"exit [N]              leave the shell with status N"},
+    {u"help", Help, u"help [NAME]           help on a command or plug-in name"},
+    {u"plugin", PluginCommand, u"plugin [/L PATH | /U NAME]   list, load or unload plug-ins"},
+    {u"rem", Remark, u"rem [TEXT]            a remark; does nothing"},
+    {u"set", Set, u"set [NAME[=[VALUE]]]  show, set or remove environment variables"},
+}};
+
+const BuiltinCommand* FindBuiltin(std::u16string_view name) {
+  for (const BuiltinCommand& command : kBuiltins) {
+    if (kalendra::EqualsIgnoringAsciiCase(command.name, name)) return &command;
+  }
+  return nullptr;
+}
+
+// help NAME asks the plug-ins (Help, then Usage), then the built-ins.
+bool Help(std::u16string_view tail) {
+  const std::u16string_view name = Trim(tail);
+  if (name.empty()) {
+    for (const BuiltinCommand& command : kBuiltins) WriteLine(command.summary);
+    WriteLine(u"Plug-in names: see \"plugin\"; \"help NAME\" asks the plug-in.");
+    return true;
+  }
+  if (plugins::ShowHelp(name)) return true;
+  if (const std::optional<std::u16string> usage = plugins::Usage(name)) {
+    output::Write(Stream::Output, *usage);
+    return true;
+  }
+  if (const BuiltinCommand* command = FindBuiltin(name)) {
+    WriteLine(command->summary);
+    return true;
+  }
+  return Fail(u"No help for " + Quoted(name));
+}
+
+bool RunPluginCommand(const CommandLine& command) {
+  std::u16string buffer(kHostBufferLength, u'\0');
+  kalendra::CopyText(buffer.data(), buffer.size(), command.tail);
+  const std::optional<int> result = plugins::Call(plugins::FeatureKind::kCommand, command.name, buffer.data());
+  return result.value_or(1) == 0;
+}
+
+bool RunCommand(const CommandLine& command) {
+  if (command.name.empty()) return true;
+  if (plugins::Offers(plugins::FeatureKind::kCommand, command.name)) return RunPluginCommand(command);
+  if (const BuiltinCommand* builtin = FindBuiltin(command.name)) return builtin->run(command.tail);
+  return Fail(u"Unknown command " + Quoted(command.name));
+}
+
+}  // namespace
+
+CommandLine SplitCommand(std::u16string_view line) {
+  std::size_t start = 0;
+  while (start < line.size() && kalendra::IsSpace(line[start])) ++start;
+  std::size_t end = start;
+  while (end < line.size() && !kalendra::IsSpace(line[end])) ++end;
+  std::size_t tail = end;
+  while (tail < line.size() && kalendra::IsSpace(line[tail])) ++tail;
+  return CommandLine{std::u16string(line.substr(start, end - start)), std::u16string(line.substr(tail))};
+}
+
+bool RunLine(std::u16string_view line) {
+  const std::optional<std::u16string> expanded = ExpandText(line);
+  const bool succeeded = expanded && RunCommand(SplitCommand(*expanded));
+  output::Flush();
+  if (!succeeded) CurrentSession().anyLineFailed = true;
+  return succeeded;
+}
+
+}  // namespace torvane

@@ -1,0 +1,179 @@
+// The expansion engine. The text is always a copy the engine owns: plug-in
+// calls may expand again (re-entry) or unload plug-ins, and no pointer into
+// a buffer of theirs is kept across a call.
+#include "services/expansion.h"
+
+#include "frame/text.h"
+#include "platform/host_platform.h"
+#include "services/output.h"
+#include "services/plugins.h"
+#include "services/session.h"
+#include "services/shell_functions.h"
+
+namespace torvane {
+namespace {
+
+constexpr std::size_t kNoPosition = std::u16string_view::npos;
+
+// Counts the expansions in progress, re-entrant ones included.
+class DepthGuard {
+ public:
+  DepthGuard() { ++depth_; }
+  ~DepthGuard() { --depth_; }
+  DepthGuard(const DepthGuard&) = delete;
+  DepthGuard& operator=(const DepthGuard&) = delete;
+  bool TooDeep() const { return depth_ > kMaxExpansionDepth; }
+
+ private:
+  static inline int depth_ = 0;
+};
+
+std::size_t NameLength(std::u16string_view text) {
+  std::size_t length = 0;
+  while (length < text.size() && IsNameCharacter(text[length])) ++length;
+  return length;
+}
+
+// A plug-in call gets a writable buffer of the interface's length holding
+// text, and answers in it.
+std::optional<std::u16string> CallPlugin(plugins::FeatureKind kind, std::u16string_view name,
+                                         std::u16string_view text) {
+  std::u16string buffer(kHostBufferLength, u'\0');
+  kalendra::CopyText(buffer.data(), buffer.size(), text);
+  const std::optional<int> result = plugins::Call(kind, name, buffer.data());
+  if (!result) return std::u16string();  // unloaded meanwhile: as unknown
+  if (*result != 0) return std::nullopt;
+  buffer.back() = u'\0';
+  return std::u16string(buffer.data());
+}
+
+std::optional<std::u16string> CallFunction(std::u16string_view name, std::u16string_view arguments) {
+  const std::u16string feature = u"@" + std::u16string(name);
+  if (plugins::Offers(plugins::FeatureKind::kFunction, feature)) {
+    const std::optional<std::u16string> expanded = ExpandText(arguments);
+    if (!expanded) return std::nullopt;
+    return CallPlugin(plugins::FeatureKind::kFunction, feature, *expanded);
+  }
+  if (const ShellFunction function = FindShellFunction(name)) return function(arguments);
+  output::ReportError(u"Unknown function \"" + feature + u"\"");
+  return std::nullopt;
+}
+
+// The closing bracket that matches the one at open, or kNoPosition.
+std::size_t MatchingBracket(std::u16string_view text, std::size_t open) {
+  int depth = 0;
+  for (std::size_t i = open; i < text.size(); ++i) {
+    if (text[i] == u'[') ++depth;
+    if (text[i] == u']' && --depth == 0) return i;
+  }
+  return kNoPosition;
+}
+
+bool ReportMissingBracket(std::u16string_view reference) {
+  output::ReportError(u"Missing \"]\" after \"" + std::u16string(reference) + u"\"");
+  return false;
+}
+
+// Each Expand* below starts at the "%" of a reference in text, appends its
+// value to out and moves pos past it; false when the expansion fails.
+
+bool ExpandFunction(std::u16string_view text, std::size_t& pos, std::u16string& out) {
+  const std::size_t nameStart = pos + 2;
+  const std::size_t open = nameStart + NameLength(text.substr(nameStart));
+  if (open == nameStart || open >= text.size() || text[open] != u'[') {
+    out += u"%@";  // no call: the text stands as written
+    pos += 2;
+    return true;
+  }
+  const std::size_t close = MatchingBracket(text, open);
+  if (close == kNoPosition) return ReportMissingBracket(text.substr(pos, open + 1 - pos));
+  const std::optional<std::u16string> value =
+      CallFunction(text.substr(nameStart, open - nameStart), text.substr(open + 1, close - open - 1));
+  if (!value) return false;
+  out += *value;
+  pos = close + 1;
+  return true;
+}
+
+bool AppendVariable(std::u16string_view name, std::u16string& out) {
+  const std::optional<std::u16string> value = VariableValue(name);
+  if (!value) return false;
+  out += *value;
+  return true;
+}
+
+// %[NAME]: the name may itself hold references.
+bool ExpandBracketedVariable(std::u16string_view text, std::size_t& pos, std::u16string& out) {
+  const std::size_t open = pos + 1;
+  const std::size_t close = MatchingBracket(text, open);
+  if (close == kNoPosition) return ReportMissingBracket(u"%[");
+  const std::optional<std::u16string> name = ExpandText(text.substr(open + 1, close - open - 1));
+  pos = close + 1;
+  return name && AppendVariable(*name, out);
+}
+
+bool ExpandReference(std::u16string_view text, std::size_t& pos, std::u16string& out) {
+  const KChar next = pos + 1 < text.size() ? text[pos + 1] : u'\0';
+  if (next == u'%') {
+    out += u'%';
+    pos += 2;
+    return true;
+  }
+  if (next == u'@') return ExpandFunction(text, pos, out);
+  if (next == u'[') return ExpandBracketedVariable(text, pos, out);
+  if (kalendra::IsDigit(next)) {  // %0 to %9: one digit, so %10 is %1 then "0"
+    out += BatchParameter(next - u'0');
+    pos += 2;
+    return true;
+  }
+  const std::size_t length = NameLength(text.substr(pos + 1));
+  if (length == 0) {  // a lone "%"
+    out += u'%';
+    ++pos;
+    return true;
+  }
+  pos += 1 + length;
+  return AppendVariable(text.substr(pos - length, length), out);
+}
+
+}  // namespace
+
+bool IsNameCharacter(KChar c) {
+  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || kalendra::IsDigit(c) || c == u'_' || c == u'$';
+}
+
+std::optional<std::u16string> LookupEnvironment(std::u16string_view name) {
+  if (std::optional<std::u16string> value = platform::EnvironmentValue(name)) return value;
+  for (auto& [entryName, value] : platform::EnvironmentEntries()) {
+    if (kalendra::EqualsIgnoringAsciiCase(entryName, name)) return std::move(value);
+  }
+  return std::nullopt;
+}
+
+std::optional<std::u16string> VariableValue(std::u16string_view name) {
+  if (plugins::Offers(plugins::FeatureKind::kVariable, name)) {
+    return CallPlugin(plugins::FeatureKind::kVariable, name, u"");
+  }
+  if (std::optional<std::u16string> value = ShellVariable(name)) return value;
+  return LookupEnvironment(name).value_or(u"");
+}
+
+std::optional<std::u16string> ExpandText(std::u16string_view text) {
+  const DepthGuard guard;
+  if (guard.TooDeep()) {
+    output::ReportError(u"Expansion nested too deeply");
+    return std::nullopt;
+  }
+  std::u16string out;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const std::size_t percent = text.find(u'%', pos);
+    out.append(text.substr(pos, percent == kNoPosition ? kNoPosition : percent - pos));
+    if (percent == kNoPosition) break;
+    pos = percent;
+    if (!ExpandReference(text, pos, out)) return std::nullopt;
+  }
+  return out;
+}
+
+}  // namespace torvane

@@ -1,0 +1,34 @@
+// Expansion of shell references in a text: %%, %NAME, %[NAME], %0..%9 and
+// %@NAME[ARGS], left to right, with values inserted as they are (never
+// expanded again).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "frame/host_interface.h"
+
+namespace torvane {
+
+// Expansions (plug-in calls that expand again included) nest at most this
+// deep, so that no text can exhaust the stack.
+inline constexpr int kMaxExpansionDepth = 128;
+
+// The expanded text, or nullopt when a function failed (its message has been
+// written, by the plug-in or by the shell).
+std::optional<std::u16string> ExpandText(std::u16string_view text);
+
+// Letters, digits, "_" and "$" make up a variable or function name.
+bool IsNameCharacter(KChar c);
+
+// The variable's value: a plug-in's internal variable, the shell's own, or
+// an environment variable (exact name first, then any case); empty when
+// unknown. nullopt when the plug-in's variable failed.
+std::optional<std::u16string> VariableValue(std::u16string_view name);
+
+// The environment variable of that name, compared exactly first and then
+// without regard to case.
+std::optional<std::u16string> LookupEnvironment(std::u16string_view name);
+
+}  // namespace torvane

@@ -1,0 +1,154 @@
+// Line reading over the platform's file primitives. A seekable file is read
+// in chunks and the position set back to just after the line, so that the
+// caller's next read starts where the line ended; a pipe is read unit by
+// unit instead.
+#include "services/files.h"
+
+#include <algorithm>
+#include <array>
+
+#include "frame/text.h"
+#include "platform/host_platform.h"
+
+namespace torvane {
+namespace {
+
+constexpr KChar kByteOrderMark = 0xFEFF;
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// Hands out a file's units (bytes or UTF-16 LE units) and, when done, puts
+// the file position just after the last unit handed out.
+class UnitReader {
+ public:
+  UnitReader(HostFile file, int unitSize)
+      : file_(file), unitSize_(unitSize), start_(platform::FilePosition(file)) {}
+
+  std::int64_t Start() const { return start_; }
+
+  bool Next(char16_t& unit) {
+    if (next_ + static_cast<std::size_t>(unitSize_) > filled_ && !Refill()) return false;
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(chunk_[i]); };
+    unit = unitSize_ == 1 ? byte(next_) : static_cast<char16_t>(byte(next_) | (byte(next_ + 1) << 8));
+    next_ += static_cast<std::size_t>(unitSize_);
+    taken_ += unitSize_;
+    return true;
+  }
+
+  void Finish() {
+    if (start_ >= 0) platform::SetFilePosition(file_, start_ + taken_);
+  }
+
+ private:
+  bool Refill() {
+    // Only a seekable file can give back what was read ahead.
+    const std::int64_t want = start_ >= 0 ? static_cast<std::int64_t>(chunk_.size()) : unitSize_;
+    const std::size_t kept = filled_ - next_;
+    std::copy(chunk_.begin() + static_cast<std::ptrdiff_t>(next_), chunk_.begin() + static_cast<std::ptrdiff_t>(filled_),
+              chunk_.begin());
+    const std::int64_t n = platform::ReadBytes(file_, chunk_.data() + kept, want - static_cast<std::int64_t>(kept));
+    filled_ = kept + static_cast<std::size_t>(std::max<std::int64_t>(n, 0));
+    next_ = 0;
+    return filled_ >= static_cast<std::size_t>(unitSize_);
+  }
+
+  HostFile file_;
+  int unitSize_;
+  std::int64_t start_;
+  std::int64_t taken_ = 0;
+  std::array<char, 4096> chunk_{};
+  std::size_t filled_ = 0;
+  std::size_t next_ = 0;
+};
+
+// The units of one line without its LF, at most limit of them kept.
+struct RawLine {
+  std::u16string units;
+  int consumed = 0;
+  bool cut = false;
+};
+
+RawLine ReadRawLine(UnitReader& reader, std::size_t limit) {
+  RawLine line;
+  char16_t unit = 0;
+  while (reader.Next(unit)) {
+    ++line.consumed;
+    if (unit == u'\n') break;
+    if (line.units.size() < limit) {
+      line.units += unit;
+    } else {
+      line.cut = true;
+    }
+  }
+  reader.Finish();
+  return line;
+}
+
+std::u16string DecodeLine(RawLine& line, bool unicode, bool atFileStart) {
+  if (!line.cut && !line.units.empty() && line.units.back() == u'\r') line.units.pop_back();
+  if (unicode) {
+    if (atFileStart && !line.units.empty() && line.units.front() == kByteOrderMark) line.units.erase(0, 1);
+    return line.units;
+  }
+  std::string bytes(line.units.begin(), line.units.end());  // each unit is one byte here
+  if (atFileStart && bytes.starts_with(kUtf8ByteOrderMark)) bytes.erase(0, kUtf8ByteOrderMark.size());
+  return WidenEightBit(bytes);
+}
+
+// Length of the UTF-8 sequence a lead byte starts, 0 for a byte that
+// cannot lead one.
+int SequenceLength(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 0;
+}
+
+}  // namespace
+
+bool IsUnicodeFile(HostFile file) {
+  unsigned char mark[2] = {};
+  return platform::ReadBytesAt(file, 0, mark, 2) == 2 && mark[0] == 0xFF && mark[1] == 0xFE;
+}
+
+int ReadLine(HostFile file, KChar* buffer, int maxChars, bool unicode) {
+  if (buffer == nullptr || maxChars <= 0) return 0;
+  UnitReader reader(file, unicode ? 2 : 1);
+  // Room for a CR, a byte-order mark and, for 8-bit text, UTF-8 sequences
+  // of up to four bytes per character.
+  const std::size_t limit = static_cast<std::size_t>(maxChars) * (unicode ? 1 : 4) + 4;
+  RawLine line = ReadRawLine(reader, limit);
+  const std::u16string text = DecodeLine(line, unicode, reader.Start() == 0);
+  kalendra::CopyText(buffer, static_cast<std::size_t>(maxChars) + 1, text);
+  return line.consumed;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
+    const int length = SequenceLength(byte(i));
+    if (length == 0 || i + static_cast<std::size_t>(length) > bytes.size()) return false;
+    for (int k = 1; k < length; ++k) {
+      if ((byte(i + static_cast<std::size_t>(k)) & 0xC0) != 0x80) return false;
+    }
+    // Overlong three- and four-byte forms, surrogates and values past U+10FFFF.
+    const unsigned char lead = byte(i);
+    const unsigned char second = length > 1 ? byte(i + 1) : 0;
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) || (lead == 0xF0 && second < 0x90) ||
+        (lead == 0xF4 && second > 0x8F)) {
+      return false;
+    }
+    i += static_cast<std::size_t>(length);
+  }
+  return true;
+}
+
+std::u16string WidenEightBit(std::string_view bytes) {
+  if (IsValidUtf8(bytes)) return kalendra::FromUtf8(bytes);
+  std::u16string latin1;
+  latin1.reserve(bytes.size());
+  for (const char c : bytes) latin1 += static_cast<KChar>(static_cast<unsigned char>(c));
+  return latin1;
+}
+
+}  // namespace torvane

@@ -1,0 +1,30 @@
+// Reading text files line by line (UTF-16 with a byte-order mark, or 8-bit
+// text) and widening 8-bit text: GetLine, QueryIsFileUnicode,
+// ASCIIToUnicode and the batch file reader share these.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "frame/host_interface.h"
+
+namespace torvane {
+
+// True when the file begins with the UTF-16 little-endian byte-order mark.
+// The read position does not move.
+bool IsUnicodeFile(HostFile file);
+
+// Reads the next line into buffer: at most maxChars characters and a
+// terminator (the buffer holds maxChars + 1); a longer line is cut and its
+// rest skipped. The line end (LF, or CR LF) is removed, and a byte-order
+// mark at the start of the file is skipped. 8-bit lines are read as UTF-8
+// when they are valid UTF-8, else as Latin-1. Returns the count of file
+// units consumed (bytes, or UTF-16 units), line end included; 0 at end of
+// file.
+int ReadLine(HostFile file, KChar* buffer, int maxChars, bool unicode);
+
+bool IsValidUtf8(std::string_view bytes);
+// 8-bit text as UTF-8 when valid, else as Latin-1.
+std::u16string WidenEightBit(std::string_view bytes);
+
+}  // namespace torvane

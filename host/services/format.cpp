@@ -1,0 +1,183 @@
+// The printf engine: parses each conversion of a UTF-16 format and writes
+// numbers and texts without the platform's wide printf.
+#include "services/format.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+
+#include "frame/text.h"
+
+namespace torvane {
+namespace {
+
+struct Conversion {
+  bool leftAlign = false;
+  bool plusSign = false;
+  bool spaceSign = false;
+  bool zeroPad = false;
+  int width = 0;
+  int precision = -1;  // -1: none given
+  KChar type = 0;
+};
+
+bool IsFlag(KChar c) { return c == u'-' || c == u'+' || c == u' ' || c == u'0'; }
+
+void ApplyFlag(Conversion& conversion, KChar flag) {
+  switch (flag) {
+    case u'-': conversion.leftAlign = true; break;
+    case u'+': conversion.plusSign = true; break;
+    case u' ': conversion.spaceSign = true; break;
+    default: conversion.zeroPad = true; break;
+  }
+}
+
+// Reads digits or "*" at pos; nullopt when there are neither.
+std::optional<int> ReadCount(const KChar*& pos, std::va_list& args) {
+  if (*pos == u'*') {
+    ++pos;
+    return va_arg(args, int);
+  }
+  if (!kalendra::IsDigit(*pos)) return std::nullopt;
+  int value = 0;
+  for (; kalendra::IsDigit(*pos); ++pos) value = std::min(value * 10 + (*pos - u'0'), kMaxFieldWidth);
+  return value;
+}
+
+int CappedMagnitude(int value) {
+  return static_cast<int>(std::min<std::int64_t>(std::abs(static_cast<std::int64_t>(value)), kMaxFieldWidth));
+}
+
+// Parses flags, width and precision after a "%"; pos is left on the type.
+Conversion ParseConversion(const KChar*& pos, std::va_list& args) {
+  Conversion conversion;
+  for (; IsFlag(*pos); ++pos) ApplyFlag(conversion, *pos);
+  if (const std::optional<int> width = ReadCount(pos, args)) {
+    if (*width < 0) conversion.leftAlign = true;  // a negative "*" width aligns left
+    conversion.width = CappedMagnitude(*width);
+  }
+  if (*pos == u'.') {
+    ++pos;
+    const std::optional<int> precision = ReadCount(pos, args);
+    // "." alone is precision 0; a negative "*" precision counts as none.
+    conversion.precision = !precision ? 0 : (*precision < 0 ? -1 : std::min(*precision, kMaxFieldWidth));
+  }
+  conversion.type = *pos;
+  return conversion;
+}
+
+// Pads a converted field to the width; zeros go between sign and digits.
+void AppendField(std::u16string& out, const Conversion& conversion, std::u16string_view sign,
+                 std::u16string_view body, bool zeroPadAllowed) {
+  const std::size_t length = sign.size() + body.size();
+  const std::size_t padding = static_cast<std::size_t>(conversion.width) > length ? conversion.width - length : 0;
+  if (conversion.leftAlign) {
+    out.append(sign).append(body).append(padding, u' ');
+  } else if (conversion.zeroPad && zeroPadAllowed) {
+    out.append(sign).append(padding, u'0').append(body);
+  } else {
+    out.append(padding, u' ').append(sign).append(body);
+  }
+}
+
+std::u16string_view SignOf(bool negative, const Conversion& conversion) {
+  if (negative) return u"-";
+  if (conversion.plusSign) return u"+";
+  if (conversion.spaceSign) return u" ";
+  return u"";
+}
+
+std::u16string Digits(std::uint64_t magnitude, unsigned base, bool upper) {
+  const char* symbols = upper ? "0123456789ABCDEF" : "0123456789abcdef";
+  std::u16string digits;
+  do {
+    digits += static_cast<KChar>(symbols[magnitude % base]);
+    magnitude /= base;
+  } while (magnitude != 0);
+  std::reverse(digits.begin(), digits.end());
+  return digits;
+}
+
+void AppendInteger(std::u16string& out, const Conversion& conversion, bool negative, std::uint64_t magnitude,
+                   bool isSigned) {
+  const bool hex = conversion.type == u'x' || conversion.type == u'X';
+  std::u16string digits = Digits(magnitude, hex ? 16 : 10, conversion.type == u'X');
+  if (conversion.precision == 0 && magnitude == 0) digits.clear();
+  if (conversion.precision > static_cast<int>(digits.size())) {
+    digits.insert(0, static_cast<std::size_t>(conversion.precision) - digits.size(), u'0');
+  }
+  const std::u16string_view sign = isSigned ? SignOf(negative, conversion) : u"";
+  AppendField(out, conversion, sign, digits, conversion.precision < 0);
+}
+
+void AppendSigned(std::u16string& out, const Conversion& conversion, std::int64_t value) {
+  // The magnitude of INT64_MIN does not fit a signed type; unsigned negation does.
+  const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  AppendInteger(out, conversion, value < 0, magnitude, true);
+}
+
+void AppendFixed(std::u16string& out, const Conversion& conversion, double value) {
+  const int precision = conversion.precision < 0 ? 6 : conversion.precision;
+  std::string text(static_cast<std::size_t>(precision) + 400, '\0');
+  const auto result =
+      std::to_chars(text.data(), text.data() + text.size(), std::fabs(value), std::chars_format::fixed, precision);
+  text.resize(static_cast<std::size_t>(result.ptr - text.data()));
+  AppendField(out, conversion, SignOf(std::signbit(value), conversion), kalendra::Widen(text), std::isfinite(value));
+}
+
+void AppendText(std::u16string& out, const Conversion& conversion, const KChar* text) {
+  std::u16string_view body = text != nullptr ? std::u16string_view(text) : u"(null)";
+  if (conversion.precision >= 0) body = body.substr(0, static_cast<std::size_t>(conversion.precision));
+  AppendField(out, conversion, u"", body, false);
+}
+
+// Writes one conversion; returns false when its type is unknown.
+bool AppendConversion(std::u16string& out, const Conversion& conversion, std::va_list& args) {
+  switch (conversion.type) {
+    case u'd':
+    case u'i': AppendSigned(out, conversion, va_arg(args, int)); return true;
+    case u'q': AppendSigned(out, conversion, va_arg(args, std::int64_t)); return true;
+    case u'u':
+    case u'x':
+    case u'X': AppendInteger(out, conversion, false, va_arg(args, unsigned int), false); return true;
+    case u'f': AppendFixed(out, conversion, va_arg(args, double)); return true;
+    case u's': AppendText(out, conversion, va_arg(args, const KChar*)); return true;
+    case u'c': {
+      const KChar c[2] = {static_cast<KChar>(va_arg(args, int)), 0};
+      AppendField(out, conversion, u"", std::u16string_view(c, 1), false);
+      return true;
+    }
+    case u'%': out += u'%'; return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+std::u16string FormatText(const KChar* format, std::va_list args) {
+  std::u16string out;
+  if (format == nullptr) return out;
+  // A copy that the helpers can take by reference on every ABI.
+  std::va_list values;
+  va_copy(values, args);
+  for (const KChar* pos = format; *pos != 0; ++pos) {
+    if (*pos != u'%') {
+      out += *pos;
+      continue;
+    }
+    const KChar* start = pos++;
+    const Conversion conversion = ParseConversion(pos, values);
+    if (conversion.type == 0) {  // a "%" at the very end
+      out.append(start, pos);
+      break;
+    }
+    if (!AppendConversion(out, conversion, values)) out.append(start, pos + 1);
+  }
+  va_end(values);
+  return out;
+}
+
+}  // namespace torvane

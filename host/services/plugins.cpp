@@ -1,0 +1,242 @@
+// The plug-in registry. Each plug-in is held by a shared pointer, and a call
+// into it holds one more: a plug-in unloaded while one of its own calls runs
+// (it may unload itself through UnloadOnePlugin) stays mapped until that
+// call returns.
+#include "services/plugins.h"
+
+#include <functional>
+#include <memory>
+
+#include "frame/text.h"
+#include "platform/host_platform.h"
+#include "services/output.h"
+
+namespace torvane::plugins {
+namespace {
+
+struct Feature {
+  std::u16string name;  // as listed, with its "@" or "_"
+  FeatureKind kind;
+  FeatureEntry entry;  // null when the plug-in lists the name but lacks the export
+};
+
+struct Plugin {
+  std::u16string name;
+  std::u16string featureList;
+  int major = 0;
+  int minor = 0;
+  int build = 0;
+  std::vector<Feature> features;
+  ShutdownPluginEntry shutdown = nullptr;
+  HelpEntry help = nullptr;
+  UsageEntry usage = nullptr;
+  platform::Module module = nullptr;  // null for a plug-in linked into the process
+
+  Plugin() = default;
+  Plugin(const Plugin&) = delete;
+  Plugin& operator=(const Plugin&) = delete;
+  ~Plugin() {
+    if (module != nullptr) platform::CloseModule(module);
+  }
+};
+
+using PluginPointer = std::shared_ptr<Plugin>;
+using Resolver = std::function<FeatureEntry(std::u16string_view exportName)>;
+
+std::vector<PluginPointer>& Loaded() {
+  static std::vector<PluginPointer> loaded;
+  return loaded;
+}
+
+// Calls may load or unload plug-ins, so loops walk a copy of the list.
+std::vector<PluginPointer> Snapshot() { return Loaded(); }
+
+std::u16string TextOf(const KChar* text) { return text != nullptr ? std::u16string(text) : std::u16string(); }
+
+std::u16string Trimmed(std::u16string_view text) {
+  while (!text.empty() && kalendra::IsSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && kalendra::IsSpace(text.back())) text.remove_suffix(1);
+  return std::u16string(text);
+}
+
+// The names of a feature list, which separates them by "," (or ";").
+std::vector<std::u16string> FeatureNames(std::u16string_view list) {
+  std::vector<std::u16string> names;
+  std::size_t begin = 0;
+  while (begin <= list.size()) {
+    std::size_t end = list.find_first_of(u",;", begin);
+    if (end == std::u16string_view::npos) end = list.size();
+    std::u16string name = Trimmed(list.substr(begin, end - begin));
+    if (!name.empty()) names.push_back(std::move(name));
+    begin = end + 1;
+  }
+  return names;
+}
+
+// Copies what the record says; the record itself may change later.
+void ReadRecord(Plugin& plugin, const PluginInfo& info, const Resolver& resolve) {
+  plugin.name = Trimmed(TextOf(info.name));
+  plugin.featureList = TextOf(info.featureList);
+  plugin.major = info.major;
+  plugin.minor = info.minor;
+  plugin.build = info.build;
+  for (std::u16string& name : FeatureNames(plugin.featureList)) {
+    const FeatureKind kind = KindOf(name);
+    const FeatureEntry entry = resolve(ExportName(name));
+    plugin.features.push_back(Feature{std::move(name), kind, entry});
+  }
+}
+
+PluginPointer Find(std::u16string_view name) {
+  for (const PluginPointer& plugin : Loaded()) {
+    if (kalendra::EqualsIgnoringAsciiCase(plugin->name, name)) return plugin;
+  }
+  return nullptr;
+}
+
+struct FoundFeature {
+  PluginPointer plugin;
+  FeatureEntry entry = nullptr;
+};
+
+FoundFeature FindFeature(FeatureKind kind, std::u16string_view name) {
+  for (const PluginPointer& plugin : Loaded()) {
+    for (const Feature& feature : plugin->features) {
+      if (feature.kind == kind && feature.entry != nullptr && kalendra::EqualsIgnoringAsciiCase(feature.name, name)) {
+        return FoundFeature{plugin, feature.entry};
+      }
+    }
+  }
+  return {};
+}
+
+std::u16string Quoted(std::u16string_view text) { return u"\"" + std::u16string(text) + u"\""; }
+
+// Reads the record and admits the plug-in unless its record is empty or its
+// name is taken. Reports why not.
+bool Admit(Plugin& plugin, std::u16string_view source, GetPluginInfoEntry getInfo, const Resolver& resolve) {
+  const PluginInfo* info = getInfo();
+  if (info == nullptr) {
+    output::ReportError(u"Plug-in " + Quoted(source) + u" offers no names; not loaded");
+    return false;
+  }
+  ReadRecord(plugin, *info, resolve);
+  if (plugin.name.empty()) {
+    output::ReportError(u"Plug-in " + Quoted(source) + u" has no name; not loaded");
+    return false;
+  }
+  if (IsLoaded(plugin.name)) {
+    output::ReportError(u"A plug-in named " + Quoted(plugin.name) + u" is already loaded");
+    return false;
+  }
+  return true;
+}
+
+template <typename Entry>
+Entry Symbol(platform::Module module, std::u16string_view name) {
+  return reinterpret_cast<Entry>(platform::FindSymbol(module, kalendra::ToUtf8(name).c_str()));
+}
+
+}  // namespace
+
+FeatureKind KindOf(std::u16string_view entry) {
+  if (!entry.empty() && entry.front() == u'@') return FeatureKind::kFunction;
+  if (!entry.empty() && entry.front() == u'_') return FeatureKind::kVariable;
+  return FeatureKind::kCommand;
+}
+
+std::u16string ExportName(std::u16string_view entry) {
+  if (KindOf(entry) == FeatureKind::kFunction) return u"f_" + std::u16string(entry.substr(1));
+  return std::u16string(entry);
+}
+
+bool Load(std::u16string_view path) {
+  const std::optional<std::u16string> fullPath = platform::FullPath(path);
+  std::u16string error = u"no such path";
+  const platform::Module module = fullPath ? platform::OpenModule(*fullPath, error) : nullptr;
+  if (module == nullptr) {
+    output::ReportError(u"Cannot load plug-in " + Quoted(path) + u": " + error);
+    return false;
+  }
+  auto plugin = std::make_shared<Plugin>();
+  plugin->module = module;  // closed again when the plug-in is not admitted
+  const auto getInfo = Symbol<GetPluginInfoEntry>(module, u"GetPluginInfo");
+  if (getInfo == nullptr) {
+    output::ReportError(Quoted(*fullPath) + u" is not a plug-in: it exports no GetPluginInfo");
+    return false;
+  }
+  const Resolver resolve = [module](std::u16string_view name) { return Symbol<FeatureEntry>(module, name); };
+  if (!Admit(*plugin, *fullPath, getInfo, resolve)) return false;
+  plugin->shutdown = Symbol<ShutdownPluginEntry>(module, u"ShutdownPlugin");
+  plugin->help = Symbol<HelpEntry>(module, u"Help");
+  plugin->usage = Symbol<UsageEntry>(module, u"Usage");
+  const auto initialize = Symbol<InitializePluginEntry>(module, u"InitializePlugin");
+  if (initialize != nullptr && initialize() != 0) {
+    output::ReportError(u"Plug-in " + Quoted(plugin->name) + u" failed to initialize; not loaded");
+    return false;
+  }
+  Loaded().push_back(std::move(plugin));
+  return true;
+}
+
+bool Register(GetPluginInfoEntry getInfo, ExportLookup lookup) {
+  if (getInfo == nullptr || lookup == nullptr) return false;
+  auto plugin = std::make_shared<Plugin>();
+  if (!Admit(*plugin, u"(in process)", getInfo, lookup)) return false;
+  Loaded().push_back(std::move(plugin));
+  return true;
+}
+
+bool Unload(std::u16string_view name) {
+  const PluginPointer plugin = Find(name);
+  if (plugin == nullptr) return false;
+  std::erase(Loaded(), plugin);
+  if (plugin->shutdown != nullptr) plugin->shutdown();
+  return true;
+}
+
+void UnloadAll() {
+  while (!Loaded().empty()) Unload(Loaded().back()->name);
+}
+
+bool IsLoaded(std::u16string_view name) { return Find(name) != nullptr; }
+
+bool Offers(FeatureKind kind, std::u16string_view name) { return FindFeature(kind, name).entry != nullptr; }
+
+std::optional<int> Call(FeatureKind kind, std::u16string_view name, KChar* buffer) {
+  const FoundFeature found = FindFeature(kind, name);
+  if (found.entry == nullptr) return std::nullopt;
+  return found.entry(buffer);  // found.plugin keeps the module mapped meanwhile
+}
+
+std::vector<std::u16string> Describe() {
+  std::vector<std::u16string> lines;
+  for (const PluginPointer& plugin : Loaded()) {
+    const std::string version =
+        std::to_string(plugin->major) + "." + std::to_string(plugin->minor) + "." + std::to_string(plugin->build);
+    lines.push_back(plugin->name + u" " + kalendra::Widen(version) + u": " + plugin->featureList);
+  }
+  return lines;
+}
+
+bool ShowHelp(std::u16string_view name) {
+  for (const PluginPointer& plugin : Snapshot()) {
+    std::u16string writable(name);
+    if (plugin->help != nullptr && plugin->help(writable.data()) != 0) return true;
+  }
+  return false;
+}
+
+std::optional<std::u16string> Usage(std::u16string_view name) {
+  for (const PluginPointer& plugin : Snapshot()) {
+    std::u16string writable(name);
+    std::u16string buffer(kHostBufferLength, u'\0');
+    if (plugin->usage != nullptr && plugin->usage(writable.data(), buffer.data()) != 0) {
+      buffer[kHostBufferLength - 1] = u'\0';
+      return TextOf(buffer.data());
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace torvane::plugins

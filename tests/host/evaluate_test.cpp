@@ -1,0 +1,142 @@
+// Evaluate: 64-bit integer arithmetic written back into the buffer, and its
+// refusals (syntax, division by zero, overflow) with the shell's message.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "frame/host_interface.h"
+#include "services/testing.h"
+
+namespace {
+
+struct Outcome {
+  int result;
+  std::u16string buffer;
+  std::u16string err;
+};
+
+Outcome RunEvaluate(std::u16string_view expression) {
+  std::vector<KChar> buffer(kHostBufferLength, u'\0');
+  std::copy(expression.begin(), expression.end(), buffer.begin());
+  int result = 0;
+  const auto captured = torvane::testing::CaptureOutput([&] { result = Evaluate(buffer.data()); });
+  return Outcome{result, buffer.data(), captured.err};
+}
+
+// The oracle's exact arithmetic; __extension__ keeps -Wpedantic quiet.
+__extension__ using Exact = __int128;
+
+std::u16string Wide(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+
+TEST(Evaluate, ComputesWithPrecedenceAndParentheses) {
+  struct Row {
+    std::u16string_view expression;
+    std::int64_t expected;
+  };
+  const Row rows[] = {
+      {u"0", 0},
+      {u"42", 42},
+      {u"1000+1", 1001},
+      {u"2+3*4", 14},
+      {u"(2+3)*4", 20},
+      {u"2*3+4", 10},
+      {u"10-4-3", 3},  // left to right
+      {u"100/10/5", 2},
+      {u"7/2", 3},
+      {u"-7/2", -3},  // truncates toward zero
+      {u"7%3", 1},
+      {u"-7%3", -1},  // the remainder keeps the dividend's sign
+      {u"7%-3", 1},
+      {u"-5", -5},
+      {u"--5", 5},
+      {u"+5", 5},
+      {u"-(2+3)*-2", 10},
+      {u"  1 +\t2  ", 3},
+      {u"((((((1))))))", 1},
+      {u"9223372036854775807", INT64_MAX},
+      {u"-9223372036854775807-1", INT64_MIN},
+      {u"(-9223372036854775807-1) % -1", 0},
+  };
+  for (const Row& row : rows) {
+    const Outcome outcome = RunEvaluate(row.expression);
+    EXPECT_EQ(outcome.result, 0) << std::string(row.expression.begin(), row.expression.end());
+    EXPECT_EQ(outcome.buffer, Wide(std::to_string(row.expected)));
+    EXPECT_EQ(outcome.err, u"");
+  }
+}
+
+TEST(Evaluate, RefusesBadExpressionsAndLeavesTheBuffer) {
+  struct Row {
+    std::u16string_view expression;
+    std::u16string_view message;
+  };
+  const Row rows[] = {
+      {u"", u"torvane: Bad expression \"\"\r\n"},
+      {u"   ", u"torvane: Bad expression \"   \"\r\n"},
+      {u"1+", u"torvane: Bad expression \"1+\"\r\n"},
+      {u"(1+2", u"torvane: Bad expression \"(1+2\"\r\n"},
+      {u"1+2)", u"torvane: Bad expression \"1+2)\"\r\n"},
+      {u"3 4", u"torvane: Bad expression \"3 4\"\r\n"},
+      {u"1.5", u"torvane: Bad expression \"1.5\"\r\n"},
+      {u"abc", u"torvane: Bad expression \"abc\"\r\n"},
+      {u"5/0", u"torvane: Division by zero in \"5/0\"\r\n"},
+      {u"5%(3-3)", u"torvane: Division by zero in \"5%(3-3)\"\r\n"},
+      {u"9223372036854775808", u"torvane: Arithmetic overflow in \"9223372036854775808\"\r\n"},
+      {u"9223372036854775807+1", u"torvane: Arithmetic overflow in \"9223372036854775807+1\"\r\n"},
+      {u"-9223372036854775807-2", u"torvane: Arithmetic overflow in \"-9223372036854775807-2\"\r\n"},
+      {u"4294967296*4294967296", u"torvane: Arithmetic overflow in \"4294967296*4294967296\"\r\n"},
+      {u"(-9223372036854775807-1)/-1", u"torvane: Arithmetic overflow in \"(-9223372036854775807-1)/-1\"\r\n"},
+      {u"-(-9223372036854775807-1)", u"torvane: Arithmetic overflow in \"-(-9223372036854775807-1)\"\r\n"},
+  };
+  for (const Row& row : rows) {
+    const Outcome outcome = RunEvaluate(row.expression);
+    EXPECT_NE(outcome.result, 0);
+    EXPECT_EQ(outcome.buffer, row.expression);
+    EXPECT_EQ(outcome.err, row.message);
+  }
+}
+
+TEST(Evaluate, NestingIsBoundedNotAStackOverflow) {
+  const std::u16string fine = std::u16string(200, u'(') + u"1" + std::u16string(200, u')');
+  EXPECT_EQ(RunEvaluate(fine).buffer, u"1");
+  const std::u16string deep = std::u16string(4000, u'(') + u"1" + std::u16string(4000, u')');
+  const Outcome outcome = RunEvaluate(deep);
+  EXPECT_NE(outcome.result, 0);
+  EXPECT_TRUE(outcome.err.starts_with(u"torvane: Expression nested too deeply"));
+}
+
+// Random operands of every magnitude against exact 128-bit arithmetic.
+TEST(Evaluate, AgreesWithWideArithmetic) {
+  std::uint64_t seed = 12345;
+  const auto next = [&] {
+    seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<std::int64_t>(seed >> 1) >> (seed % 62);
+  };
+  for (int i = 0; i < 2000; ++i) {
+    const std::int64_t a = next();
+    const std::int64_t b = next();
+    const char op = "+-*/%"[i % 5];
+    Exact exact = 0;
+    switch (op) {
+      case '+': exact = static_cast<Exact>(a) + b; break;
+      case '-': exact = static_cast<Exact>(a) - b; break;
+      case '*': exact = static_cast<Exact>(a) * b; break;
+      case '/': exact = b == 0 ? 0 : static_cast<Exact>(a) / b; break;
+      default: exact = b == 0 ? 0 : static_cast<Exact>(a) % b; break;
+    }
+    const std::string expression = std::to_string(a) + op + "(" + std::to_string(b) + ")";
+    const Outcome outcome = RunEvaluate(Wide(expression));
+    // INT64_MIN has no literal: its digits alone overflow.
+    const bool fails = a == INT64_MIN || b == INT64_MIN || ((op == '/' || op == '%') && b == 0) ||
+                       exact < INT64_MIN || exact > INT64_MAX;
+    if (!fails) {
+      EXPECT_EQ(outcome.buffer, Wide(std::to_string(static_cast<std::int64_t>(exact)))) << expression;
+    } else {
+      EXPECT_NE(outcome.result, 0) << expression;
+    }
+  }
+}
+
+}  // namespace
