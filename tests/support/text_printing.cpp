@@ -7,7 +7,3 @@ namespace kalendra::test {
 std::string Narrow(std::u16string_view text) { return ToUtf8(text); }
 
 }  // namespace kalendra::test
-
-namespace std {
-void PrintTo(const std::u16string& text, std::ostream* os) { *os << "u\"" << kalendra::ToUtf8(text) << "\""; }
-}  // namespace std

@@ -1,8 +1,8 @@
-// Readable UTF-16 in test failure messages: GoogleTest prints std::u16string
-// as code units; these print it as UTF-8 text.
+// Readable UTF-16 in test failure messages. GoogleTest prints a
+// std::u16string itself; Narrow serves the texts a test streams after an
+// assertion.
 #pragma once
 
-#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -12,8 +12,3 @@ namespace kalendra::test {
 std::string Narrow(std::u16string_view text);
 
 }  // namespace kalendra::test
-
-namespace std {
-// Found by GoogleTest through argument-dependent lookup.
-void PrintTo(const std::u16string& text, std::ostream* os);
-}  // namespace std
