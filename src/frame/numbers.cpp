@@ -1,16 +1,26 @@
+// Decimal number readers over argument texts.
 #include "frame/numbers.h"
 
 #include "frame/text.h"
 
 namespace kalendra {
+namespace {
 
-std::int32_t ReadDigits(std::u16string_view text, std::size_t& pos) {
+// Reads the run of digits at pos, saturating at limit (at most
+// kMaxSignedNumber, so that value * 10 + 9 cannot overflow).
+std::int64_t ReadDigitsUpTo(std::u16string_view text, std::size_t& pos, std::int64_t limit) {
   std::int64_t value = 0;
   for (; pos < text.size() && IsDigit(text[pos]); ++pos) {
     value = value * 10 + (text[pos] - u'0');
-    if (value > kMaxNumber) value = kMaxNumber;  // saturate; keep consuming digits
+    if (value > limit) value = limit;  // saturate; keep consuming digits
   }
-  return static_cast<std::int32_t>(value);
+  return value;
+}
+
+}  // namespace
+
+std::int32_t ReadDigits(std::u16string_view text, std::size_t& pos) {
+  return static_cast<std::int32_t>(ReadDigitsUpTo(text, pos, kMaxNumber));
 }
 
 std::int32_t ParseNumber(std::u16string_view text) {
@@ -18,6 +28,23 @@ std::int32_t ParseNumber(std::u16string_view text) {
   std::size_t pos = 0;
   const std::int32_t value = ReadDigits(text, pos);
   return pos == text.size() ? value : -1;
+}
+
+std::optional<std::int64_t> ReadSignedNumber(std::u16string_view text, std::size_t& pos) {
+  std::size_t digits = pos;
+  if (digits < text.size() && (text[digits] == u'+' || text[digits] == u'-')) ++digits;
+  if (digits >= text.size() || !IsDigit(text[digits])) return std::nullopt;
+  const bool negative = text[pos] == u'-';
+  const std::int64_t magnitude = ReadDigitsUpTo(text, digits, kMaxSignedNumber);
+  pos = digits;
+  return negative ? -magnitude : magnitude;
+}
+
+std::optional<std::int64_t> ParseSignedNumber(std::u16string_view text) {
+  std::size_t pos = 0;
+  const std::optional<std::int64_t> value = ReadSignedNumber(text, pos);
+  if (pos != text.size()) return std::nullopt;
+  return value;
 }
 
 }  // namespace kalendra
