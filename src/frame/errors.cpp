@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "frame/arguments.h"
 #include "frame/text.h"
 
 namespace kalendra {
@@ -17,5 +18,7 @@ void ErrorPrefix() {
   // The name is literal text: a "%" in it must not be read as a conversion.
   Qprintf(kHostStderr, u"%s", buffer.data());
 }
+
+int ReportArgumentError(std::u16string_view format, int n) { return ReportError(format, Argument(n).data()); }
 
 }  // namespace kalendra

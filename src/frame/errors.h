@@ -30,4 +30,8 @@ int ReportError(std::u16string_view format, Values... values) {
   return kErrorResult;
 }
 
+// ReportError for a message that quotes argument n of the argument table,
+// such as "Invalid date \"%s\"".
+int ReportArgumentError(std::u16string_view format, int n);
+
 }  // namespace kalendra

@@ -5,6 +5,8 @@
 #include "frame/errors.h"
 #include "frame/host_interface.h"
 #include "frame/plugin.h"
+#include "numerals/ordinal.h"
+#include "numerals/roman.h"
 
 namespace {
 
@@ -26,3 +28,7 @@ PLUGIN_EXPORT int _isowyear(KChar* buffer) { return WithBuffer(buffer, kalendra:
 PLUGIN_EXPORT int _isoweek(KChar* buffer) { return WithBuffer(buffer, kalendra::IsoWeekVariable); }
 PLUGIN_EXPORT int _isodowi(KChar* buffer) { return WithBuffer(buffer, kalendra::IsoWeekdayVariable); }
 PLUGIN_EXPORT int _t4(KChar* buffer) { return WithBuffer(buffer, kalendra::TimeT4Variable); }
+
+// ---- Numerals ---------------------------------------------------------------
+PLUGIN_EXPORT int f_roman(KChar* buffer) { return WithBuffer(buffer, kalendra::RomanFunction); }
+PLUGIN_EXPORT int f_ord(KChar* buffer) { return WithBuffer(buffer, kalendra::OrdFunction); }

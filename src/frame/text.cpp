@@ -8,6 +8,8 @@ namespace kalendra {
 
 bool IsSpace(KChar c) { return std::iswspace(static_cast<std::wint_t>(c)) != 0; }
 
+bool IsLetter(KChar c) { return std::iswalpha(static_cast<std::wint_t>(c)) != 0; }
+
 KChar ToUpper(KChar c) { return static_cast<KChar>(std::towupper(static_cast<std::wint_t>(c))); }
 
 KChar ToLower(KChar c) { return static_cast<KChar>(std::towlower(static_cast<std::wint_t>(c))); }

@@ -15,6 +15,9 @@ constexpr bool IsDigit(KChar c) { return c >= u'0' && c <= u'9'; }
 // White space as the runtime's wide classification sees it.
 bool IsSpace(KChar c);
 
+// A letter as the runtime's wide classification sees it.
+bool IsLetter(KChar c);
+
 // The runtime's wide case mapping, one character at a time.
 KChar ToUpper(KChar c);
 KChar ToLower(KChar c);
