@@ -26,6 +26,8 @@ struct CalendarDate {
   friend constexpr bool operator==(const CalendarDate&, const CalendarDate&) = default;
 };
 
+inline constexpr int kDaysPerWeek = 7;
+
 // Weekdays as the name tables and day masks number them.
 enum Weekday : int { kSunday = 0, kMonday, kTuesday, kWednesday, kThursday, kFriday, kSaturday };
 
