@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "frame/host_interface.h"
+
 namespace kalendra::platform {
 
 // ---- Clock -----------------------------------------------------------------
@@ -32,6 +34,18 @@ void RecordModuleHandle(void* module);
 
 // The full path of the plug-in's own library file, or empty on failure.
 std::u16string ModulePath();
+
+// ---- Files -----------------------------------------------------------------
+
+// What OpenFileForReading gives when the file cannot be opened.
+inline constexpr HostFile kNoFile = -1;
+
+// Opens an existing file (not a folder) for reading, sharing read access
+// with others, as a handle for the shell's QueryIsFileUnicode and GetLine.
+HostFile OpenFileForReading(const std::u16string& path);
+
+// Closes a file that OpenFileForReading opened.
+void CloseFile(HostFile file);
 
 // ---- Environment -----------------------------------------------------------
 

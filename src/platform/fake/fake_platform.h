@@ -1,5 +1,6 @@
 // The fake back-end for unit tests: a clock, a module path and an
-// environment that a test sets. Reset() restores the defaults below.
+// environment that a test sets. Reset() restores the defaults below. Files
+// are opened for real, in the folder of the module path a test sets.
 #pragma once
 
 #include <string>
