@@ -75,7 +75,7 @@ def expand(line, directory, windows, env):
     def replace(match):
         kind, text = match.group(1), match.group(2)
         if kind == "sh":
-            done = subprocess.run(["/bin/sh", "-c", text], capture_output=True, text=True, cwd=directory, env=env)
+            done = subprocess.run(["/bin/bash", "-c", text], capture_output=True, text=True, cwd=directory, env=env)
             return done.stdout.rstrip("\n")
         if kind == "path":
             return shell_path(directory, text, windows)
@@ -96,8 +96,9 @@ def run_case(case, shell, windows):
     with tempfile.TemporaryDirectory(prefix="e2e-") as directory:
         env = dict(os.environ)
         env["E2E_DIR"] = directory
+        env["TORVANE"] = shell  # for commands that start the shell themselves (script, env)
         script = f"torvane() {{ {shell} \"$@\"; }}\n{case.command}\n"
-        done = subprocess.run(["/bin/sh", "-c", script], capture_output=True, cwd=directory, env=env,
+        done = subprocess.run(["/bin/bash", "-c", script], capture_output=True, cwd=directory, env=env,
                               stdin=subprocess.DEVNULL, timeout=120)
         expected_out = [expand(line, directory, windows, env) for line in case.stdout]
         expected_err = [expand(line, directory, windows, env) for line in case.stderr]
@@ -143,7 +144,9 @@ def main():
     files = []
     for item in args.cases:
         files += sorted(item.glob("*.t")) if item.is_dir() else [item]
-    shell = " ".join(shlex.quote(word) for word in shlex.split(args.shell))
+    # Cases run in directories of their own: paths in the command become absolute.
+    words = [os.path.abspath(word) if os.path.exists(word) else word for word in shlex.split(args.shell)]
+    shell = " ".join(shlex.quote(word) for word in words)
 
     passed = failed = 0
     with concurrent.futures.ThreadPoolExecutor(max_workers=args.jobs) as pool:

@@ -1,0 +1,38 @@
+# The plug-in frame: loading, the load message, withheld names, and today's
+# ISO week values.
+
+# Today's ISO week-year, week and weekday agree with the system calendar.
+$ torvane -c "echo %_isowyear %_isoweek %_isodowi"
+  {{sh date +'%G %-V %u'}}
+
+# _t4 is the time of day as hhmm; the minute may turn during the call.
+$ before=$(date +%H%M); got=$(torvane -c "echo %_t4" | tr -d '\r'); after=$(date +%H%M)
+> [ "$got" = "$before" ] || [ "$got" = "$after" ] && echo "matches the clock"
+  matches the clock
+
+# At an interactive prompt the load message comes first, before the prompt.
+$ script -qec "$TORVANE" /dev/null <<< exit | tr -d '\r' | grep -o 'KALENDRA plugin v1.5.3 loaded\.\|torvane>' | head -1
+  KALENDRA plugin v1.5.3 loaded.
+
+# ... unless noloadmsg is set.
+$ noloadmsg=1 script -qec "$TORVANE" /dev/null <<< exit | grep -c 'loaded\.' || true
+  0
+
+# A transient shell (-c) and a shell in a pipe print no load message.
+$ torvane -c "echo first line"
+  first line
+$ echo "echo piped" | torvane
+  piped
+
+# Disable_Features withholds names, written in any case and separated by
+# semicolons, commas or white space; the shell lists the rest.
+$ Disable_Features='@PICKDATE;qcal  _t4' torvane -c plugin -c "echo [%_t4]"
+  KALENDRA 1.5.3: @agedate,@date,@dateconv,@dateplus,@day,@days,@dectotime,@dow,@dowf,@dowi,@dowis,@doy,@easter,@filestamp,@holiday,@idow,@idowf,@inlieu,@inrange,@isdate,@isholiday,@isodowi,@isoweek,@isowyear,@istime,@leap,@localdatetime,@makeage,@makedate,@month,@monthlen,@monthname,@nextdate,@nextdow,@ord,@roman,@timediff,@timefmt,@timeparts,@timeplus,@timetodec,@usweek,@utcdatetime,@year,_isodowi,_isordate,_isowdate,_isoweek,_isowyear,kalendrahelp,longyears
+  []
+
+# Withholding every name leaves the plug-in nothing to offer: the shell says
+# so and does not keep it.
+$ Disable_Features="$(tr ',' ' ' <<< '@agedate,@date,@dateconv,@dateplus,@day,@days,@dectotime,@dow,@dowf,@dowi,@dowis,@doy,@easter,@filestamp,@holiday,@idow,@idowf,@inlieu,@inrange,@isdate,@isholiday,@isodowi,@isoweek,@isowyear,@istime,@leap,@localdatetime,@makeage,@makedate,@month,@monthlen,@monthname,@nextdate,@nextdow,@ord,@pickdate,@roman,@timediff,@timefmt,@timeparts,@timeplus,@timetodec,@usweek,@utcdatetime,@year,_isodowi,_isordate,_isowdate,_isoweek,_isowyear,_t4,kalendrahelp,longyears,qcal')" torvane -c plugin 2>err
+> sed 's/"[^"]*kalendra[^"]*"/"kalendra"/' err
+  No plug-ins loaded.
+  torvane: Plug-in "kalendra" offers no names; not loaded
