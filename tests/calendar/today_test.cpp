@@ -5,13 +5,13 @@
 
 #include "calendar/variables.h"
 #include "platform/fake/fake_platform.h"
-#include "support/plugin_call.h"
+#include "support/function_call.h"
 #include "support/text_printing.h"
 
 namespace kalendra {
 namespace {
 
-using test::CallWithText;
+using test::CallFunction;
 
 class TodayTest : public test::PluginTest {};
 
@@ -59,10 +59,10 @@ TEST_F(TodayTest, WeekVariablesAndTheTime) {
   for (const VariableRow& row : kTable) {
     fake::SetNow(row.now);
     SCOPED_TRACE(testing::Message() << row.now.year << "-" << row.now.month << "-" << row.now.day);
-    EXPECT_EQ(CallWithText(IsoWeekYearVariable, u"").result, row.isoWeekYear);
-    EXPECT_EQ(CallWithText(IsoWeekVariable, u"").result, row.isoWeek);
-    EXPECT_EQ(CallWithText(IsoWeekdayVariable, u"").result, row.isoWeekday);
-    const test::CallResult t4 = CallWithText(TimeT4Variable, u"");
+    EXPECT_EQ(CallFunction(IsoWeekYearVariable, u"").result, row.isoWeekYear);
+    EXPECT_EQ(CallFunction(IsoWeekVariable, u"").result, row.isoWeek);
+    EXPECT_EQ(CallFunction(IsoWeekdayVariable, u"").result, row.isoWeekday);
+    const test::FunctionOutcome t4 = CallFunction(TimeT4Variable, u"");
     EXPECT_EQ(t4.result, row.t4);
     EXPECT_EQ(t4.status, 0);
     EXPECT_TRUE(t4.out.empty() && t4.err.empty());

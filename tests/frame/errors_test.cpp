@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "services/testing.h"
-#include "support/plugin_call.h"
+#include "support/function_call.h"
 #include "support/text_printing.h"
 
 namespace kalendra {

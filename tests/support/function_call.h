@@ -14,6 +14,7 @@
 #include "frame/errors.h"
 #include "frame/host_interface.h"
 #include "frame/text.h"
+#include "platform/fake/fake_platform.h"
 #include "services/testing.h"
 #include "support/text_printing.h"
 
@@ -70,5 +71,15 @@ inline void ExpectRows(std::initializer_list<FunctionRow> rows) {
     EXPECT_EQ(CallFunction(row.function, row.text), Expected(row.expected)) << row.name << "[" << Narrow(row.text) << "]";
   }
 }
+
+// Every test starts from the fake platform's defaults and a shell outside
+// any batch file.
+class PluginTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fake::Reset();
+    torvane::testing::ResetSession();
+  }
+};
 
 }  // namespace kalendra::test
