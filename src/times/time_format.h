@@ -1,0 +1,31 @@
+// Writing a time of day in the sixteen styles of a TimeFormat word, and the
+// fixed-point numbers that decimal days are written with.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "frame/host_interface.h"
+#include "times/time_of_day.h"
+
+namespace kalendra {
+
+// What a written time takes from the user's locale: the separators (used
+// under kLocaleSeparators) and the AM/PM designators (styles 13 and 14).
+struct TimeLocale {
+  KChar timeSeparator = u':';
+  KChar decimalSeparator = u'.';
+  std::u16string amDesignator;
+  std::u16string pmDesignator;
+};
+
+// Writes the time in the format with the given locale texts. Returns 0 and
+// the text, or -1 with text untouched when a field of the time is out of
+// range.
+int FormatTime(const TimeOfDay& time, TimeFormat format, const TimeLocale& locale, std::u16string& text);
+
+// The value with exactly `digits` digits after the point, rounded to
+// nearest, as "%.*f" writes it (0.500000000, -0.500000000).
+std::u16string FixedPoint(double value, int digits);
+
+}  // namespace kalendra
