@@ -6,13 +6,13 @@
 namespace kalendra {
 namespace {
 
-// Reads the run of digits at pos, saturating at limit (at most
-// kMaxSignedNumber, so that value * 10 + 9 cannot overflow).
+// Reads the run of digits at pos, saturating at limit; the test comes
+// before the multiplication, so no step can overflow.
 std::int64_t ReadDigitsUpTo(std::u16string_view text, std::size_t& pos, std::int64_t limit) {
   std::int64_t value = 0;
   for (; pos < text.size() && IsDigit(text[pos]); ++pos) {
-    value = value * 10 + (text[pos] - u'0');
-    if (value > limit) value = limit;  // saturate; keep consuming digits
+    const int digit = text[pos] - u'0';
+    value = value > (limit - digit) / 10 ? limit : value * 10 + digit;  // saturate; keep consuming digits
   }
   return value;
 }
