@@ -13,9 +13,6 @@
 namespace torvane {
 namespace {
 
-constexpr KChar kByteOrderMark = 0xFEFF;
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-
 // Hands out a file's units (bytes or UTF-16 LE units) and, when done, puts
 // the file position just after the last unit handed out.
 class UnitReader {
@@ -23,6 +20,7 @@ class UnitReader {
   UnitReader(HostFile file, int unitSize)
       : file_(file), unitSize_(unitSize), start_(platform::FilePosition(file)) {}
 
+  // The position the reader started at; -1 for a pipe.
   std::int64_t Start() const { return start_; }
 
   bool Next(char16_t& unit) {
@@ -83,15 +81,20 @@ RawLine ReadRawLine(UnitReader& reader, std::size_t limit) {
   return line;
 }
 
-std::u16string DecodeLine(RawLine& line, bool unicode, bool atFileStart) {
+// Units of a byte-order mark at the reader's start, 0 when there is none
+// or the reader does not start at the beginning of the file.
+int MarkUnits(HostFile file, bool unicode, std::int64_t start) {
+  if (start != 0) return 0;
+  unsigned char head[3] = {};
+  const std::int64_t n = platform::ReadBytesAt(file, 0, head, 3);
+  if (unicode) return n >= 2 && head[0] == 0xFF && head[1] == 0xFE ? 1 : 0;
+  return n == 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF ? 3 : 0;
+}
+
+std::u16string DecodeLine(RawLine& line, bool unicode) {
   if (!line.cut && !line.units.empty() && line.units.back() == u'\r') line.units.pop_back();
-  if (unicode) {
-    if (atFileStart && !line.units.empty() && line.units.front() == kByteOrderMark) line.units.erase(0, 1);
-    return line.units;
-  }
-  std::string bytes(line.units.begin(), line.units.end());  // each unit is one byte here
-  if (atFileStart && bytes.starts_with(kUtf8ByteOrderMark)) bytes.erase(0, kUtf8ByteOrderMark.size());
-  return WidenEightBit(bytes);
+  if (unicode) return line.units;
+  return WidenEightBit(std::string(line.units.begin(), line.units.end()));  // each unit is one byte here
 }
 
 // Length of the UTF-8 sequence a lead byte starts, 0 for a byte that
@@ -114,13 +117,19 @@ bool IsUnicodeFile(HostFile file) {
 int ReadLine(HostFile file, KChar* buffer, int maxChars, bool unicode) {
   if (buffer == nullptr || maxChars <= 0) return 0;
   UnitReader reader(file, unicode ? 2 : 1);
-  // Room for a CR, a byte-order mark and, for 8-bit text, UTF-8 sequences
-  // of up to four bytes per character.
-  const std::size_t limit = static_cast<std::size_t>(maxChars) * (unicode ? 1 : 4) + 4;
+  const int markUnits = MarkUnits(file, unicode, reader.Start());
+  char16_t unit = 0;
+  for (int i = 0; i < markUnits; ++i) reader.Next(unit);
+  // Room for a CR and, for 8-bit text, UTF-8 sequences of up to four bytes
+  // per character.
+  const std::size_t limit = static_cast<std::size_t>(maxChars) * (unicode ? 1 : 4) + 1;
   RawLine line = ReadRawLine(reader, limit);
-  const std::u16string text = DecodeLine(line, unicode, reader.Start() == 0);
-  kalendra::CopyText(buffer, static_cast<std::size_t>(maxChars) + 1, text);
-  return line.consumed;
+  if (line.consumed == 0) {  // end of file; a file that holds only its mark holds no line
+    buffer[0] = u'\0';
+    return 0;
+  }
+  kalendra::CopyText(buffer, static_cast<std::size_t>(maxChars) + 1, DecodeLine(line, unicode));
+  return line.consumed + markUnits;
 }
 
 bool IsValidUtf8(std::string_view bytes) {

@@ -1,6 +1,7 @@
 // The test hooks, each a thin front to the subsystem that holds the state.
 #include "services/testing.h"
 
+#include "platform/host_platform.h"
 #include "services/output.h"
 #include "services/plugins.h"
 #include "services/session.h"
@@ -35,5 +36,17 @@ void ResetSession() {
 bool RegisterPlugin(GetPluginInfoEntry getInfo, ExportLookup lookup) { return plugins::Register(getInfo, lookup); }
 
 bool RemovePlugin(std::u16string_view name) { return plugins::Unload(name); }
+
+void SetEnvironment(std::u16string_view name, std::u16string_view value) {
+  if (value.empty()) {
+    platform::RemoveEnvironmentValue(name);
+  } else {
+    platform::SetEnvironmentValue(name, value);
+  }
+}
+
+HostFile OpenFile(std::u16string_view path) { return platform::OpenForReading(path); }
+
+void CloseFile(HostFile file) { platform::CloseFile(file); }
 
 }  // namespace torvane::testing

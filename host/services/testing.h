@@ -1,6 +1,6 @@
 // Hooks for tests that link the shell in-process: capture of what the shell
 // writes, the batch and session state that expansion reports, the console
-// the services describe, and plug-ins linked into the test itself.
+// the services describe, plug-ins linked into the test itself, and files.
 #pragma once
 
 #include <string>
@@ -48,5 +48,14 @@ using ExportLookup = FeatureEntry (*)(std::u16string_view exportName);
 TORVANE_API bool RegisterPlugin(GetPluginInfoEntry getInfo, ExportLookup lookup);
 // Forgets a plug-in by name, as UnloadOnePlugin does; false when none.
 TORVANE_API bool RemovePlugin(std::u16string_view name);
+
+// Sets an environment variable of the process, or removes it when value is
+// empty, as "set NAME=VALUE" does.
+TORVANE_API void SetEnvironment(std::u16string_view name, std::u16string_view value);
+
+// Opens a file as the system knows it, for GetLine and QueryIsFileUnicode;
+// a negative value when it cannot be opened.
+TORVANE_API HostFile OpenFile(std::u16string_view path);
+TORVANE_API void CloseFile(HostFile file);
 
 }  // namespace torvane::testing

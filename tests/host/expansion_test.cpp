@@ -1,0 +1,300 @@
+// ExpandVariables: references, the shell's own functions and variables, a
+// plug-in linked into the test (calls, failures, re-entry, self-unload),
+// unknown names, unbalanced brackets and the buffer limit.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "frame/host_interface.h"
+#include "services/testing.h"
+#include "test_text.h"
+
+namespace {
+
+using torvane::test::Narrow;
+using torvane::testing::CaptureOutput;
+
+std::u16string Text(const KChar* buffer) { return std::u16string(buffer); }
+
+// ---- A plug-in linked into the test ---------------------------------------
+
+constexpr KChar kPluginName[] = u"TESTPLUG";
+
+PluginInfo* TestPluginInfo() {
+  static std::u16string name = kPluginName;
+  static std::u16string features = u"@twice,@fail,@nested,@unloadme,@missing,_answer,greet";
+  static PluginInfo info{name.data(), nullptr, nullptr, nullptr, nullptr, features.data(), 2, 0, 7};
+  return &info;
+}
+
+int Twice(KChar* buffer) {
+  const std::u16string text = Text(buffer);
+  Sprintf(buffer, u"%s%s", text.c_str(), text.c_str());
+  return 0;
+}
+
+int Fail(KChar* /*buffer*/) {
+  Qprintf(kHostStderr, u"TESTPLUG: failed\r\n");
+  return -87;
+}
+
+// Re-entry: expands a text of its own that calls back into this plug-in.
+int Nested(KChar* buffer) {
+  std::vector<KChar> own(kHostBufferLength, u'\0');
+  Sprintf(own.data(), u"<%%@twice[%s]>", buffer);
+  if (ExpandVariables(own.data(), 1) != 0) return -1;
+  Sprintf(buffer, u"%s", own.data());
+  return 0;
+}
+
+int UnloadMe(KChar* buffer) {
+  Sprintf(buffer, u"%d", UnloadOnePlugin(kPluginName));
+  return 0;
+}
+
+int Answer(KChar* buffer) {
+  Sprintf(buffer, u"42");
+  return 0;
+}
+
+FeatureEntry LookupExport(std::u16string_view name) {
+  if (name == u"f_twice") return Twice;
+  if (name == u"f_fail") return Fail;
+  if (name == u"f_nested") return Nested;
+  if (name == u"f_unloadme") return UnloadMe;
+  if (name == u"_answer") return Answer;
+  return nullptr;  // "@missing" and "greet" are listed but not exported
+}
+
+// ---- Running an expansion ---------------------------------------------------
+
+struct Expansion {
+  int result;
+  std::u16string text;
+  std::u16string err;
+};
+
+Expansion Expand(std::u16string_view text, int recursive = 1) {
+  std::vector<KChar> buffer(kHostBufferLength, u'\0');
+  std::copy(text.begin(), text.end(), buffer.begin());
+  int result = 0;
+  const auto captured = CaptureOutput([&] { result = ExpandVariables(buffer.data(), recursive); });
+  return Expansion{result, buffer.data(), captured.err};
+}
+
+class ExpansionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    torvane::testing::ResetSession();
+    ASSERT_TRUE(torvane::testing::RegisterPlugin(TestPluginInfo, LookupExport));
+    torvane::testing::SetEnvironment(u"TORVANE_TEST_VAR", u"value");
+    torvane::testing::SetEnvironment(u"TORVANE_TEST_POINTER", u"TORVANE_TEST_VAR");
+    torvane::testing::SetEnvironment(u"LC_ALL", u"C");
+  }
+  void TearDown() override {
+    torvane::testing::RemovePlugin(kPluginName);
+    torvane::testing::ResetSession();
+    torvane::testing::SetEnvironment(u"TORVANE_TEST_VAR", u"");
+    torvane::testing::SetEnvironment(u"TORVANE_TEST_POINTER", u"");
+    torvane::testing::SetEnvironment(u"LC_ALL", u"");
+  }
+};
+
+struct Row {
+  std::u16string_view text;
+  std::u16string_view expected;
+};
+
+void ExpectExpansions(const std::vector<Row>& rows) {
+  for (const Row& row : rows) {
+    const Expansion expansion = Expand(row.text);
+    EXPECT_EQ(expansion.result, 0) << Narrow(row.text);
+    EXPECT_EQ(expansion.text, row.expected) << Narrow(row.text);
+    EXPECT_EQ(expansion.err, u"") << Narrow(row.text);
+  }
+}
+
+TEST_F(ExpansionTest, PercentSignsAndPlainText) {
+  ExpectExpansions({
+      {u"", u""},
+      {u"plain text", u"plain text"},
+      {u"100%%", u"100%"},
+      {u"%%%%", u"%%"},
+      {u"%%_answer", u"%_answer"},  // "%%" first, then plain text
+      {u"a % b", u"a % b"},         // a lone "%" stays
+      {u"50%", u"50%"},
+      {u"%@", u"%@"},
+      {u"%@twice", u"%@twice"},  // no brackets: no call
+      {u"%@[x]", u"%@[x]"},
+  });
+}
+
+TEST_F(ExpansionTest, PluginFunctionsNestAndBalanceBrackets) {
+  ExpectExpansions({
+      {u"%@twice[ab]", u"abab"},
+      {u"%@TWICE[ab]", u"abab"},  // names compare without regard to case
+      {u"%@twice[]", u""},
+      {u"x%@twice[1]y%@twice[2]z", u"x11y22z"},
+      {u"%@twice[%@twice[x]]", u"xxxx"},
+      {u"%@twice[a[b]c]", u"a[b]ca[b]c"},
+      {u"%@twice[[]]", u"[][]"},
+      {u"%@twice[%_answer]", u"4242"},  // arguments are expanded first
+      {u"%@twice[%%]", u"%%"},          // results are not expanded again
+      {u"%@eval[2*%@twice[3]]", u"66"},
+  });
+}
+
+TEST_F(ExpansionTest, VariablesOfPluginShellAndEnvironment) {
+  ExpectExpansions({
+      {u"%_answer", u"42"},
+      {u"%[_answer]", u"42"},
+      {u"%_ANSWER!", u"42!"},
+      {u"%_answer_x", u""},  // the name runs over letters, digits, "_" and "$"
+      {u"%TORVANE_TEST_VAR", u"value"},
+      {u"%torvane_test_var", u"value"},  // any case when no exact name exists
+      {u"%[TORVANE_TEST_VAR]x", u"valuex"},
+      {u"%TORVANE_TEST_VAR.x", u"value.x"},
+      {u"%TORVANE_TEST_VAR$", u""},
+      {u"%[%TORVANE_TEST_POINTER]", u"value"},
+      {u"<%no_such_variable_anywhere>", u"<>"},
+      {u"%1|%9|%10", u"||0"},  // no batch file: parameters are empty
+      {u"%_batch|%_batchname|%_batchline|%_transient", u"0||0|0"},
+  });
+}
+
+TEST_F(ExpansionTest, BatchContextAndSessionFlags) {
+  torvane::testing::SetBatchContext(2, u"/tmp/job.btm", 17);
+  torvane::testing::SetSessionFlags(true, false);
+  ExpectExpansions({
+      {u"%_batch %_batchname [%_batchline]", u"2 /tmp/job.btm [17]"},
+      {u"%[_transient]%[_pipe]", u"10"},
+      {u"%0", u"/tmp/job.btm"},
+  });
+  torvane::testing::SetSessionFlags(false, true);
+  ExpectExpansions({{u"%[_transient]%[_pipe]", u"01"}});
+  const Expansion cmdspec = Expand(u"%_cmdspec");
+  EXPECT_NE(cmdspec.text.find(u"host_tests"), std::u16string::npos) << Narrow(cmdspec.text);
+}
+
+TEST_F(ExpansionTest, ShellFunctionIf) {
+  ExpectExpansions({
+      {u"%@if[plugin testplug,1,0]", u"1"},
+      {u"%@if[plugin QCAL,1,0]", u"0"},
+      {u"%@if[1 == 01,same,different]", u"same"},  // whole numbers compare by value
+      {u"%@if[abc == ABC,same,different]", u"same"},
+      {u"%@if[abc == abd,same,different]", u"different"},
+      {u"%@if[a != b,yes,no]", u"yes"},
+      {u"%@if[%_answer == 42,yes,no]", u"yes"},
+      {u"%@if[0,yes,no]", u"no"},
+      {u"%@if[2-2,yes,no]", u"no"},
+      {u"%@if[-3,yes,no]", u"yes"},
+      {u"%@if[1, padded , no]", u"padded"},
+      {u"%@if[1,%@twice[a,b],c]", u"a,ba,b"},  // commas inside a call do not split
+      {u"%@if[0,%@fail[],fine]", u"fine"},     // only the chosen value is expanded
+  });
+}
+
+TEST_F(ExpansionTest, ShellFunctionsCommaPathEval) {
+  ExpectExpansions({
+      {u"%@comma[0]", u"0"},
+      {u"%@comma[999]", u"999"},
+      {u"%@comma[1000]", u"1,000"},
+      {u"%@comma[1234567]", u"1,234,567"},
+      {u"%@comma[-1234]", u"-1,234"},
+      {u"%@comma[+123456]", u"+123,456"},
+      {u"%@comma[ 12345 ]", u"12,345"},
+      {u"%@path[/a/b/c.txt]", u"/a/b/"},
+      {u"%@path[/a/b/]", u"/a/b/"},
+      {u"%@path[c.txt]", u""},
+      {u"%@path[/]", u"/"},
+      {u"%@eval[7/2]", u"3"},
+      {u"%@eval[-(1+2)*3]", u"-9"},
+  });
+}
+
+TEST_F(ExpansionTest, FailuresLeaveTheBufferAndSayWhy) {
+  const struct {
+    std::u16string_view text;
+    std::u16string_view err;
+  } rows[] = {
+      {u"%@nosuch[1]", u"torvane: Unknown function \"@nosuch\"\r\n"},
+      {u"%@missing[1]", u"torvane: Unknown function \"@missing\"\r\n"},  // listed, not exported
+      {u"%@twice[abc", u"torvane: Missing \"]\" after \"%@twice[\"\r\n"},
+      {u"%@twice[a[b]", u"torvane: Missing \"]\" after \"%@twice[\"\r\n"},
+      {u"%[abc", u"torvane: Missing \"]\" after \"%[\"\r\n"},
+      {u"a%@fail[x]b", u"TESTPLUG: failed\r\n"},
+      {u"%@twice[%@fail[]]", u"TESTPLUG: failed\r\n"},
+      {u"%@nested[%@fail[]]", u"TESTPLUG: failed\r\n"},
+      {u"%@if[a,b]", u"torvane: @if takes a condition and two values: \"a,b\"\r\n"},
+      {u"%@if[xyz,a,b]", u"torvane: @if: bad condition \"xyz\"\r\n"},
+      {u"%@if[,a,b]", u"torvane: @if: bad condition \"\"\r\n"},
+      {u"%@comma[12a]", u"torvane: @comma: not a whole number \"12a\"\r\n"},
+      {u"%@comma[]", u"torvane: @comma: not a whole number \"\"\r\n"},
+      {u"%@eval[1/0]", u"torvane: Division by zero in \"1/0\"\r\n"},
+  };
+  for (const auto& row : rows) {
+    const Expansion expansion = Expand(row.text);
+    EXPECT_NE(expansion.result, 0) << Narrow(row.text);
+    EXPECT_EQ(expansion.text, row.text);
+    EXPECT_EQ(expansion.err, row.err);
+  }
+}
+
+TEST_F(ExpansionTest, PluginFunctionsMayExpandAgain) {
+  ExpectExpansions({
+      {u"%@nested[ab]", u"<abab>"},
+      {u"%@nested[%@nested[x]]", u"<<xx><xx>>"},
+      {u"[%@nested[%@twice[y]]]", u"[<yyyy>]"},
+  });
+}
+
+TEST_F(ExpansionTest, APluginMayUnloadItselfDuringItsOwnCall) {
+  ExpectExpansions({{u"%@unloadme[]", u"0"}});
+  ExpectExpansions({{u"%@if[plugin TESTPLUG,1,0]", u"0"}});
+  EXPECT_EQ(Expand(u"%@twice[a]").err, u"torvane: Unknown function \"@twice\"\r\n");
+  EXPECT_NE(UnloadOnePlugin(kPluginName), 0);  // no longer there
+  ASSERT_TRUE(torvane::testing::RegisterPlugin(TestPluginInfo, LookupExport));
+}
+
+TEST_F(ExpansionTest, ARegisteredNameCannotBeTakenTwice) {
+  const auto captured = CaptureOutput([] { EXPECT_FALSE(torvane::testing::RegisterPlugin(TestPluginInfo, LookupExport)); });
+  EXPECT_EQ(captured.err, u"torvane: A plug-in named \"TESTPLUG\" is already loaded\r\n");
+}
+
+TEST_F(ExpansionTest, OutputIsCutAtTheBufferNeverPastIt) {
+  const std::u16string half(5000, u'x');
+  std::vector<KChar> buffer(kHostBufferLength + 16, u'#');
+  const std::u16string text = u"%@twice[" + half + u"]";
+  std::copy(text.begin(), text.end(), buffer.begin());
+  buffer[text.size()] = u'\0';
+  EXPECT_EQ(ExpandVariables(buffer.data(), 1), 0);
+  EXPECT_EQ(Text(buffer.data()), std::u16string(kHostBufferLength - 1, u'x'));
+  EXPECT_EQ(buffer[kHostBufferLength], u'#');
+}
+
+TEST_F(ExpansionTest, AnUnterminatedBufferIsReadOnlyToItsLength) {
+  std::vector<KChar> buffer(kHostBufferLength + 16, u'#');
+  std::fill_n(buffer.begin(), kHostBufferLength, u'y');  // no terminator inside
+  EXPECT_EQ(ExpandVariables(buffer.data(), 0), 0);
+  EXPECT_EQ(Text(buffer.data()), std::u16string(kHostBufferLength - 1, u'y'));
+  EXPECT_EQ(buffer[kHostBufferLength], u'#');
+}
+
+TEST_F(ExpansionTest, NestingIsBounded) {
+  std::u16string deep;
+  for (int i = 0; i < 300; ++i) deep += u"%@twice[";
+  deep += u"z" + std::u16string(300, u']');
+  const Expansion expansion = Expand(deep);
+  EXPECT_NE(expansion.result, 0);
+  EXPECT_TRUE(expansion.err.starts_with(u"torvane: Expansion nested too deeply")) << Narrow(expansion.err);
+}
+
+TEST_F(ExpansionTest, TheRecursiveFlagChangesNothing) {
+  for (const std::u16string_view text : {u"%@twice[%%]", u"%_answer%%", u"%@nested[q]"}) {
+    EXPECT_EQ(Expand(text, 0).text, Expand(text, 1).text);
+  }
+  EXPECT_NE(ExpandVariables(nullptr, 1), 0);
+}
+
+}  // namespace

@@ -1,0 +1,307 @@
+// The shell as a program, in-process: its options, how it cuts a command
+// line, -c lines, batch files (parameters, line numbers, nesting), built-in
+// and plug-in commands, and the exit status.
+#include "services/shell.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "frame/host_interface.h"
+#include "services/commands.h"
+#include "services/testing.h"
+#include "test_text.h"
+
+namespace {
+
+using torvane::test::Narrow;
+
+TEST(ShellArguments, ChooseHowTheShellRuns) {
+  const struct {
+    std::vector<std::u16string> arguments;
+    bool loadPlugins;
+    std::vector<std::u16string> commands;
+    std::vector<std::u16string> batch;
+    std::u16string error;
+  } rows[] = {
+      {{}, true, {}, {}, u""},
+      {{u"--no-plugins"}, false, {}, {}, u""},
+      {{u"-c", u"echo a", u"-c", u"echo b"}, true, {u"echo a", u"echo b"}, {}, u""},
+      {{u"-c", u"-c"}, true, {u"-c"}, {}, u""},  // the line after -c is taken as it is
+      {{u"-c", u""}, true, {u""}, {}, u""},
+      {{u"--no-plugins", u"-c", u"x"}, false, {u"x"}, {}, u""},
+      {{u"job.btm", u"a", u"-c", u"--no-plugins"}, true, {}, {u"job.btm", u"a", u"-c", u"--no-plugins"}, u""},
+      {{u"--no-plugins", u"job.btm"}, false, {}, {u"job.btm"}, u""},
+      {{u"-"}, true, {}, {u"-"}, u""},
+      {{u"-c"}, true, {}, {}, u"-c needs a command line"},
+      {{u"-x"}, true, {}, {}, u"Unknown option \"-x\""},
+      {{u"--no-plugin"}, true, {}, {}, u"Unknown option \"--no-plugin\""},
+      {{u"-c", u"x", u"job.btm"}, true, {u"x"}, {u"job.btm"}, u"-c and a batch file cannot be combined"},
+  };
+  for (const auto& row : rows) {
+    const torvane::ShellOptions options = torvane::ParseShellArguments(row.arguments);
+    const std::string label = row.arguments.empty() ? "(none)" : Narrow(row.arguments.front());
+    EXPECT_EQ(options.error, row.error) << label;
+    if (!row.error.empty()) continue;
+    EXPECT_EQ(options.loadPlugins, row.loadPlugins) << label;
+    EXPECT_EQ(options.commands, row.commands) << label;
+    EXPECT_EQ(options.batch, row.batch) << label;
+    EXPECT_FALSE(options.showUsage) << label;
+  }
+  EXPECT_TRUE(torvane::ParseShellArguments({u"--help"}).showUsage);
+  EXPECT_TRUE(torvane::ParseShellArguments({u"-h"}).showUsage);
+}
+
+TEST(CommandLine, SplitsNameFromTail) {
+  const struct {
+    std::u16string_view line, name, tail;
+  } rows[] = {
+      {u"", u"", u""},
+      {u"   \t", u"", u""},
+      {u"echo", u"echo", u""},
+      {u"echo hi  there ", u"echo", u"hi  there "},  // the tail keeps its inner and trailing blanks
+      {u"  set\tA=1", u"set", u"A=1"},
+      {u"qcal /3 2025", u"qcal", u"/3 2025"},
+      {u"plugin    /L  x", u"plugin", u"/L  x"},
+      {u"a=b", u"a=b", u""},
+  };
+  for (const auto& row : rows) {
+    const torvane::CommandLine command = torvane::SplitCommand(row.line);
+    EXPECT_EQ(command.name, row.name) << Narrow(row.line);
+    EXPECT_EQ(command.tail, row.tail) << Narrow(row.line);
+  }
+}
+
+// ---- Whole runs --------------------------------------------------------------
+
+struct ShellResult {
+  int status;
+  std::u16string out;
+  std::u16string err;
+};
+
+ShellResult RunShell(std::vector<std::u16string> arguments) {
+  arguments.insert(arguments.begin(), u"--no-plugins");
+  int status = -1;
+  const auto captured = torvane::testing::CaptureOutput([&] { status = torvane::RunShell(arguments); });
+  return ShellResult{status, captured.out, captured.err};
+}
+
+// -c LINE for each line.
+ShellResult RunLines(const std::vector<std::u16string>& lines) {
+  std::vector<std::u16string> arguments;
+  for (const std::u16string& line : lines) arguments.insert(arguments.end(), {u"-c", line});
+  return RunShell(arguments);
+}
+
+struct RunRow {
+  std::vector<std::u16string> lines;
+  int status;
+  std::u16string out;
+  std::u16string err;
+};
+
+void ExpectRuns(const std::vector<RunRow>& rows) {
+  for (const RunRow& row : rows) {
+    const ShellResult run = RunLines(row.lines);
+    const std::string label = Narrow(row.lines.front());
+    EXPECT_EQ(run.status, row.status) << label;
+    EXPECT_EQ(run.out, row.out) << label;
+    EXPECT_EQ(run.err, row.err) << label;
+  }
+}
+
+TEST(ShellRun, EchoSetAndExit) {
+  ExpectRuns({
+      {{u"echo hello", u"echo %%_x"}, 0, u"hello\r\n%_x\r\n", u""},
+      {{u"echo"}, 0, u"\r\n", u""},
+      {{u"ECHO Mixed Case"}, 0, u"Mixed Case\r\n", u""},
+      {{u"echo %_transient%_batch"}, 0, u"10\r\n", u""},
+      {{u""}, 0, u"", u""},
+      {{u"rem a remark"}, 0, u"", u""},
+      {{u"set TORVANE_SHELL_T=a b", u"echo [%TORVANE_SHELL_T]", u"set TORVANE_SHELL_T", u"set TORVANE_SHELL_T=",
+        u"echo [%TORVANE_SHELL_T]"},
+       0,
+       u"[a b]\r\nTORVANE_SHELL_T=a b\r\n[]\r\n",
+       u""},
+      {{u"set TORVANE_SHELL_UNSET"}, 1, u"", u"torvane: set: no variable named \"TORVANE_SHELL_UNSET\"\r\n"},
+      {{u"set =x"}, 1, u"", u"torvane: set: no variable name in \"=x\"\r\n"},
+      {{u"exit 7", u"echo never"}, 7, u"", u""},
+      {{u"exit -1"}, -1, u"", u""},
+      {{u"exit"}, 0, u"", u""},
+      {{u"bogus", u"exit"}, 1, u"", u"torvane: Unknown command \"bogus\"\r\n"},
+      {{u"bogus", u"exit 0"}, 0, u"", u"torvane: Unknown command \"bogus\"\r\n"},
+      {{u"exit 1x", u"echo still"}, 1, u"still\r\n", u"torvane: exit: not a number \"1x\"\r\n"},
+  });
+}
+
+TEST(ShellRun, AFailedLineDoesNotStopTheNext) {
+  ExpectRuns({
+      {{u"bogus", u"echo after"}, 1, u"after\r\n", u"torvane: Unknown command \"bogus\"\r\n"},
+      {{u"echo %@nosuch[x]", u"echo after"}, 1, u"after\r\n", u"torvane: Unknown function \"@nosuch\"\r\n"},
+      {{u"echo %@eval[1/0]", u"echo %@eval[6*7]"}, 1, u"42\r\n", u"torvane: Division by zero in \"1/0\"\r\n"},
+  });
+}
+
+TEST(ShellRun, PluginAndHelpCommands) {
+  ExpectRuns({
+      {{u"plugin"}, 0, u"No plug-ins loaded.\r\n", u""},
+      {{u"plugin /U nothing"}, 1, u"", u"torvane: No plug-in named \"nothing\" is loaded\r\n"},
+      {{u"plugin /X y"}, 1, u"", u"torvane: Usage: plugin [/L path | /U name]\r\n"},
+      {{u"plugin /L"}, 1, u"", u"torvane: Usage: plugin [/L path | /U name]\r\n"},
+      {{u"help nosuch"}, 1, u"", u"torvane: No help for \"nosuch\"\r\n"},
+      {{u"help ECHO"}, 0, u"echo [TEXT]           write the text and a line end\r\n", u""},
+  });
+  const ShellResult missing = RunLines({u"plugin /L /no/such/dir/libnothing.so"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_TRUE(missing.err.starts_with(u"torvane: Cannot load plug-in \"/no/such/dir/libnothing.so\": "))
+      << Narrow(missing.err);
+  const ShellResult help = RunLines({u"help"});
+  EXPECT_NE(help.out.find(u"plugin [/L PATH | /U NAME]"), std::u16string::npos);
+}
+
+TEST(ShellRun, BadOptionsExitWithTwoAndTheUsage) {
+  const ShellResult run = RunShell({u"-x"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(run.err.starts_with(u"torvane: Unknown option \"-x\"\r\nUsage: torvane")) << Narrow(run.err);
+  const ShellResult usage = RunShell({u"--help"});
+  EXPECT_EQ(usage.status, 0);
+  EXPECT_TRUE(usage.out.starts_with(u"Usage: torvane")) << Narrow(usage.out);
+}
+
+// ---- Plug-in commands --------------------------------------------------------
+
+PluginInfo* CommandPluginInfo() {
+  static std::u16string name = u"TESTCMD";
+  static std::u16string features = u"greet,refuse,_count,echo";
+  static PluginInfo info{name.data(), nullptr, nullptr, nullptr, nullptr, features.data(), 3, 1, 4};
+  return &info;
+}
+
+int Greet(KChar* tail) {
+  Printf(u"hello <%s>\r\n", tail);
+  return 0;
+}
+
+int Refuse(KChar* /*tail*/) {
+  Qprintf(kHostStderr, u"TESTCMD: refused\r\n");
+  return -1;
+}
+
+int PluginEcho(KChar* tail) {
+  Printf(u"plugin echo: %s\r\n", tail);
+  return 0;
+}
+
+FeatureEntry LookupCommand(std::u16string_view name) {
+  if (name == u"greet") return Greet;
+  if (name == u"refuse") return Refuse;
+  if (name == u"echo") return PluginEcho;
+  return nullptr;
+}
+
+TEST(ShellRun, PluginCommandsGetTheExpandedTail) {
+  const struct {
+    std::u16string line;
+    int status;
+    std::u16string out, err;
+  } rows[] = {
+      {u"greet world", 0, u"hello <world>\r\n", u""},
+      {u"GREET  %@eval[1+1] x ", 0, u"hello <2 x >\r\n", u""},
+      {u"greet", 0, u"hello <>\r\n", u""},
+      {u"refuse", 1, u"", u"TESTCMD: refused\r\n"},
+      {u"echo shadowed", 0, u"plugin echo: shadowed\r\n", u""},  // plug-in commands come first
+      {u"_count", 1, u"", u"torvane: Unknown command \"_count\"\r\n"},  // a variable is no command
+      {u"plugin", 0, u"TESTCMD 3.1.4: greet,refuse,_count,echo\r\n", u""},
+  };
+  for (const auto& row : rows) {
+    ASSERT_TRUE(torvane::testing::RegisterPlugin(CommandPluginInfo, LookupCommand));
+    const ShellResult run = RunLines({row.line});  // the run unloads every plug-in at its end
+    EXPECT_EQ(run.status, row.status) << Narrow(row.line);
+    EXPECT_EQ(run.out, row.out) << Narrow(row.line);
+    EXPECT_EQ(run.err, row.err) << Narrow(row.line);
+  }
+}
+
+TEST(ShellRun, PluginUnloadForgetsItsCommands) {
+  ASSERT_TRUE(torvane::testing::RegisterPlugin(CommandPluginInfo, LookupCommand));
+  const ShellResult run = RunLines({u"greet a", u"plugin /U testcmd", u"greet b", u"echo %@if[plugin TESTCMD,yes,no]"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, u"hello <a>\r\nno\r\n");
+  EXPECT_EQ(run.err, u"torvane: Unknown command \"greet\"\r\n");
+}
+
+// ---- Batch files -----------------------------------------------------------
+
+class BatchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    directory_ = std::filesystem::temp_directory_path() /
+                 (std::string("torvane_batch_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(directory_);
+  }
+  void TearDown() override { std::filesystem::remove_all(directory_); }
+
+  std::u16string Write(const std::string& name, const std::string& bytes) {
+    const std::filesystem::path path = directory_ / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.u16string();
+  }
+
+  std::filesystem::path directory_;
+};
+
+TEST_F(BatchTest, LinesParametersAndLineNumbers) {
+  const std::u16string path = Write("job.btm",
+                                    "echo %_batch %_batchline [%1] [%2] [%3]\r\n"
+                                    "bogus\r\n"
+                                    "echo %_batchname\r\n"
+                                    "\r\n"
+                                    "echo %_transient line %_batchline\r\n");
+  const ShellResult run = RunShell({path, u"A", u"B c"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, u"1 1 [A] [B c] []\r\n" + path + u"\r\n0 line 5\r\n");
+  EXPECT_EQ(run.err, u"torvane: Unknown command \"bogus\"\r\n");
+}
+
+TEST_F(BatchTest, CallNestsAndReturns) {
+  const std::u16string inner = Write("inner.btm", "echo in %_batch %1 line %_batchline\necho %0\n");
+  const std::string innerPath(inner.begin(), inner.end());
+  const std::u16string outer =
+      Write("outer.btm", "echo out %_batch\ncall \"" + innerPath + "\" X\necho back %_batch line %_batchline\n");
+  const ShellResult run = RunShell({outer});
+  EXPECT_EQ(run.status, 0) << Narrow(run.err);
+  EXPECT_EQ(run.out, u"out 1\r\nin 2 X line 1\r\n" + inner + u"\r\nback 1 line 3\r\n");
+}
+
+TEST_F(BatchTest, ExitEndsTheBatchAndTheShell) {
+  const std::u16string inner = Write("inner.btm", "echo one\nexit 3\necho never\n");
+  const std::string innerPath(inner.begin(), inner.end());
+  const std::u16string outer = Write("outer.btm", "call " + innerPath + "\necho never either\n");
+  const ShellResult run = RunShell({outer});
+  EXPECT_EQ(run.status, 3);
+  EXPECT_EQ(run.out, u"one\r\n");
+}
+
+TEST_F(BatchTest, Utf16BatchFiles) {
+  std::string bytes = "\xFF\xFE";
+  for (const char16_t c : std::u16string_view(u"echo gr\u00fc\u00df %_batchline\r\necho %_batchline\r\n")) {
+    bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+  }
+  const ShellResult run = RunShell({Write("wide.btm", bytes)});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, u"gr\u00fc\u00df 1\r\n2\r\n");
+}
+
+TEST_F(BatchTest, AMissingFileFails) {
+  const ShellResult run = RunShell({(directory_ / "absent.btm").u16string()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, u"torvane: Cannot open batch file \"" + (directory_ / "absent.btm").u16string() + u"\"\r\n");
+  const ShellResult call = RunLines({u"call"});
+  EXPECT_EQ(call.err, u"torvane: Usage: call file [arguments]\r\n");
+}
+
+}  // namespace
