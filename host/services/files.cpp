@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "frame/text.h"
 #include "platform/host_platform.h"
@@ -40,9 +41,8 @@ class UnitReader {
   bool Refill() {
     // Only a seekable file can give back what was read ahead.
     const std::int64_t want = start_ >= 0 ? static_cast<std::int64_t>(chunk_.size()) : unitSize_;
-    const std::size_t kept = filled_ - next_;
-    std::copy(chunk_.begin() + static_cast<std::ptrdiff_t>(next_), chunk_.begin() + static_cast<std::ptrdiff_t>(filled_),
-              chunk_.begin());
+    const std::size_t kept = filled_ - next_;  // the first byte of a split UTF-16 unit
+    std::memmove(chunk_.data(), chunk_.data() + next_, kept);
     const std::int64_t n = platform::ReadBytes(file_, chunk_.data() + kept, want - static_cast<std::int64_t>(kept));
     filled_ = kept + static_cast<std::size_t>(std::max<std::int64_t>(n, 0));
     next_ = 0;

@@ -90,10 +90,11 @@ TORVANE_SERVICE void HoldSignals();
 TORVANE_SERVICE int QueryTrueName(const KChar* name, KChar* out);
 TORVANE_SERVICE int QueryIsFile(const KChar* name);
 TORVANE_SERVICE int QueryIsFileUnicode(HostFile file);
-// Reads the next line of the file into buffer (at most maxChars characters,
-// line end removed); flags holds kGetLineUnicode for UTF-16 files. Returns
-// the number of characters consumed from the file, line end included, or 0
-// at end of file.
+// Reads the next line of the file into buffer (at most maxChars characters
+// and a terminator, so the buffer holds maxChars + 1; the line end removed,
+// the rest of a longer line skipped); flags holds kGetLineUnicode for UTF-16
+// files. Returns the number of characters consumed from the file, line end
+// included, or 0 at end of file (the buffer then holds an empty text).
 TORVANE_SERVICE int GetLine(HostFile file, KChar* buffer, int maxChars, int flags, int reserved);
 // Widens 8-bit text into out (capacity characters, terminator included).
 TORVANE_SERVICE int ASCIIToUnicode(const char* text, KChar* out, int capacity);
