@@ -6,6 +6,7 @@
 #include "services/files.h"
 #include "services/output.h"
 #include "services/session.h"
+#include "services/texts.h"
 
 namespace torvane {
 namespace {
@@ -46,7 +47,7 @@ bool RunBatchFile(const std::vector<std::u16string>& words) {
   const std::optional<std::u16string> path = platform::FullPath(words.at(0));
   const HostFile file = path ? platform::OpenForReading(*path) : platform::kNoFile;
   if (file == platform::kNoFile) {
-    output::ReportError(u"Cannot open batch file \"" + words[0] + u"\"");
+    output::ReportError(u"Cannot open batch file " + Quoted(words[0]));
     CurrentSession().anyLineFailed = true;
     return false;
   }

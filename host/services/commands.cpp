@@ -16,6 +16,7 @@
 #include "services/output.h"
 #include "services/plugins.h"
 #include "services/session.h"
+#include "services/texts.h"
 
 namespace torvane {
 namespace {
@@ -27,14 +28,6 @@ void WriteLine(std::u16string_view text) { output::Write(Stream::Output, std::u1
 bool Fail(std::u16string_view message) {
   output::ReportError(message);
   return false;
-}
-
-std::u16string Quoted(std::u16string_view text) { return u"\"" + std::u16string(text) + u"\""; }
-
-std::u16string_view Trim(std::u16string_view text) {
-  while (!text.empty() && kalendra::IsSpace(text.front())) text.remove_prefix(1);
-  while (!text.empty() && kalendra::IsSpace(text.back())) text.remove_suffix(1);
-  return text;
 }
 
 // A word of a command tail; double quotes group words with spaces and are
@@ -83,9 +76,9 @@ bool ListEnvironment() {
 
 // set NAME=VALUE sets, set NAME= removes, set NAME shows, set lists.
 bool Set(std::u16string_view tail) {
-  if (Trim(tail).empty()) return ListEnvironment();
+  if (TrimSpace(tail).empty()) return ListEnvironment();
   const std::size_t equals = tail.find(u'=');
-  const std::u16string_view name = Trim(tail.substr(0, equals));
+  const std::u16string_view name = TrimSpace(tail.substr(0, equals));
   if (name.empty()) return Fail(u"set: no variable name in " + Quoted(tail));
   if (equals == std::u16string_view::npos) {
     const std::optional<std::u16string> value = LookupEnvironment(name);
@@ -102,7 +95,7 @@ bool Set(std::u16string_view tail) {
 // whether every line so far succeeded.
 bool Exit(std::u16string_view tail) {
   Session& session = CurrentSession();
-  const std::u16string_view text = Trim(tail);
+  const std::u16string_view text = TrimSpace(tail);
   if (!text.empty()) {
     const std::optional<int> status = ReadInteger(text);
     if (!status) return Fail(u"exit: not a number " + Quoted(text));
@@ -164,7 +157,7 @@ const BuiltinCommand* FindBuiltin(std::u16string_view name) {
 
 // help NAME asks the plug-ins (Help, then Usage), then the built-ins.
 bool Help(std::u16string_view tail) {
-  const std::u16string_view name = Trim(tail);
+  const std::u16string_view name = TrimSpace(tail);
   if (name.empty()) {
     for (const BuiltinCommand& command : kBuiltins) WriteLine(command.summary);
     WriteLine(u"Plug-in names: see \"plugin\"; \"help NAME\" asks the plug-in.");

@@ -8,6 +8,7 @@
 
 #include "frame/text.h"
 #include "services/output.h"
+#include "services/texts.h"
 
 namespace torvane {
 namespace {
@@ -121,10 +122,10 @@ class Evaluator {
 
 std::u16string_view Describe(ArithmeticError error) {
   switch (error) {
-    case ArithmeticError::kDivisionByZero: return u"Division by zero in \"";
-    case ArithmeticError::kOverflow: return u"Arithmetic overflow in \"";
-    case ArithmeticError::kTooDeep: return u"Expression nested too deeply \"";
-    default: return u"Bad expression \"";
+    case ArithmeticError::kDivisionByZero: return u"Division by zero in ";
+    case ArithmeticError::kOverflow: return u"Arithmetic overflow in ";
+    case ArithmeticError::kTooDeep: return u"Expression nested too deeply ";
+    default: return u"Bad expression ";
   }
 }
 
@@ -135,7 +136,7 @@ Arithmetic EvaluateArithmetic(std::u16string_view text) { return Evaluator(text)
 std::optional<std::int64_t> EvaluateOrReport(std::u16string_view text) {
   const Arithmetic result = EvaluateArithmetic(text);
   if (result.error == ArithmeticError::kNone) return result.value;
-  output::ReportError(std::u16string(Describe(result.error)).append(text).append(u"\""));
+  output::ReportError(std::u16string(Describe(result.error)) + Quoted(text));
   return std::nullopt;
 }
 

@@ -9,6 +9,7 @@
 #include "services/plugins.h"
 #include "services/session.h"
 #include "services/shell_functions.h"
+#include "services/texts.h"
 
 namespace torvane {
 namespace {
@@ -27,6 +28,11 @@ class DepthGuard {
  private:
   static inline int depth_ = 0;
 };
+
+// Letters, digits, "_" and "$" make up a variable or function name.
+bool IsNameCharacter(KChar c) {
+  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || kalendra::IsDigit(c) || c == u'_' || c == u'$';
+}
 
 std::size_t NameLength(std::u16string_view text) {
   std::size_t length = 0;
@@ -55,7 +61,7 @@ std::optional<std::u16string> CallFunction(std::u16string_view name, std::u16str
     return CallPlugin(plugins::FeatureKind::kFunction, feature, *expanded);
   }
   if (const ShellFunction function = FindShellFunction(name)) return function(arguments);
-  output::ReportError(u"Unknown function \"" + feature + u"\"");
+  output::ReportError(u"Unknown function " + Quoted(feature));
   return std::nullopt;
 }
 
@@ -70,7 +76,7 @@ std::size_t MatchingBracket(std::u16string_view text, std::size_t open) {
 }
 
 bool ReportMissingBracket(std::u16string_view reference) {
-  output::ReportError(u"Missing \"]\" after \"" + std::u16string(reference) + u"\"");
+  output::ReportError(u"Missing \"]\" after " + Quoted(reference));
   return false;
 }
 
@@ -137,10 +143,6 @@ bool ExpandReference(std::u16string_view text, std::size_t& pos, std::u16string&
 }
 
 }  // namespace
-
-bool IsNameCharacter(KChar c) {
-  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || kalendra::IsDigit(c) || c == u'_' || c == u'$';
-}
 
 std::optional<std::u16string> LookupEnvironment(std::u16string_view name) {
   if (std::optional<std::u16string> value = platform::EnvironmentValue(name)) return value;

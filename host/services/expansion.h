@@ -19,9 +19,6 @@ inline constexpr int kMaxExpansionDepth = 128;
 // written, by the plug-in or by the shell).
 std::optional<std::u16string> ExpandText(std::u16string_view text);
 
-// Letters, digits, "_" and "$" make up a variable or function name.
-bool IsNameCharacter(KChar c);
-
 // The variable's value: a plug-in's internal variable, the shell's own, or
 // an environment variable (exact name first, then any case); empty when
 // unknown. nullopt when the plug-in's variable failed.

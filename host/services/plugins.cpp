@@ -10,6 +10,7 @@
 #include "frame/text.h"
 #include "platform/host_platform.h"
 #include "services/output.h"
+#include "services/texts.h"
 
 namespace torvane::plugins {
 namespace {
@@ -53,12 +54,6 @@ std::vector<PluginPointer> Snapshot() { return Loaded(); }
 
 std::u16string TextOf(const KChar* text) { return text != nullptr ? std::u16string(text) : std::u16string(); }
 
-std::u16string Trimmed(std::u16string_view text) {
-  while (!text.empty() && kalendra::IsSpace(text.front())) text.remove_prefix(1);
-  while (!text.empty() && kalendra::IsSpace(text.back())) text.remove_suffix(1);
-  return std::u16string(text);
-}
-
 // The names of a feature list, which separates them by "," (or ";").
 std::vector<std::u16string> FeatureNames(std::u16string_view list) {
   std::vector<std::u16string> names;
@@ -66,7 +61,7 @@ std::vector<std::u16string> FeatureNames(std::u16string_view list) {
   while (begin <= list.size()) {
     std::size_t end = list.find_first_of(u",;", begin);
     if (end == std::u16string_view::npos) end = list.size();
-    std::u16string name = Trimmed(list.substr(begin, end - begin));
+    std::u16string name(TrimSpace(list.substr(begin, end - begin)));
     if (!name.empty()) names.push_back(std::move(name));
     begin = end + 1;
   }
@@ -75,7 +70,7 @@ std::vector<std::u16string> FeatureNames(std::u16string_view list) {
 
 // Copies what the record says; the record itself may change later.
 void ReadRecord(Plugin& plugin, const PluginInfo& info, const Resolver& resolve) {
-  plugin.name = Trimmed(TextOf(info.name));
+  plugin.name = TrimSpace(TextOf(info.name));
   plugin.featureList = TextOf(info.featureList);
   plugin.major = info.major;
   plugin.minor = info.minor;
@@ -109,8 +104,6 @@ FoundFeature FindFeature(FeatureKind kind, std::u16string_view name) {
   }
   return {};
 }
-
-std::u16string Quoted(std::u16string_view text) { return u"\"" + std::u16string(text) + u"\""; }
 
 // Reads the record and admits the plug-in unless its record is empty or its
 // name is taken. Reports why not.

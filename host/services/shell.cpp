@@ -8,6 +8,7 @@
 #include "services/output.h"
 #include "services/plugins.h"
 #include "services/session.h"
+#include "services/texts.h"
 
 namespace torvane {
 namespace {
@@ -20,10 +21,7 @@ constexpr std::u16string_view kUsage =
 
 // The kalendra plug-in lives in the shell's own folder.
 void LoadDefaultPlugin() {
-  const std::u16string shell = platform::ExecutablePath();
-  std::size_t folderEnd = shell.size();
-  while (folderEnd > 0 && !platform::IsPathSeparator(shell[folderEnd - 1])) --folderEnd;
-  plugins::Load(shell.substr(0, folderEnd) + std::u16string(platform::DefaultPluginFileName()));
+  plugins::Load(DirectoryPart(platform::ExecutablePath()) + std::u16string(platform::DefaultPluginFileName()));
 }
 
 void RunCommands(const std::vector<std::u16string>& lines) {

@@ -5,24 +5,18 @@
 #include <vector>
 
 #include "frame/text.h"
-#include "platform/host_platform.h"
 #include "services/evaluate.h"
 #include "services/expansion.h"
 #include "services/output.h"
 #include "services/plugins.h"
+#include "services/texts.h"
 
 namespace torvane {
 namespace {
 
-std::u16string_view Trim(std::u16string_view text) {
-  while (!text.empty() && kalendra::IsSpace(text.front())) text.remove_prefix(1);
-  while (!text.empty() && kalendra::IsSpace(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 std::optional<std::u16string> ExpandTrimmed(std::u16string_view text) {
   std::optional<std::u16string> expanded = ExpandText(text);
-  if (expanded) *expanded = std::u16string(Trim(*expanded));
+  if (expanded) *expanded = std::u16string(TrimSpace(*expanded));
   return expanded;
 }
 
@@ -30,8 +24,6 @@ std::optional<std::u16string> Fail(std::u16string_view message) {
   output::ReportError(message);
   return std::nullopt;
 }
-
-std::u16string Quoted(std::u16string_view text) { return u"\"" + std::u16string(text) + u"\""; }
 
 // Cuts unexpanded text at the commas outside brackets, so that a comma in a
 // nested call's text or result does not split it.
@@ -81,12 +73,12 @@ std::optional<bool> Condition(std::u16string_view condition) {
   constexpr std::u16string_view kPlugin = u"plugin";
   if (condition.size() > kPlugin.size() && kalendra::EqualsIgnoringAsciiCase(condition.substr(0, kPlugin.size()), kPlugin) &&
       kalendra::IsSpace(condition[kPlugin.size()])) {
-    return plugins::IsLoaded(Trim(condition.substr(kPlugin.size())));
+    return plugins::IsLoaded(TrimSpace(condition.substr(kPlugin.size())));
   }
   for (const std::u16string_view op : {std::u16string_view(u"=="), std::u16string_view(u"!=")}) {
     const std::size_t at = condition.find(op);
     if (at == std::u16string_view::npos) continue;
-    const bool same = SameValue(Trim(condition.substr(0, at)), Trim(condition.substr(at + op.size())));
+    const bool same = SameValue(TrimSpace(condition.substr(0, at)), TrimSpace(condition.substr(at + op.size())));
     return op == u"==" ? same : !same;
   }
   const Arithmetic number = EvaluateArithmetic(condition);
@@ -118,9 +110,7 @@ std::optional<std::u16string> CommaFunction(std::u16string_view arguments) {
 std::optional<std::u16string> PathFunction(std::u16string_view arguments) {
   const std::optional<std::u16string> name = ExpandTrimmed(arguments);
   if (!name) return std::nullopt;
-  std::size_t end = name->size();
-  while (end > 0 && !platform::IsPathSeparator((*name)[end - 1])) --end;
-  return name->substr(0, end);
+  return DirectoryPart(*name);
 }
 
 std::optional<std::u16string> EvalFunction(std::u16string_view arguments) {
