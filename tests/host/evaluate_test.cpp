@@ -112,7 +112,8 @@ TEST(Evaluate, AgreesWithWideArithmetic) {
   std::uint64_t seed = 12345;
   const auto next = [&] {
     seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
-    return static_cast<std::int64_t>(seed >> 1) >> (seed % 62);
+    // Both signs, and magnitudes from one bit to all 64.
+    return static_cast<std::int64_t>(seed) >> ((seed >> 3) % 64);
   };
   for (int i = 0; i < 2000; ++i) {
     const std::int64_t a = next();

@@ -1,0 +1,97 @@
+// Plug-ins loaded through the shell's real loader: the load protocol, calls
+// into every kind of name, help, unloading (also from inside the plug-in's
+// own call) and the refusals.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "services/shell.h"
+#include "services/testing.h"
+#include "test_text.h"
+
+namespace {
+
+using torvane::test::Narrow;
+
+std::u16string Wide(std::string_view text) { return std::u16string(text.begin(), text.end()); }
+
+const std::u16string kProbe = Wide(TORVANE_PROBE_PLUGIN);
+const std::u16string kServices = Wide(TORVANE_SERVICES_LIBRARY);
+
+struct Outcome {
+  int status;
+  std::u16string out;
+  std::u16string err;
+};
+
+// Loads the probe plug-in, then runs the lines.
+Outcome RunWithProbe(const std::vector<std::u16string>& lines) {
+  std::vector<std::u16string> arguments = {u"--no-plugins", u"-c", u"plugin /L \"" + kProbe + u"\""};
+  for (const std::u16string& line : lines) arguments.insert(arguments.end(), {u"-c", line});
+  int status = -1;
+  const auto captured = torvane::testing::CaptureOutput([&] { status = torvane::RunShell(arguments); });
+  return Outcome{status, captured.out, captured.err};
+}
+
+TEST(Loader, CallsEveryKindOfNameAndShutsDownAtExit) {
+  const Outcome run = RunWithProbe({u"plugin", u"echo %@PROBE[a b] %_probed", u"probecmd x  y", u"help @probe",
+                                    u"help probecmd", u"echo %@if[plugin probe,loaded,absent]"});
+  EXPECT_EQ(run.status, 0) << Narrow(run.err);
+  EXPECT_EQ(run.out,
+            u"PROBE init\r\n"
+            u"PROBE 1.2.3: @probe,@gone,@leave,_probed,probecmd\r\n"
+            u"probe(a b) yes\r\n"
+            u"probecmd [x  y]\r\n"
+            u"help for @probe\r\n"
+            u"PROBECMD [text]\r\n"
+            u"loaded\r\n"
+            u"PROBE shutdown\r\n");
+}
+
+TEST(Loader, AListedNameWithoutExportIsUnknown) {
+  const Outcome run = RunWithProbe({u"echo %@gone[1]"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, u"torvane: Unknown function \"@gone\"\r\n");
+}
+
+TEST(Loader, UnloadCallsShutdownAndForgetsTheNames) {
+  const Outcome run = RunWithProbe({u"plugin /U Probe", u"echo %@probe[1]", u"plugin"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, u"PROBE init\r\nPROBE shutdown\r\nNo plug-ins loaded.\r\n");
+  EXPECT_EQ(run.err, u"torvane: Unknown function \"@probe\"\r\n");
+}
+
+TEST(Loader, APluginMayUnloadItselfInItsOwnCall) {
+  const Outcome run = RunWithProbe({u"echo %@leave[]", u"echo %@if[plugin PROBE,1,0]"});
+  EXPECT_EQ(run.status, 0) << Narrow(run.err);
+  EXPECT_EQ(run.out, u"PROBE init\r\nPROBE shutdown\r\nleft 0\r\n0\r\n");
+}
+
+TEST(Loader, RefusesWhatCannotBeAPlugin) {
+  const struct {
+    std::u16string_view variable;
+    std::u16string line;
+    std::u16string out;
+    std::u16string err;
+  } rows[] = {
+      {u"TORVANE_PROBE_EMPTY", u"plugin", u"No plug-ins loaded.\r\n",
+       u"torvane: Plug-in \"" + kProbe + u"\" offers no names; not loaded\r\n"},
+      {u"TORVANE_PROBE_FAIL", u"plugin", u"PROBE init\r\nNo plug-ins loaded.\r\n",
+       u"torvane: Plug-in \"PROBE\" failed to initialize; not loaded\r\n"},
+      {u"", u"plugin /L \"" + kProbe + u"\"", u"PROBE init\r\nPROBE shutdown\r\n",
+       u"torvane: A plug-in named \"PROBE\" is already loaded\r\n"},
+      {u"", u"plugin /L \"" + kServices + u"\"", u"PROBE init\r\nPROBE shutdown\r\n",
+       u"torvane: \"" + kServices + u"\" is not a plug-in: it exports no GetPluginInfo\r\n"},
+  };
+  for (const auto& row : rows) {
+    if (!row.variable.empty()) torvane::testing::SetEnvironment(row.variable, u"1");
+    const Outcome run = RunWithProbe({row.line});
+    if (!row.variable.empty()) torvane::testing::SetEnvironment(row.variable, u"");
+    EXPECT_EQ(run.status, 1) << Narrow(row.variable) << Narrow(row.line);
+    EXPECT_EQ(run.out, row.out) << Narrow(row.variable) << Narrow(row.line);
+    EXPECT_EQ(run.err, row.err) << Narrow(row.variable) << Narrow(row.line);
+  }
+}
+
+}  // namespace
