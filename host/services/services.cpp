@@ -39,9 +39,11 @@ constexpr int kShortestYield = 10;
 
 }  // namespace
 
-#define FORMAT_ARGUMENTS(format, last)             \
-  std::va_list args;                              \
-  va_start(args, last);                           \
+// va_start has to run in the variadic service itself, so each formatting
+// service opens its arguments with this.
+#define FORMAT_INTO(text, format)                                \
+  std::va_list args;                                             \
+  va_start(args, format);                                        \
   const std::u16string text = torvane::FormatText(format, args); \
   va_end(args)
 
@@ -62,20 +64,20 @@ TORVANE_SERVICE int Evaluate(KChar* buffer) {
 }
 
 TORVANE_SERVICE int Sprintf(KChar* buffer, const KChar* format, ...) {
-  FORMAT_ARGUMENTS(format, format);
+  FORMAT_INTO(text, format);
   if (buffer == nullptr) return -1;
   kalendra::CopyText(buffer, kHostBufferLength, text);
   return std::min(Length(text), kHostBufferLength - 1);
 }
 
 TORVANE_SERVICE int Printf(const KChar* format, ...) {
-  FORMAT_ARGUMENTS(format, format);
+  FORMAT_INTO(text, format);
   torvane::output::Write(Stream::Output, text);
   return Length(text);
 }
 
 TORVANE_SERVICE int Qprintf(int handle, const KChar* format, ...) {
-  FORMAT_ARGUMENTS(format, format);
+  FORMAT_INTO(text, format);
   Stream stream = Stream::Output;
   if (!StreamOfHandle(handle, stream)) return -1;
   torvane::output::Write(stream, text);
@@ -83,7 +85,7 @@ TORVANE_SERVICE int Qprintf(int handle, const KChar* format, ...) {
 }
 
 TORVANE_SERVICE int ColorPrintf(int attribute, const KChar* format, ...) {
-  FORMAT_ARGUMENTS(format, format);
+  FORMAT_INTO(text, format);
   torvane::output::WriteInColour(attribute, text);
   return Length(text);
 }

@@ -1,7 +1,6 @@
 // The shell's session state and the variables that report it.
 #include "services/session.h"
 
-
 #include "frame/text.h"
 #include "platform/host_platform.h"
 
