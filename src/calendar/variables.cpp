@@ -1,5 +1,6 @@
 #include "calendar/variables.h"
 
+#include "calendar/date_format.h"
 #include "calendar/today.h"
 #include "platform/platform.h"
 
@@ -32,6 +33,16 @@ int TimeT4Variable(KChar* buffer) {
   const platform::LocalDateTime now = platform::LocalNow();
   Sprintf(buffer, u"%02u%02u", now.hour, now.minute);
   return 0;
+}
+
+int IsoOrdinalDateVariable(KChar* buffer) {
+  RefreshToday();
+  return FormatDate(buffer, Today(), kIsoOrdinalDate);
+}
+
+int IsoWeekDateVariable(KChar* buffer) {
+  RefreshToday();
+  return FormatDate(buffer, Today(), kIsoWeekDate);
 }
 
 }  // namespace kalendra

@@ -1,4 +1,5 @@
-// Internal variables that report today's ISO week values and the time.
+// Internal variables that report today's ISO week values, today in two ISO
+// forms, and the time.
 #pragma once
 
 #include "frame/host_interface.h"
@@ -9,5 +10,7 @@ int IsoWeekYearVariable(KChar* buffer);  // _isowyear
 int IsoWeekVariable(KChar* buffer);      // _isoweek
 int IsoWeekdayVariable(KChar* buffer);   // _isodowi
 int TimeT4Variable(KChar* buffer);       // _t4, hours and minutes "hhmm"
+int IsoOrdinalDateVariable(KChar* buffer);  // _isordate, "2015-066"
+int IsoWeekDateVariable(KChar* buffer);     // _isowdate, "2015-W10-6"
 
 }  // namespace kalendra

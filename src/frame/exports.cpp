@@ -1,6 +1,7 @@
 // The plug-in's exports, one thin wrapper each, in the order of the shell's
 // calls, then by subsystem. A name listed in the feature list whose
 // subsystem has not been built is not exported; the shell reports it.
+#include "calendar/long_years.h"
 #include "calendar/variables.h"
 #include "frame/errors.h"
 #include "frame/host_interface.h"
@@ -28,6 +29,11 @@ PLUGIN_EXPORT int _isowyear(KChar* buffer) { return WithBuffer(buffer, kalendra:
 PLUGIN_EXPORT int _isoweek(KChar* buffer) { return WithBuffer(buffer, kalendra::IsoWeekVariable); }
 PLUGIN_EXPORT int _isodowi(KChar* buffer) { return WithBuffer(buffer, kalendra::IsoWeekdayVariable); }
 PLUGIN_EXPORT int _t4(KChar* buffer) { return WithBuffer(buffer, kalendra::TimeT4Variable); }
+PLUGIN_EXPORT int _isordate(KChar* buffer) { return WithBuffer(buffer, kalendra::IsoOrdinalDateVariable); }
+PLUGIN_EXPORT int _isowdate(KChar* buffer) { return WithBuffer(buffer, kalendra::IsoWeekDateVariable); }
+
+// ---- Calendar core: commands ------------------------------------------------
+PLUGIN_EXPORT int longyears(KChar* buffer) { return WithBuffer(buffer, kalendra::LongYearsCommand); }
 
 // ---- Numerals ---------------------------------------------------------------
 PLUGIN_EXPORT int f_roman(KChar* buffer) { return WithBuffer(buffer, kalendra::RomanFunction); }

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "frame/host_interface.h"
 
@@ -51,5 +53,70 @@ void CloseFile(HostFile file);
 
 // The value of an environment variable; empty when it is unset.
 std::u16string EnvironmentValue(const std::u16string& name);
+
+// ---- Locale ----------------------------------------------------------------
+// Items of the user's default locale. Each query answers with the item's text
+// as GetLocaleInfoW gives it for LOCALE_USER_DEFAULT (numbers as decimal
+// text), or std::nullopt when the item cannot be read.
+
+enum class LocaleItem {
+  kShortDateOrder,      // LOCALE_IDATE: "0" month-day-year, "1" day-month-year, "2" year-month-day
+  kLongDateOrder,       // LOCALE_ILDATE: the same values for the long date
+  kDateSeparator,       // LOCALE_SDATE
+  kTimeSeparator,       // LOCALE_STIME
+  kDecimalSeparator,    // LOCALE_SDECIMAL
+  kThousandsSeparator,  // LOCALE_STHOUSAND
+  kFirstDayOfWeek,      // LOCALE_IFIRSTDAYOFWEEK: "0" Monday ... "6" Sunday
+  kEnglishCountryName,  // LOCALE_SENGCOUNTRY, such as "Germany"
+  kAmDesignator,        // LOCALE_S1159
+  kPmDesignator,        // LOCALE_S2359
+};
+
+std::optional<std::u16string> LocaleInfo(LocaleItem item);
+
+// Brings the back-end's view of the user's locale up to date; the core calls
+// it once before it reads the items. A back-end that reads items live (as
+// GetLocaleInfoW does) has nothing to do here.
+void ReloadLocaleIfChanged();
+
+enum class LocaleNameSet {
+  kMonth,              // LOCALE_SMONTHNAME1..12
+  kAbbreviatedMonth,   // LOCALE_SABBREVMONTHNAME1..12
+  kWeekday,            // LOCALE_SDAYNAME1..7
+  kAbbreviatedWeekday  // LOCALE_SABBREVDAYNAME1..7
+};
+
+// One name of a set: months by number 1..12; weekdays 1..7 with 1 = Monday
+// and 7 = Sunday, as the LOCALE_SDAYNAMEn items number them.
+std::optional<std::u16string> LocaleName(LocaleNameSet set, int index);
+
+// How the system writes a date for the user's default locale; the values
+// are the GetDateFormatW flags.
+enum class LocaleDateStyle {
+  kPicture = 0,              // the picture given, or the default (short) date when it is empty
+  kShortDate = 1,            // DATE_SHORTDATE
+  kLongDate = 2,             // DATE_LONGDATE
+  kAlternativeCalendar = 4,  // DATE_USE_ALT_CALENDAR: the default date in the locale's other calendar
+};
+
+// A Gregorian date with its weekday (0 = Sunday), as SYSTEMTIME holds it.
+struct LocaleDate {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  int weekday = 0;
+};
+
+// The date as the system writes it (GetDateFormatW for LOCALE_USER_DEFAULT).
+// The picture is used by kPicture only, in the Windows picture language: d,
+// dd the day without and with a leading zero; ddd, dddd the abbreviated and
+// full weekday name; M, MM the month; MMM, MMMM the abbreviated and full
+// month name (in the form that goes with a day when the picture also has d
+// or dd); y the last two digits of the year without a leading zero, yy and
+// yyy with it, yyyy the whole year; g, gg the era; 'quoted text' as it
+// stands, '' an apostrophe; any other character as it stands. Returns the
+// text, or std::nullopt when the system cannot write it.
+std::optional<std::u16string> FormatLocaleDate(LocaleDateStyle style, const LocaleDate& date,
+                                               std::u16string_view picture);
 
 }  // namespace kalendra::platform

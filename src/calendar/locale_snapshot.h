@@ -1,0 +1,75 @@
+// LocaleSnapshot: the settings of the user's locale that dates, times and
+// names depend on, and RefreshLocale, which re-reads them.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "frame/host_interface.h"
+
+namespace kalendra {
+
+// How much of a text fits in maxLength characters without cutting a UTF-16
+// surrogate pair in half.
+std::size_t FittingLength(std::u16string_view text, std::size_t maxLength);
+
+// A fixed slot for one locale text; a longer text is cut, never a UTF-16
+// surrogate pair in half. The text is always zero-terminated.
+template <std::size_t Capacity>
+class TextSlot {
+ public:
+  constexpr TextSlot() = default;
+  void Assign(std::u16string_view text) {
+    const std::size_t n = FittingLength(text, Capacity - 1);
+    for (std::size_t i = 0; i < n; ++i) text_[i] = text[i];
+    text_[n] = u'\0';
+    length_ = n;
+  }
+  std::u16string_view View() const { return {text_.data(), length_}; }
+  const KChar* c_str() const { return text_.data(); }
+
+ private:
+  std::array<KChar, Capacity> text_{};
+  std::size_t length_ = 0;
+};
+
+inline constexpr std::size_t kNameSlotLength = 80;          // 79 characters and a terminator
+inline constexpr std::size_t kCountryNameSlotLength = 128;  // 127 characters and a terminator
+using NameSlot = TextSlot<kNameSlotLength>;
+using CountryNameSlot = TextSlot<kCountryNameSlotLength>;
+
+// Date orders: the default date order of the locale is 1, 2 or 3; 4 (ISO)
+// is only ever asked for, and reads like 3.
+enum DateOrder : int { kMonthDayYear = 1, kDayMonthYear = 2, kYearMonthDay = 3, kIsoOrder = 4 };
+
+// Everything below starts as US English; a query that fails keeps the value
+// that the field held before. Names are indexed as the calendar numbers them:
+// months 1..12 (slot 0 unused), weekdays 0 = Sunday ... 6 = Saturday.
+struct LocaleSnapshot {
+  DateOrder dateOrder = kMonthDayYear;
+  DateOrder longDateOrder = kMonthDayYear;
+  KChar dateSeparator = u'/';
+  KChar timeSeparator = u':';
+  KChar decimalSeparator = u'.';
+  int firstWeekday = 0;  // 0 = Sunday, 1 = Monday
+  std::array<NameSlot, 13> monthNames;
+  std::array<NameSlot, 13> abbreviatedMonthNames;
+  std::array<NameSlot, 13> titleCaseMonthNames;  // empty until the first refresh
+  std::array<NameSlot, 7> weekdayNames;
+  std::array<NameSlot, 7> abbreviatedWeekdayNames;
+  NameSlot amDesignator;  // "AM"
+  NameSlot pmDesignator;  // "PM"
+  CountryNameSlot holidayCountry;
+
+  LocaleSnapshot();
+};
+
+// The one snapshot of the process. Callers that override HolidayCountry or
+// FirstWeekday for one call write them here; the next RefreshLocale restores
+// both from the locale.
+LocaleSnapshot& Locale();
+
+// Re-reads every setting from the user's locale into Locale(). Returns 0.
+int RefreshLocale();
+
+}  // namespace kalendra
