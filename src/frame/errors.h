@@ -13,6 +13,8 @@ namespace kalendra {
 inline constexpr int kErrorResult = -87;
 // The result of a call that receives no buffer.
 inline constexpr int kNoBufferResult = 1;
+// The result of the time functions when they receive no buffer.
+inline constexpr int kNoBufferTimeResult = -1;
 
 // Writes "KALENDRA plugin: " to standard error and, inside a batch file, the
 // batch file's name and line ("NAME [LINE]  ").

@@ -8,6 +8,7 @@
 #include "frame/plugin.h"
 #include "numerals/ordinal.h"
 #include "numerals/roman.h"
+#include "times/time_functions.h"
 
 namespace {
 
@@ -15,6 +16,11 @@ namespace {
 // buffer.
 int WithBuffer(KChar* buffer, int (*body)(KChar*)) {
   return buffer == nullptr ? kalendra::kNoBufferResult : body(buffer);
+}
+
+// Most time functions answer a call without a buffer with -1 instead.
+int WithTimeBuffer(KChar* buffer, int (*body)(KChar*)) {
+  return buffer == nullptr ? kalendra::kNoBufferTimeResult : body(buffer);
 }
 
 }  // namespace
@@ -38,3 +44,12 @@ PLUGIN_EXPORT int longyears(KChar* buffer) { return WithBuffer(buffer, kalendra:
 // ---- Numerals ---------------------------------------------------------------
 PLUGIN_EXPORT int f_roman(KChar* buffer) { return WithBuffer(buffer, kalendra::RomanFunction); }
 PLUGIN_EXPORT int f_ord(KChar* buffer) { return WithBuffer(buffer, kalendra::OrdFunction); }
+
+// ---- Times: times of day, time arithmetic, decimal days ----------------------
+PLUGIN_EXPORT int f_istime(KChar* buffer) { return WithTimeBuffer(buffer, kalendra::IsTimeFunction); }
+PLUGIN_EXPORT int f_timeparts(KChar* buffer) { return WithTimeBuffer(buffer, kalendra::TimePartsFunction); }
+PLUGIN_EXPORT int f_timefmt(KChar* buffer) { return WithBuffer(buffer, kalendra::TimeFmtFunction); }
+PLUGIN_EXPORT int f_timeplus(KChar* buffer) { return WithTimeBuffer(buffer, kalendra::TimePlusFunction); }
+PLUGIN_EXPORT int f_timediff(KChar* buffer) { return WithTimeBuffer(buffer, kalendra::TimeDiffFunction); }
+PLUGIN_EXPORT int f_timetodec(KChar* buffer) { return WithTimeBuffer(buffer, kalendra::TimeToDecFunction); }
+PLUGIN_EXPORT int f_dectotime(KChar* buffer) { return WithTimeBuffer(buffer, kalendra::DecToTimeFunction); }

@@ -5,12 +5,15 @@
 #include <array>
 #include <charconv>
 
+#include "calendar/locale_snapshot.h"
 #include "frame/text.h"
+#include "platform/platform.h"
 
 namespace kalendra {
 namespace {
 
 constexpr int kDecimalDayDigits = 8;
+constexpr std::size_t kDesignatorCapacity = 1023;  // characters read of a locale's AM or PM designator
 constexpr std::uint32_t kTwelveHours = 12;
 constexpr KChar kNoSeparator = 0;
 
@@ -45,8 +48,9 @@ constexpr std::array<MarkerStyle, kDecimalDayStyle> kMarkerStyles = {{
 
 bool Has(TimeFormat format, TimeFormat bit) { return (format & bit) != 0; }
 
-void AppendNumber(std::u16string& text, std::uint32_t value, int minimumDigits) {
-  std::array<char, 16> digits{};
+// Writes the value in decimal, zero-filled to minimumDigits when it is not negative.
+void AppendNumber(std::u16string& text, std::int64_t value, int minimumDigits) {
+  std::array<char, 24> digits{};
   const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
   for (auto width = end - digits.data(); width < minimumDigits; ++width) text += u'0';
   text.append(digits.data(), end);
@@ -118,6 +122,32 @@ int FormatTime(const TimeOfDay& time, TimeFormat format, const TimeLocale& local
     AppendClockText(text, time, format, locale);
   }
   return 0;
+}
+
+TimeLocale CurrentTimeLocale(TimeFormat format) {
+  TimeLocale locale{Locale().timeSeparator, Locale().decimalSeparator, {}, {}};
+  const TimeFormat style = TimeStyle(format);
+  if (style == kLocaleMarkerStyle || style == kLowerLocaleMarkerStyle) {
+    const auto designator = [](platform::LocaleItem item) {
+      return platform::LocaleInfo(item).value_or(u"").substr(0, kDesignatorCapacity);
+    };
+    locale.amDesignator = designator(platform::LocaleItem::kAmDesignator);
+    locale.pmDesignator = designator(platform::LocaleItem::kPmDesignator);
+  }
+  return locale;
+}
+
+int FormatTime(const TimeOfDay& time, TimeFormat format, std::u16string& text) {
+  return FormatTime(time, format, CurrentTimeLocale(format), text);
+}
+
+std::u16string DaysBeforeTime(std::int32_t days, bool withSign, bool decimalTime) {
+  if (days == 0) return {};
+  std::u16string text;
+  if (withSign && days > 0) text += u'+';
+  AppendNumber(text, days, 1);
+  if (decimalTime) return text;
+  return text + (days == 1 || days == -1 ? u" day " : u" days ");
 }
 
 std::u16string FixedPoint(double value, int digits) {

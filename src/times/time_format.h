@@ -2,6 +2,7 @@
 // fixed-point numbers that decimal days are written with.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,20 @@ struct TimeLocale {
 // the text, or -1 with text untouched when a field of the time is out of
 // range.
 int FormatTime(const TimeOfDay& time, TimeFormat format, const TimeLocale& locale, std::u16string& text);
+
+// The locale texts a time in this format is written with: the separators
+// of LocaleSnapshot as last read and, for styles 13 and 14, the user
+// locale's designators read now (one that cannot be read is empty).
+TimeLocale CurrentTimeLocale(TimeFormat format);
+
+// FormatTime with CurrentTimeLocale(format).
+int FormatTime(const TimeOfDay& time, TimeFormat format, std::u16string& text);
+
+// The days that stand before a time in a result: nothing for 0; before a
+// decimal-day time the bare count ("+1.50000000"); before any other time
+// "N day " for one day and "N days " for more. With a sign the count is
+// written "%+d", without it "%d".
+std::u16string DaysBeforeTime(std::int32_t days, bool withSign, bool decimalTime);
 
 // The value with exactly `digits` digits after the point, rounded to
 // nearest, as "%.*f" writes it (0.500000000, -0.500000000).

@@ -1,0 +1,67 @@
+// Reading time-format arguments and date-times, with their messages.
+#include "times/time_readers.h"
+
+#include <string>
+
+#include "calendar/date_grammar.h"
+#include "frame/arguments.h"
+#include "frame/errors.h"
+#include "frame/numbers.h"
+#include "platform/platform.h"
+#include "times/time_grammar.h"
+
+namespace kalendra {
+namespace {
+
+// Where the date ends and the time begins: the first "@" from the second
+// character on, else the first "T", else the first "t"; npos for none.
+std::size_t FindDateTimeSeparator(std::u16string_view text) {
+  if (text.size() < 2) return std::u16string_view::npos;
+  for (KChar separator : {u'@', u'T', u't'}) {
+    const std::size_t found = text.find(separator, 1);
+    if (found != std::u16string_view::npos) return found;
+  }
+  return std::u16string_view::npos;
+}
+
+}  // namespace
+
+int ReadTimeFormatArgument(int n, TimeFormat fallback, TimeFormat& format) {
+  if (!HasArgument(n)) {
+    format = fallback;
+    return 0;
+  }
+  const std::int32_t value = ParseNumber(Argument(n));
+  if (value < 0) return ReportError(u"Invalid time format \"%s\"", Argument(n).data());
+  format = static_cast<TimeFormat>(value);
+  return 0;
+}
+
+int ParseDateTime(std::u16string_view text, DateTime& dateTime, DateFormat format) {
+  const std::u16string whole(text);  // zero-terminated for the messages
+  DateTime result;
+  std::u16string_view timeText = text;
+  const std::size_t separator = FindDateTimeSeparator(text);
+  if (separator != std::u16string_view::npos) {
+    const std::u16string datePart(text.substr(0, separator));
+    if (ParseDate(datePart, result.date, format) != 0) return ReportError(u"Invalid date \"%s\"", datePart.c_str());
+    result.hasDate = true;
+    result.separator = text[separator] == u'@' ? u'@' : u'T';
+    timeText = text.substr(separator + 1);
+    if (timeText.empty()) return ReportError(u"No time \"%s\"", whole.c_str());
+  }
+  if (ParseTime(timeText, result.time) != 0) return ReportError(u"Invalid time \"%s\"", whole.c_str());
+  dateTime = result;
+  return 0;
+}
+
+DateTime CurrentDateTime() {
+  const platform::LocalDateTime now = platform::LocalNow();
+  const auto field = [](int value) { return static_cast<std::uint32_t>(value); };
+  return {{now.year, now.month, now.day},
+          {field(now.hour), field(now.minute), field(now.second), field(now.millisecond)},
+          true,
+          u'@'};
+}
+
+}  // namespace kalendra
