@@ -282,6 +282,7 @@ TEST_F(TimeFunctionsTest, DecToTime) {
       {"@dectotime", DecToTimeFunction, u"1,x", u"! Invalid time format \"x\""},
       {"@dectotime", DecToTimeFunction, u"1e999", u"! Bad decimal time \"1e999\""},
       {"@dectotime", DecToTimeFunction, u"-1e999", u"! Bad decimal time \"-1e999\""},
+      {"@dectotime", DecToTimeFunction, u"1e-400", u"! Bad decimal time \"1e-400\""},
       {"@dectotime", DecToTimeFunction, u"2147483648", u"! Bad decimal time \"2147483648\""},
       {"@dectotime", DecToTimeFunction, u"-2147483648.5", u"! Bad decimal time \"-2147483648.5\""},
       {"@dectotime", DecToTimeFunction, u"inf", u"! Bad decimal time \"inf\""},
