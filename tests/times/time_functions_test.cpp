@@ -13,6 +13,17 @@
 #include "calendar/locale_snapshot.h"
 #include "support/function_call.h"
 
+// The exports themselves, linked into this test from the export list.
+extern "C" {
+int f_istime(KChar* buffer);
+int f_timeparts(KChar* buffer);
+int f_timefmt(KChar* buffer);
+int f_timeplus(KChar* buffer);
+int f_timediff(KChar* buffer);
+int f_timetodec(KChar* buffer);
+int f_dectotime(KChar* buffer);
+}
+
 namespace kalendra {
 namespace {
 
@@ -34,6 +45,19 @@ class TimeFunctionsTest : public test::PluginTest {
 };
 
 std::u16string Widened(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+
+// Without a buffer the time functions answer -1; @timefmt answers 1 as
+// other functions do.
+TEST(TimeExports, AnswerACallWithoutABuffer) {
+  const struct {
+    const char* name;
+    FeatureEntry entry;
+    int result;
+  } rows[] = {{"f_istime", f_istime, -1},     {"f_timeparts", f_timeparts, -1}, {"f_timefmt", f_timefmt, 1},
+              {"f_timeplus", f_timeplus, -1}, {"f_timediff", f_timediff, -1},   {"f_timetodec", f_timetodec, -1},
+              {"f_dectotime", f_dectotime, -1}};
+  for (const auto& row : rows) EXPECT_EQ(row.entry(nullptr), row.result) << row.name;
+}
 
 TEST_F(TimeFunctionsTest, IsTimeAndTimeParts) {
   ExpectRows({
