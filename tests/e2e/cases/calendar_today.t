@@ -8,3 +8,7 @@ $ torvane -c "echo %_isowdate"
 
 $ torvane -c "longyears strict" -c "echo %[_isordate] %[_isowdate]"
   {{sh date +%Y-%j}} {{sh date +%G-W%V-%u}}
+
+# The ISO forms do not follow the locale.
+$ LANG=de_DE.UTF-8 torvane -c "echo %_isordate %_isowdate"
+  {{sh date +%Y-%j}} {{sh date +%G-W%V-%u}}
