@@ -3,6 +3,7 @@
 // subsystem has not been built is not exported; the shell reports it.
 #include "calendar/long_years.h"
 #include "calendar/variables.h"
+#include "datefuncs/queries.h"
 #include "frame/errors.h"
 #include "frame/host_interface.h"
 #include "frame/plugin.h"
@@ -40,6 +41,26 @@ PLUGIN_EXPORT int _isowdate(KChar* buffer) { return WithBuffer(buffer, kalendra:
 
 // ---- Calendar core: commands ------------------------------------------------
 PLUGIN_EXPORT int longyears(KChar* buffer) { return WithBuffer(buffer, kalendra::LongYearsCommand); }
+
+// ---- Date functions: queries ------------------------------------------------
+PLUGIN_EXPORT int f_date(KChar* buffer) { return WithBuffer(buffer, kalendra::DateFunction); }
+PLUGIN_EXPORT int f_day(KChar* buffer) { return WithBuffer(buffer, kalendra::DayFunction); }
+PLUGIN_EXPORT int f_month(KChar* buffer) { return WithBuffer(buffer, kalendra::MonthFunction); }
+PLUGIN_EXPORT int f_year(KChar* buffer) { return WithBuffer(buffer, kalendra::YearFunction); }
+PLUGIN_EXPORT int f_dow(KChar* buffer) { return WithBuffer(buffer, kalendra::DowFunction); }
+PLUGIN_EXPORT int f_dowf(KChar* buffer) { return WithBuffer(buffer, kalendra::DowfFunction); }
+PLUGIN_EXPORT int f_dowi(KChar* buffer) { return WithBuffer(buffer, kalendra::DowiFunction); }
+PLUGIN_EXPORT int f_idow(KChar* buffer) { return WithBuffer(buffer, kalendra::IdowFunction); }
+PLUGIN_EXPORT int f_idowf(KChar* buffer) { return WithBuffer(buffer, kalendra::IdowfFunction); }
+PLUGIN_EXPORT int f_doy(KChar* buffer) { return WithBuffer(buffer, kalendra::DoyFunction); }
+PLUGIN_EXPORT int f_isodowi(KChar* buffer) { return WithBuffer(buffer, kalendra::IsoDowiFunction); }
+PLUGIN_EXPORT int f_isoweek(KChar* buffer) { return WithBuffer(buffer, kalendra::IsoWeekFunction); }
+PLUGIN_EXPORT int f_isowyear(KChar* buffer) { return WithBuffer(buffer, kalendra::IsoWeekYearFunction); }
+PLUGIN_EXPORT int f_usweek(KChar* buffer) { return WithBuffer(buffer, kalendra::UsWeekFunction); }
+PLUGIN_EXPORT int f_leap(KChar* buffer) { return WithBuffer(buffer, kalendra::LeapFunction); }
+PLUGIN_EXPORT int f_monthlen(KChar* buffer) { return WithBuffer(buffer, kalendra::MonthLenFunction); }
+PLUGIN_EXPORT int f_monthname(KChar* buffer) { return WithBuffer(buffer, kalendra::MonthNameFunction); }
+PLUGIN_EXPORT int f_isdate(KChar* buffer) { return WithBuffer(buffer, kalendra::IsDateFunction); }
 
 // ---- Numerals ---------------------------------------------------------------
 PLUGIN_EXPORT int f_roman(KChar* buffer) { return WithBuffer(buffer, kalendra::RomanFunction); }

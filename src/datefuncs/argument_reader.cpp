@@ -1,0 +1,72 @@
+// The shared argument readers of the date functions and their writers.
+#include "datefuncs/argument_reader.h"
+
+#include "calendar/date_format.h"
+#include "calendar/date_grammar.h"
+#include "calendar/locale_snapshot.h"
+#include "calendar/today.h"
+#include "frame/errors.h"
+
+namespace kalendra {
+
+ArgumentReader::ArgumentReader(const KChar* text, Separators separators) {
+  SplitArguments(text, separators == Separators::kSpacesAndCommas);
+  RefreshLocale();
+  RefreshToday();
+}
+
+void ArgumentReader::Check(bool ok, int n, std::u16string_view message) {
+  if (failed_ || ok) return;
+  ReportArgumentError(message, n);
+  failed_ = true;
+}
+
+DateFormat ArgumentReader::Format(int n, DateFormat fallback) {
+  DateFormat format = 0;
+  if (!failed_ && ReadDateFormatArgument(n, fallback, format) != 0) failed_ = true;
+  return format;
+}
+
+CalendarDate ArgumentReader::Date(int n, DateFormat format, std::u16string_view message) {
+  if (failed_) return {};
+  if (Argument(n).empty()) return Today();
+  CalendarDate date;
+  Check(ParseDate(Argument(n), date, format) == 0, n, message);
+  return date;
+}
+
+std::int64_t ArgumentReader::SignedNumber(int n, std::u16string_view message, std::int64_t min, std::int64_t max) {
+  if (failed_) return 0;
+  const std::optional<std::int64_t> value = ParseSignedNumber(Argument(n));
+  Check(value && *value >= min && *value <= max, n, message);
+  return failed_ ? 0 : *value;
+}
+
+int ArgumentReader::Number(int n, int fallback, std::u16string_view message, int min, int max) {
+  if (failed_) return 0;
+  if (Argument(n).empty()) return fallback;
+  const int value = ParseNumber(Argument(n));
+  Check(value >= 0 && value >= min && value <= max, n, message);
+  return failed_ ? 0 : value;
+}
+
+int ArgumentReader::Parsed(int n, int (*parse)(std::u16string_view), int fallback, std::u16string_view message) {
+  if (failed_) return 0;
+  if (Argument(n).empty()) return fallback;
+  const int value = parse(Argument(n));
+  Check(value >= 0, n, message);
+  return failed_ ? 0 : value;
+}
+
+DateFormat LocaleFormat() { return static_cast<DateFormat>(Locale().dateOrder); }
+
+int WriteDate(KChar* buffer, std::int64_t day, DateFormat format) {
+  if (day < kFirstDay || day > kLastDay) return ReportError(kOutOfRangeMessage);
+  return FormatDate(buffer, FromDayNumber(static_cast<DayNumber>(day)), format);
+}
+
+int AnswerText(KChar* buffer, std::u16string_view text) {
+  return Answer(buffer, u"%.*s", static_cast<int>(text.size()), text.data());
+}
+
+}  // namespace kalendra

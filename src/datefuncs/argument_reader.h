@@ -1,0 +1,76 @@
+// ArgumentReader: the shared readers through which every date function takes
+// its arguments, in the order of its checks, with their messages.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "calendar/date_format_word.h"
+#include "calendar/day_number.h"
+#include "frame/arguments.h"
+#include "frame/host_interface.h"
+#include "frame/numbers.h"
+
+namespace kalendra {
+
+// The messages that several functions share.
+inline constexpr std::u16string_view kInvalidDateMessage = u"Invalid date \"%s\"";
+inline constexpr std::u16string_view kOutOfRangeMessage = u"Resulting date out of range";
+
+enum class Separators { kSpacesAndCommas, kCommasOnly };
+
+// Reads the arguments of one call in order. The first reader that meets a
+// bad argument writes its message and fails the call; every reader after it
+// does nothing and returns a zero value, and the function ends with
+// kErrorResult once it sees Failed(). Messages with "%s" quote the argument.
+class ArgumentReader {
+ public:
+  // Reads the table as the last split left it (after ReadDateArgument).
+  ArgumentReader() = default;
+  // Splits the function's text, then refreshes the locale and today.
+  ArgumentReader(const KChar* text, Separators separators);
+
+  bool Failed() const { return failed_; }
+
+  // Fails with the message (quoting argument n) unless ok.
+  void Check(bool ok, int n, std::u16string_view message);
+  // Fails with the message when argument n is empty.
+  void Require(int n, std::u16string_view message) { Check(HasArgument(n), n, message); }
+
+  // A date format number: fallback when empty, else digits only.
+  DateFormat Format(int n, DateFormat fallback);
+  // A date read in the format's order; today when empty.
+  CalendarDate Date(int n, DateFormat format, std::u16string_view message);
+  DayNumber Day(int n, DateFormat format, std::u16string_view message) { return ToDayNumber(Date(n, format, message)); }
+  // A whole signed number within min..max.
+  std::int64_t SignedNumber(int n, std::u16string_view message, std::int64_t min = -kMaxSignedNumber,
+                            std::int64_t max = kMaxSignedNumber);
+  // Digits only, within min..max; fallback when empty.
+  int Number(int n, int fallback, std::u16string_view message, int min = 0, int max = kMaxNumber);
+  // Argument n read by a parser such as ParseMonth, which gives -1 for a
+  // text it cannot read; fallback when empty.
+  int Parsed(int n, int (*parse)(std::u16string_view), int fallback, std::u16string_view message);
+
+ private:
+  bool failed_ = false;
+};
+
+// The locale's default date order as a format number: the default format
+// of the functions whose two-digit years follow the long-year setting.
+DateFormat LocaleFormat();
+
+// Writes the date of a day number in the format, or reports "Resulting date
+// out of range" for a day outside the calendar. Returns 0 or kErrorResult.
+int WriteDate(KChar* buffer, std::int64_t day, DateFormat format);
+
+// Writes a result with the shell's Sprintf. Returns 0.
+template <typename... Values>
+int Answer(KChar* buffer, const KChar* format, Values... values) {
+  Sprintf(buffer, format, values...);
+  return 0;
+}
+
+// Writes a text (which need not be zero-terminated). Returns 0.
+int AnswerText(KChar* buffer, std::u16string_view text);
+
+}  // namespace kalendra
