@@ -3,6 +3,7 @@
 // subsystem has not been built is not exported; the shell reports it.
 #include "calendar/long_years.h"
 #include "calendar/variables.h"
+#include "datefuncs/arithmetic.h"
 #include "datefuncs/queries.h"
 #include "frame/errors.h"
 #include "frame/host_interface.h"
@@ -61,6 +62,14 @@ PLUGIN_EXPORT int f_leap(KChar* buffer) { return WithBuffer(buffer, kalendra::Le
 PLUGIN_EXPORT int f_monthlen(KChar* buffer) { return WithBuffer(buffer, kalendra::MonthLenFunction); }
 PLUGIN_EXPORT int f_monthname(KChar* buffer) { return WithBuffer(buffer, kalendra::MonthNameFunction); }
 PLUGIN_EXPORT int f_isdate(KChar* buffer) { return WithBuffer(buffer, kalendra::IsDateFunction); }
+
+// ---- Date functions: arithmetic ---------------------------------------------
+PLUGIN_EXPORT int f_dateplus(KChar* buffer) { return WithBuffer(buffer, kalendra::DatePlusFunction); }
+PLUGIN_EXPORT int f_days(KChar* buffer) { return WithBuffer(buffer, kalendra::DaysFunction); }
+PLUGIN_EXPORT int f_makedate(KChar* buffer) { return WithBuffer(buffer, kalendra::MakeDateFunction); }
+PLUGIN_EXPORT int f_dateconv(KChar* buffer) { return WithBuffer(buffer, kalendra::DateConvFunction); }
+PLUGIN_EXPORT int f_inrange(KChar* buffer) { return WithBuffer(buffer, kalendra::InRangeFunction); }
+PLUGIN_EXPORT int f_nextdate(KChar* buffer) { return WithBuffer(buffer, kalendra::NextDateFunction); }
 
 // ---- Numerals ---------------------------------------------------------------
 PLUGIN_EXPORT int f_roman(KChar* buffer) { return WithBuffer(buffer, kalendra::RomanFunction); }

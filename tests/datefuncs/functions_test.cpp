@@ -3,6 +3,7 @@
 // today is Saturday 2015-03-07.
 #include <gtest/gtest.h>
 
+#include "datefuncs/arithmetic.h"
 #include "datefuncs/queries.h"
 #include "support/function_call.h"
 
@@ -93,6 +94,98 @@ TEST_F(DateFunctions, YearsAndMonths) {
       {"@isdate", IsDateFunction, u"25/12/15 2", u"1"},
       {"@isdate", IsDateFunction, u"25/12/15 1", u"0"},
       {"@isdate", IsDateFunction, u"2015-02-28 x", u"! Invalid date format \"x\""},
+  });
+}
+
+TEST_F(DateFunctions, DatePlusAndMakeDate) {
+  ExpectRows({
+      {"@dateplus", DatePlusFunction, u"2016-02-28 1 4", u"2016-02-29"},
+      {"@dateplus", DatePlusFunction, u"2016-02-28 +1 4", u"2016-02-29"},
+      {"@dateplus", DatePlusFunction, u"2015-02-28 1 4", u"2015-03-01"},
+      {"@dateplus", DatePlusFunction, u"2015-12-25 0 20", u"20151225"},
+      {"@dateplus", DatePlusFunction, u"2015-12-25 -3067669 4", u"! Resulting date out of range"},
+      {"@dateplus", DatePlusFunction, u"2015-12-25 -151568 4", u"1601-01-01"},
+      {"@dateplus", DatePlusFunction, u"9999-12-31 1", u"! Resulting date out of range"},
+      {"@dateplus", DatePlusFunction, u"1601-01-01 -1", u"! Resulting date out of range"},
+      {"@dateplus", DatePlusFunction, u"2015-12-25 4294967296", u"! Resulting date out of range"},
+      {"@dateplus", DatePlusFunction, u"2015-12-25 -99999999999999999999999", u"! Resulting date out of range"},
+      {"@dateplus", DatePlusFunction, u"2015-12-25 5x", u"! Bad offset \"5x\""},
+      {"@dateplus", DatePlusFunction, u"2015-12-25 5.0", u"! Bad offset \"5.0\""},
+      {"@dateplus", DatePlusFunction, u"2015-12-25", u"! No offset"},
+      {"@dateplus", DatePlusFunction, u"", u"! No date"},
+      {"@dateplus", DatePlusFunction, u"x 1 y", u"! Invalid date format \"y\""},
+      {"@dateplus", DatePlusFunction, u"x", u"! Invalid date \"x\""},
+      {"@makedate", MakeDateFunction, u"0 4", u"1980-01-01"},
+      {"@makedate", MakeDateFunction, u"-138426 4", u"1601-01-01"},
+      {"@makedate", MakeDateFunction, u"+2929244 4", u"9999-12-31"},
+      {"@makedate", MakeDateFunction, u"-138427", u"! Invalid day number \"-138427\""},
+      {"@makedate", MakeDateFunction, u"2929245", u"! Invalid day number \"2929245\""},
+      {"@makedate", MakeDateFunction, u"18446744073709551616", u"! Invalid day number \"18446744073709551616\""},
+      {"@makedate", MakeDateFunction, u"x y", u"! Invalid day number \"x\""},
+      {"@makedate", MakeDateFunction, u"0 y", u"! Invalid date format \"y\""},
+      {"@makedate", MakeDateFunction, u"", u"! No day number"},
+  });
+}
+
+TEST_F(DateFunctions, DaysDateConvAndInRange) {
+  ExpectRows({
+      {"@days", DaysFunction, u"2015-01-01 2015-12-31", u"364"},
+      {"@days", DaysFunction, u"2015-01-01 2015-12-31 4 1", u"365"},
+      {"@days", DaysFunction, u"2015-12-31 2015-01-01", u"-364"},
+      {"@days", DaysFunction, u"2015-12-31 2015-01-01 , 1", u"365"},
+      {"@days", DaysFunction, u"2015-12-31 2015-12-31 4 0", u"0"},
+      {"@days", DaysFunction, u"2015-12-31 2015-12-31 4 1", u"1"},
+      {"@days", DaysFunction, u"1601-01-01 9999-12-31", u"3067670"},
+      {"@days", DaysFunction, u"2015-01-01 2015-12-31 4 2", u"! Invalid mode \"2\""},
+      {"@days", DaysFunction, u"x 2015-12-31 4 2", u"! Invalid start date \"x\""},
+      {"@days", DaysFunction, u"2015-01-01 y 4 2", u"! Invalid end date \"y\""},
+      {"@days", DaysFunction, u"x y z", u"! Invalid date format \"z\""},
+      {"@days", DaysFunction, u"2015-01-01", u"! No end date"},
+      {"@days", DaysFunction, u"", u"! No start date"},
+      {"@dateconv", DateConvFunction, u"2015-12-25 4", u"2015-12-25"},
+      {"@dateconv", DateConvFunction, u"12/25/2015 1 4", u"2015-12-25"},
+      {"@dateconv", DateConvFunction, u"25.12.2015 2 5", u"2015-W52-5"},
+      {"@dateconv", DateConvFunction, u"2015-12-25 4 19", u"A+151569"},
+      {"@dateconv", DateConvFunction, u",x", u"! Invalid date format \"x\""},
+      {"@dateconv", DateConvFunction, u",4,y", u"! Invalid date format \"y\""},
+      {"@dateconv", DateConvFunction, u",4", u"! No date"},
+      {"@dateconv", DateConvFunction, u"x 4", u"! Invalid date \"x\""},
+      {"@inrange", InRangeFunction, u"2015-01-01 2015-01-01 2015-12-31", u"0"},
+      {"@inrange", InRangeFunction, u"2015-12-31 2015-01-01 2015-12-31", u"0"},
+      {"@inrange", InRangeFunction, u"2015-12-31 2015-12-31 2015-01-01", u"0"},
+      {"@inrange", InRangeFunction, u"2015-01-01 2015-12-31 2015-01-01", u"0"},
+      {"@inrange", InRangeFunction, u"2014-12-31 2015-12-31 2015-01-01", u"-1"},
+      {"@inrange", InRangeFunction, u"2016-01-01 2015-12-31 2015-01-01", u"1"},
+      {"@inrange", InRangeFunction, u"", u"! No date"},
+      {"@inrange", InRangeFunction, u"a", u"! No start date"},
+      {"@inrange", InRangeFunction, u"a b", u"! No end date"},
+      {"@inrange", InRangeFunction, u"a b c x", u"! Invalid date format \"x\""},
+      {"@inrange", InRangeFunction, u"a b c", u"! Invalid date \"a\""},
+      {"@inrange", InRangeFunction, u"2015-01-01 b c", u"! Invalid start date \"b\""},
+      {"@inrange", InRangeFunction, u"2015-01-01 2015-01-01 c", u"! Invalid end date \"c\""},
+  });
+}
+
+TEST_F(DateFunctions, NextDate) {
+  ExpectRows({
+      {"@nextdate", NextDateFunction, u"12 25 2015-12-25 4", u"2016-12-25"},
+      {"@nextdate", NextDateFunction, u"12 25 2015-12-24 4", u"2015-12-25"},
+      {"@nextdate", NextDateFunction, u"Dec 25 2015-12-26 4", u"2016-12-25"},
+      {"@nextdate", NextDateFunction, u"2 29 2015-03-01 4", u"2016-02-29"},
+      {"@nextdate", NextDateFunction, u"2 29 2096-03-01 4", u"2104-02-29"},
+      {"@nextdate", NextDateFunction, u"2 29 2016-02-28 4", u"2016-02-29"},
+      {"@nextdate", NextDateFunction, u"3 7 , 4", u"2016-03-07"},
+      {"@nextdate", NextDateFunction, u"12 25 9999-12-25 4", u"! Resulting date out of range"},
+      {"@nextdate", NextDateFunction, u"2 29 9996-03-01 4", u"! Resulting date out of range"},
+      {"@nextdate", NextDateFunction, u"4 31", u"! Bad day \"31\""},
+      {"@nextdate", NextDateFunction, u"4 0", u"! Bad day \"0\""},
+      {"@nextdate", NextDateFunction, u"2 30", u"! Bad day \"30\""},
+      {"@nextdate", NextDateFunction, u"13 1", u"! Bad month \"13\""},
+      {"@nextdate", NextDateFunction, u"Ju 1", u"! Bad month \"Ju\""},
+      {"@nextdate", NextDateFunction, u"12", u"! No day"},
+      {"@nextdate", NextDateFunction, u"", u"! No month"},
+      {"@nextdate", NextDateFunction, u"12 25 x y", u"! Invalid date format \"y\""},
+      {"@nextdate", NextDateFunction, u"12 25 x", u"! Invalid date \"x\""},
   });
 }
 
