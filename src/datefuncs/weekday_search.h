@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calendar/day_number.h"
+#include "frame/host_interface.h"
 
 namespace kalendra {
 
@@ -18,5 +19,11 @@ bool IsListedDay(DayNumber day, int mask);
 // it. The result may lie outside the calendar's range; kInvalidDay when the
 // mask lists no day.
 DayNumber StepToListedDay(DayNumber day, int index, int mask);
+
+// @dowis: "1" when a date falls on one of the listed weekdays, else "0".
+int DowIsFunction(KChar* buffer);
+
+// @nextdow: the n-th listed weekday after (or before) a date.
+int NextDowFunction(KChar* buffer);
 
 }  // namespace kalendra

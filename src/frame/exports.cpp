@@ -5,6 +5,7 @@
 #include "calendar/variables.h"
 #include "datefuncs/arithmetic.h"
 #include "datefuncs/queries.h"
+#include "datefuncs/weekday_search.h"
 #include "frame/errors.h"
 #include "frame/host_interface.h"
 #include "frame/plugin.h"
@@ -63,13 +64,15 @@ PLUGIN_EXPORT int f_monthlen(KChar* buffer) { return WithBuffer(buffer, kalendra
 PLUGIN_EXPORT int f_monthname(KChar* buffer) { return WithBuffer(buffer, kalendra::MonthNameFunction); }
 PLUGIN_EXPORT int f_isdate(KChar* buffer) { return WithBuffer(buffer, kalendra::IsDateFunction); }
 
-// ---- Date functions: arithmetic ---------------------------------------------
+// ---- Date functions: arithmetic and weekday searches ------------------------
 PLUGIN_EXPORT int f_dateplus(KChar* buffer) { return WithBuffer(buffer, kalendra::DatePlusFunction); }
 PLUGIN_EXPORT int f_days(KChar* buffer) { return WithBuffer(buffer, kalendra::DaysFunction); }
 PLUGIN_EXPORT int f_makedate(KChar* buffer) { return WithBuffer(buffer, kalendra::MakeDateFunction); }
 PLUGIN_EXPORT int f_dateconv(KChar* buffer) { return WithBuffer(buffer, kalendra::DateConvFunction); }
 PLUGIN_EXPORT int f_inrange(KChar* buffer) { return WithBuffer(buffer, kalendra::InRangeFunction); }
 PLUGIN_EXPORT int f_nextdate(KChar* buffer) { return WithBuffer(buffer, kalendra::NextDateFunction); }
+PLUGIN_EXPORT int f_nextdow(KChar* buffer) { return WithBuffer(buffer, kalendra::NextDowFunction); }
+PLUGIN_EXPORT int f_dowis(KChar* buffer) { return WithBuffer(buffer, kalendra::DowIsFunction); }
 
 // ---- Numerals ---------------------------------------------------------------
 PLUGIN_EXPORT int f_roman(KChar* buffer) { return WithBuffer(buffer, kalendra::RomanFunction); }

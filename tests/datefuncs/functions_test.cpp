@@ -3,8 +3,11 @@
 // today is Saturday 2015-03-07.
 #include <gtest/gtest.h>
 
+#include "calendar/long_years.h"
 #include "datefuncs/arithmetic.h"
 #include "datefuncs/queries.h"
+#include "datefuncs/weekday_search.h"
+#include "platform/fake/fake_platform.h"
 #include "support/function_call.h"
 
 namespace kalendra {
@@ -12,7 +15,11 @@ namespace {
 
 using test::ExpectRows;
 
-class DateFunctions : public test::PluginTest {};
+// The long-year setting outlives a call, as it does in the shell.
+class DateFunctions : public test::PluginTest {
+ protected:
+  void TearDown() override { SetLongYearsMode(LongYearsMode::kOff); }
+};
 
 TEST_F(DateFunctions, DateQueries) {
   ExpectRows({
@@ -186,6 +193,82 @@ TEST_F(DateFunctions, NextDate) {
       {"@nextdate", NextDateFunction, u"", u"! No month"},
       {"@nextdate", NextDateFunction, u"12 25 x y", u"! Invalid date format \"y\""},
       {"@nextdate", NextDateFunction, u"12 25 x", u"! Invalid date \"x\""},
+  });
+}
+
+TEST_F(DateFunctions, WeekdaySearches) {
+  ExpectRows({
+      {"@dowis", DowIsFunction, u"weekend,2015-12-26,4", u"1"},
+      {"@dowis", DowIsFunction, u"weekend,2015-12-28,4", u"0"},
+      {"@dowis", DowIsFunction, u"Sat Sun,2015-12-27,4", u"1"},
+      {"@dowis", DowIsFunction, u"\"Mon,Tue\",2015-12-29", u"1"},
+      {"@dowis", DowIsFunction, u"Sat", u"1"},
+      {"@dowis", DowIsFunction, u"!Sun-Sat,2015-12-26", u"! Invalid days-of-the-week list \"!Sun-Sat\""},
+      {"@dowis", DowIsFunction, u"Mon-Wed-Fri", u"! Invalid days-of-the-week list \"Mon-Wed-Fri\""},
+      {"@dowis", DowIsFunction, u"", u"! Missing days-of-the-week list"},
+      {"@dowis", DowIsFunction, u"Mon,x,y", u"! Invalid date format \"y\""},
+      {"@dowis", DowIsFunction, u"Mon,x", u"! Invalid date \"x\""},
+      {"@nextdow", NextDowFunction, u"Mon,2015-12-21,0,4", u"2015-12-21"},
+      {"@nextdow", NextDowFunction, u"Mon,2015-12-21,1,4", u"2015-12-28"},
+      {"@nextdow", NextDowFunction, u"Mon,2015-12-21,-1,4", u"2015-12-14"},
+      {"@nextdow", NextDowFunction, u"weekdays,2015-12-25,,4", u"2015-12-28"},
+      {"@nextdow", NextDowFunction, u"weekdays,2015-12-25,6,4", u"2016-01-04"},
+      {"@nextdow", NextDowFunction, u"weekdays,2015-12-25,-5,4", u"2015-12-18"},
+      {"@nextdow", NextDowFunction, u"weekdays,2015-12-25,2x,4", u"2015-12-29"},
+      {"@nextdow", NextDowFunction, u"Mon,,+1,4", u"2015-03-09"},
+      {"@nextdow", NextDowFunction, u"Mon,2015-12-21,128", u"! Bad index \"128\""},
+      {"@nextdow", NextDowFunction, u"Mon,2015-12-21,-128", u"! Bad index \"-128\""},
+      {"@nextdow", NextDowFunction, u"Mon,2015-12-21,x", u"! Bad index \"x\""},
+      {"@nextdow", NextDowFunction, u"Mon,2015-12-21,+", u"! Bad index \"+\""},
+      {"@nextdow", NextDowFunction, u"Mon,9999-12-31,1,4", u"! Resulting date out of range"},
+      {"@nextdow", NextDowFunction, u"Mon,1601-01-01,-1,4", u"! Resulting date out of range"},
+      {"@nextdow", NextDowFunction, u"Sun,1601-01-07,-127,4", u"! Resulting date out of range"},
+      {"@nextdow", NextDowFunction, u"Mon, Wed,2015-12-21", u"! Invalid date \"Wed\""},
+      {"@nextdow", NextDowFunction, u"^Sun-Sat", u"! Invalid days-of-the-week list \"^Sun-Sat\""},
+      {"@nextdow", NextDowFunction, u"Mon,x,y,z", u"! Invalid date format \"z\""},
+      {"@nextdow", NextDowFunction, u"Mon,x,y", u"! Invalid date \"x\""},
+  });
+}
+
+// Without a format, @dateplus, @nextdate and @nextdow write four-digit
+// years in the locale's order, while the other functions follow the
+// long-year setting.
+TEST_F(DateFunctions, DefaultFormatsFollowTheLocaleAndTheLongYearSetting) {
+  ExpectRows({
+      {"@dateplus", DatePlusFunction, u"2015-12-25 7", u"01/01/2016"},
+      {"@nextdate", NextDateFunction, u"12 25 2015-12-24", u"12/25/2015"},
+      {"@nextdow", NextDowFunction, u"weekdays", u"03/09/2015"},
+      {"@dateconv", DateConvFunction, u"2015-12-25", u"12/25/15"},
+      {"@makedate", MakeDateFunction, u"0", u"01/01/80"},
+      {"@isdate", IsDateFunction, u"12/25/15", u"1"},
+  });
+  SetLongYearsMode(LongYearsMode::kOn);
+  ExpectRows({
+      {"@dateconv", DateConvFunction, u"2015-12-25", u"12/25/2015"},
+      {"@makedate", MakeDateFunction, u"0", u"01/01/1980"},
+  });
+}
+
+TEST_F(DateFunctions, LocaleNamesAndDayMonthYearOrder) {
+  fake::SetLocaleInfo(platform::LocaleItem::kShortDateOrder, u"1");
+  fake::SetLocaleInfo(platform::LocaleItem::kDateSeparator, u".");
+  fake::SetLocaleName(platform::LocaleNameSet::kAbbreviatedWeekday, 7, u"So");
+  fake::SetLocaleName(platform::LocaleNameSet::kWeekday, 7, u"Sonntag");
+  fake::SetLocaleName(platform::LocaleNameSet::kMonth, 9, u"septembre");
+  fake::SetLocaleName(platform::LocaleNameSet::kAbbreviatedMonth, 9, u"sept.");
+  ExpectRows({
+      {"@idow", IdowFunction, u"27.12.2015", u"So"},
+      {"@idowf", IdowfFunction, u"27.12.2015", u"Sonntag"},
+      {"@dow", DowFunction, u"27.12.2015", u"Sun"},
+      {"@monthname", MonthNameFunction, u"9 2", u"septembre"},
+      {"@monthname", MonthNameFunction, u"9 3", u"sept."},
+      {"@monthname", MonthNameFunction, u"sept. 7", u"sept."},
+      {"@monthname", MonthNameFunction, u"9 1", u"Sep"},
+      {"@dateplus", DatePlusFunction, u"25.12.2015 7", u"01.01.2016"},
+      {"@dateconv", DateConvFunction, u"25.12.15", u"25.12.15"},
+      {"@days", DaysFunction, u"25.12.15 1.1.16", u"7"},
+      {"@isdate", IsDateFunction, u"12/25/15", u"0"},
+      {"@nextdow", NextDowFunction, u"weekdays", u"09.03.2015"},
   });
 }
 

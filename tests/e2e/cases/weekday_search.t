@@ -1,0 +1,42 @@
+# @dowis and @nextdow through the shell.
+
+$ torvane -c "echo %@dowis[weekend,2015-12-26,4] %@dowis[weekend,2015-12-28,4] %@dowis[Sat Sun,2015-12-27,4] %@dowis[\"Mon,Tue\",2015-12-29]"
+  1 0 1 1
+
+$ torvane -c "echo %@nextdow[Mon,2015-12-21,0,4] %@nextdow[Mon,2015-12-21,1,4] %@nextdow[Mon,2015-12-21,-1,4]"
+  2015-12-21 2015-12-28 2015-12-14
+
+$ torvane -c "echo %@nextdow[weekdays,2015-12-25,1,4] %@nextdow[weekdays,2015-12-25,6,4] %@nextdow[weekdays,2015-12-25,-5,4] %@nextdow[weekdays,2015-12-25,2x,4]"
+  2015-12-28 2016-01-04 2015-12-18 2015-12-29
+
+$ torvane -c "echo %@dowis[]"
+! KALENDRA plugin: Missing days-of-the-week list
+[1]
+
+$ torvane -c "echo %@dowis[!Sun-Sat,2015-12-26]"
+! KALENDRA plugin: Invalid days-of-the-week list "!Sun-Sat"
+[1]
+
+$ torvane -c "echo %@dowis[Mon,2015-12-26,y]"
+! KALENDRA plugin: Invalid date format "y"
+[1]
+
+$ torvane -c "echo %@nextdow[Mon,x]"
+! KALENDRA plugin: Invalid date "x"
+[1]
+
+$ torvane -c "echo %@nextdow[Mon,2015-12-21,128]"
+! KALENDRA plugin: Bad index "128"
+[1]
+
+$ torvane -c "echo %@nextdow[Mon,2015-12-21,x]"
+! KALENDRA plugin: Bad index "x"
+[1]
+
+$ torvane -c "echo %@nextdow[Mon,9999-12-31,1,4]"
+! KALENDRA plugin: Resulting date out of range
+[1]
+
+$ torvane -c "echo %@nextdow[Mon,1601-01-01,-1,4]"
+! KALENDRA plugin: Resulting date out of range
+[1]
