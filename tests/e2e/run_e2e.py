@@ -43,6 +43,8 @@ def parse_cases(path):
         if raw.startswith("$ "):
             current = Case(path, number, raw[2:])
             cases.append(current)
+        elif current is not None and raw.startswith("  "):
+            current.stdout.append(raw[2:])  # "  " alone expects an empty line
         elif current is None or raw.startswith("#") or raw.strip() == "":
             continue
         elif raw.startswith("> "):
@@ -53,8 +55,6 @@ def parse_cases(path):
             current.stderr.append("")
         elif re.fullmatch(r"\[-?\d+\]", raw):
             current.status = int(raw[1:-1])
-        elif raw.startswith("  ") or raw == " ":
-            current.stdout.append(raw[2:])
         else:
             raise ValueError(f"{path}:{number}: unreadable line {raw!r}")
     return cases
