@@ -9,6 +9,8 @@
 #include "frame/errors.h"
 #include "frame/host_interface.h"
 #include "frame/plugin.h"
+#include "holidays/floating_functions.h"
+#include "holidays/holiday_functions.h"
 #include "numerals/ordinal.h"
 #include "numerals/roman.h"
 #include "times/time_functions.h"
@@ -73,6 +75,12 @@ PLUGIN_EXPORT int f_inrange(KChar* buffer) { return WithBuffer(buffer, kalendra:
 PLUGIN_EXPORT int f_nextdate(KChar* buffer) { return WithBuffer(buffer, kalendra::NextDateFunction); }
 PLUGIN_EXPORT int f_nextdow(KChar* buffer) { return WithBuffer(buffer, kalendra::NextDowFunction); }
 PLUGIN_EXPORT int f_dowis(KChar* buffer) { return WithBuffer(buffer, kalendra::DowIsFunction); }
+
+// ---- Holidays ---------------------------------------------------------------
+PLUGIN_EXPORT int f_easter(KChar* buffer) { return WithBuffer(buffer, kalendra::EasterFunction); }
+PLUGIN_EXPORT int f_holiday(KChar* buffer) { return WithBuffer(buffer, kalendra::HolidayFunction); }
+PLUGIN_EXPORT int f_isholiday(KChar* buffer) { return WithBuffer(buffer, kalendra::IsHolidayFunction); }
+PLUGIN_EXPORT int f_inlieu(KChar* buffer) { return WithBuffer(buffer, kalendra::InLieuFunction); }
 
 // ---- Numerals ---------------------------------------------------------------
 PLUGIN_EXPORT int f_roman(KChar* buffer) { return WithBuffer(buffer, kalendra::RomanFunction); }

@@ -10,26 +10,10 @@
 #include <ostream>
 #include <vector>
 
+#include "holidays/calendar_oracles.h"
+
 namespace kalendra {
-
-std::ostream& operator<<(std::ostream& os, const CalendarDate& date) {
-  return os << date.year << "-" << date.month << "-" << date.day;
-}
-
 namespace {
-
-// Meeus/Jones/Butcher: the Gregorian Easter without Oudin's correction term.
-CalendarDate MeeusWesternEaster(int year) {
-  const int a = year % 19, b = year / 100, c = year % 100;
-  const int d = b / 4, e = b % 4;
-  const int f = (b + 8) / 25, g = (b - f + 1) / 3;
-  const int h = (19 * a + b - d - g + 15) % 30;
-  const int i = c / 4, k = c % 4;
-  const int l = (32 + 2 * e + 2 * i - h - k) % 7;
-  const int m = (a + 11 * h + 22 * l) / 451;
-  const int monthAndDay = h + l - 7 * m + 114;
-  return {year, monthAndDay / 31, monthAndDay % 31 + 1};
-}
 
 // Julian day number of a date of the Julian calendar.
 long JulianCalendarToJdn(int year, int month, int day) {
@@ -62,7 +46,7 @@ CalendarDate JulianComputusEaster(int year) {
 
 TEST(EasterDate, WesternAgreesWithMeeusEveryYear) {
   for (int year = kFirstYear; year <= kLastYear; ++year) {
-    ASSERT_EQ(EasterDate(year, kWesternChurch, 0), MeeusWesternEaster(year)) << year;
+    ASSERT_EQ(EasterDate(year, kWesternChurch, 0), test::MeeusWesternEaster(year)) << year;
   }
 }
 
@@ -117,25 +101,11 @@ TEST(EasterDate, KnownDatesOffsetsAndFailures) {
   }
 }
 
-// The days of the month that fall on weekday w, found by walking the month
-// with a weekday from Zeller's congruence.
-std::vector<int> DaysOnWeekday(int year, int month, int weekday) {
-  std::vector<int> days;
-  const int y = month < 3 ? year - 1 : year;
-  const int m = month < 3 ? month + 12 : month;
-  const int k = y % 100, j = y / 100;
-  for (int day = 1; day <= MonthLength(month, IsLeapYear(year)); ++day) {
-    const int saturdayFirst = (day + 13 * (m + 1) / 5 + k + k / 4 + j / 4 + 5 * j) % 7;
-    if ((saturdayFirst + 6) % 7 == weekday % 7) days.push_back(day);
-  }
-  return days;
-}
-
 TEST(NthWeekday, AgreesWithAScanOfEveryMonth) {
   for (int year = kFirstYear; year <= kLastYear; ++year) {
     for (int month = 1; month <= 12; ++month) {
       for (int weekday = 0; weekday <= 7; ++weekday) {
-        const std::vector<int> days = DaysOnWeekday(year, month, weekday);
+        const std::vector<int> days = test::DaysOnWeekday(year, month, weekday);
         for (int n = 1; n <= kLastWeekdayIndex; ++n) {
           const int expected = n < kLastWeekdayIndex ? days[static_cast<std::size_t>(n - 1)] : days.back();
           ASSERT_EQ(NthWeekday(n, weekday, month, year, 0), (CalendarDate{year, month, expected}))
