@@ -97,6 +97,7 @@ def run_case(case, shell, windows):
         env = dict(os.environ)
         env["E2E_DIR"] = directory
         env["TORVANE"] = shell  # for commands that start the shell themselves (script, env)
+        env["E2E_CASES"] = str(case.path.parent.resolve())  # helper scripts beside the cases
         script = f"torvane() {{ {shell} \"$@\"; }}\n{case.command}\n"
         done = subprocess.run(["/bin/bash", "-c", script], capture_output=True, cwd=directory, env=env,
                               stdin=subprocess.DEVNULL, timeout=120)

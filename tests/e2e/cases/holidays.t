@@ -1,0 +1,123 @@
+# Holidays through the shell: Easter and n-th weekday rules, the built-in
+# rules, a holidays.ini beside the plug-in, and rules that call back into the
+# plug-in while the holidays of a year are being marked.
+
+# Easter of both churches, shifted by days.
+$ torvane -c "echo %@easter[2015,,4] %@easter[2016,,4] %@easter[2016,1,4] %@easter[9999,1,4] %@easter[2015,0,4,-2]"
+  2015-04-05 2016-03-27 2016-05-01 9999-06-27 2015-04-03
+
+# The n-th and the last weekday of a month, shifted by days.
+$ torvane -c "echo %@holiday[3,Mon,Jan,2016,4] %@holiday[last,1,5,2016,4] %@holiday[5,4,11,2015,4] %@holiday[5,4,11,1939,4,-7]"
+  2016-01-18 2016-05-30 2015-11-26 1939-11-23
+
+$ torvane -c "echo %@easter[2015,2]"
+! KALENDRA plugin: Invalid church "2"
+[1]
+
+$ torvane -c "echo %@easter[1601,,4,-366]"
+! KALENDRA plugin: Resulting date out of range
+[1]
+
+$ torvane -c "echo %@holiday[6,1,1]"
+! KALENDRA plugin: Bad index "6"
+[1]
+
+$ torvane -c "echo %@holiday[1,1,1,2016,4,32]"
+! KALENDRA plugin: Bad offset "32"
+[1]
+
+# "*": the next occurrence after today, computed now.
+$ torvane -c "echo %@easter[*,,4] %@holiday[3,1,1,*,4]"
+  {{sh python3 "$E2E_CASES/holidays_next.py"}}
+
+# The built-in rules, with no holidays.ini beside the plug-in: the days each
+# year marks.
+$ . "$E2E_CASES/holidays.sh"; marked_days 2016
+  01-01 01-18 02-15 03-27 05-08 05-30 06-19 07-04 09-05 10-10 10-31 11-08 11-11 11-24 12-25 12-31
+$ . "$E2E_CASES/holidays.sh"; marked_days 2015
+  01-01 01-19 02-16 04-05 05-10 05-25 06-21 07-04 09-07 10-12 10-31 11-11 11-26 12-25 12-31
+$ . "$E2E_CASES/holidays.sh"; marked_days 1975 | tr ' ' '\n' | grep -E '^1[01]-'
+  10-13
+  10-27
+  10-31
+  11-27
+$ . "$E2E_CASES/holidays.sh"; marked_days 1939 | tr ' ' '\n' | grep -E '^11-'
+  11-11
+  11-23
+$ . "$E2E_CASES/holidays.sh"; marked_days 1700
+  01-01 04-11 10-31 12-25 12-31
+
+# @isholiday with the built-in rules.
+$ torvane -c "echo %@isholiday[2015-12-25] %@isholiday[2015-12-24] %@isholiday[25/12/2015,2]"
+  1 0 1
+
+$ torvane -c "echo %@isholiday[2015-12-25,x]"
+! KALENDRA plugin: Invalid date format "x"
+[1]
+
+# A holidays.ini beside the plug-in, in 8-bit text and in UTF-16 with a
+# byte-order mark: the section of the country named in the third argument.
+$ . "$E2E_CASES/holidays.sh"
+> printf '[Germany]\r\n*-10-03 ; Einheit\r\n[France]\r\n*-07-14\r\n' > holidays.ini
+> plugin_torvane -c "echo %@isholiday[2015-10-03,,Germany] %@isholiday[2015-10-03,,germany] %@isholiday[2015-07-14,,FRANCE] %@isholiday[2015-12-25,,Germany] %@isholiday[2015-12-25,,Spain]"
+  1 1 1 0 1
+$ . "$E2E_CASES/holidays.sh"
+> { printf '\377\376'; printf '[Germany]\r\n*-10-03\r\n[United Kingdom]\r\n*-12-26\r\n' | iconv -f UTF-8 -t UTF-16LE; } > holidays.ini
+> plugin_torvane -c "echo %@isholiday[2015-10-03,,Germany] %@isholiday[2015-12-26,,United Kingdom] %@isholiday[2015-12-26,,Germany]"
+  1 1 0
+
+# The locale's country is the default section.
+$ . "$E2E_CASES/holidays.sh"
+> printf '[Germany]\n*-10-03\n' > holidays.ini
+> LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 plugin_torvane -c "echo %@isholiday[2015-10-03] %@isholiday[2015-12-25]"
+  1 0
+
+# Comments, ";" inside brackets, every prefix form; a malformed prefix
+# marks nothing and prints nothing.
+$ . "$E2E_CASES/holidays.sh"
+> cat > holidays.ini <<'INI'
+> ; sample
+> [Testland]
+> *-12-26 ; Boxing Day
+> (2000-)*-06-01
+> (1999?4=3)*-06-02
+> (-1990)*-06-03
+> (1880-1970)*-06-04
+> (1848?2)*-06-05
+> (1500)*-06-06
+> (2000-2010x)*-06-07
+> ( 2000)*-06-08
+> %@if[a;b == a;b,*-06-09,x]
+> INI
+> for y in 1999 2000 2003 2004; do marked_days $y Testland copy; done
+  06-02 06-09 12-26
+  06-01 06-05 06-09 12-26
+  06-01 06-02 06-09 12-26
+  06-01 06-05 06-09 12-26
+
+# A section with comments only counts as none: the built-in rules are used.
+$ . "$E2E_CASES/holidays.sh"
+> printf '[Germany]\n; nothing yet\n\n' > holidays.ini
+> plugin_torvane -c "echo %@isholiday[2015-07-04,,Germany]"
+  1
+
+# @inlieu moves a date off its weekday by the mode's table.
+$ torvane -c "echo %@inlieu[2015-07-04,4] %@inlieu[2015-07-04,4,2] %@inlieu[2022-12-25,4] %@inlieu[2022-12-25,4,1] %@inlieu[2015-12-30,4,4] %@inlieu[2015-12-30,4,5]"
+  2015-07-03 2015-07-06 2022-12-26 2022-12-23 2015-12-28 2016-01-01
+
+$ torvane -c "echo %@inlieu[2015-07-04,4,6]"
+! KALENDRA plugin: Invalid mode "6"
+[1]
+
+$ torvane -c "echo %@inlieu[9999-12-31,4,4]"
+! KALENDRA plugin: Resulting date out of range
+[1]
+
+# A rule that asks whether a day is a holiday is refused inside the rules;
+# the outer call still answers from the other rules.
+$ . "$E2E_CASES/holidays.sh"
+> printf '[Germany]\n%%@isholiday[*-10-03]\n*-10-03\n' > holidays.ini
+> plugin_torvane -c "echo %@isholiday[2015-10-03,,Germany] %@isholiday[2015-10-04,,Germany]"
+! KALENDRA plugin: @isholiday cannot be used inside a holiday rule
+! KALENDRA plugin: @isholiday cannot be used inside a holiday rule
+  1 0
