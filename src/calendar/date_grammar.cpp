@@ -253,15 +253,11 @@ int ReadDateArgument(const KChar* buffer, CalendarDate& date) {
   RefreshToday();
   DateFormat order = 0;
   if (ReadDateFormatArgument(2, static_cast<DateFormat>(Locale().dateOrder), order) != 0) return kErrorResult;
-  return ReadDateOrToday(1, order, date);
-}
-
-int ReadDateOrToday(int n, DateFormat format, CalendarDate& date) {
-  if (!HasArgument(n)) {
+  if (!HasArgument(1)) {
     date = Today();
     return 0;
   }
-  if (ParseDate(Argument(n), date, format) != 0) return ReportError(u"Invalid date \"%s\"", Argument(n).data());
+  if (ParseDate(Argument(1), date, order) != 0) return ReportError(u"Invalid date \"%s\"", Argument(1).data());
   return 0;
 }
 

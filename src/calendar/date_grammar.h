@@ -25,10 +25,6 @@ int ParseDate(std::u16string_view text, CalendarDate& date, DateFormat format);
 // "Invalid date format" with the argument.
 int ReadDateFormatArgument(int n, DateFormat fallback, DateFormat& format);
 
-// Argument n as a date read in the word's order, or Today when it is empty.
-// Returns 0, or kErrorResult after writing "Invalid date" with the argument.
-int ReadDateOrToday(int n, DateFormat format, CalendarDate& date);
-
 // The common date arguments of a function: splits the buffer, refreshes the
 // locale and today, reads argument 2 as the order preference and argument 1
 // as the date (today when empty). Returns 0, or kErrorResult after a

@@ -2,17 +2,16 @@
 // for the chosen year (or the next occurrence after today), write the date.
 #include "holidays/floating_functions.h"
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
 #include "calendar/date_format.h"
 #include "calendar/holiday_year.h"
-#include "calendar/locale_snapshot.h"
 #include "calendar/names.h"
 #include "calendar/today.h"
-#include "frame/arguments.h"
+#include "datefuncs/argument_reader.h"
 #include "frame/errors.h"
-#include "frame/numbers.h"
 #include "frame/text.h"
 #include "holidays/date_rules.h"
 
@@ -30,48 +29,38 @@ struct RuleYear {
   bool nextAfterToday = false;
 };
 
-// An offset text: a digit, or "+" or "-" and a digit, first. With
-// wholeText, nothing may follow the number; otherwise the rest is ignored.
-std::optional<int> ParseOffset(std::u16string_view text, bool wholeText) {
-  std::size_t pos = 0;
-  const bool negative = !text.empty() && text[0] == u'-';
-  if (!text.empty() && (text[0] == u'+' || text[0] == u'-')) ++pos;
-  if (pos >= text.size() || !IsDigit(text[pos])) return std::nullopt;
-  const int value = ReadDigits(text, pos);
-  if (wholeText && pos != text.size()) return std::nullopt;
-  return negative ? -value : value;
-}
-
-// Argument n as an offset within -limit..limit (0 when empty).
-int ReadOffsetArgument(int n, int limit, bool wholeText, int& offset) {
-  if (!HasArgument(n)) return 0;
-  const std::optional<int> value = ParseOffset(Argument(n), wholeText);
-  if (!value || *value < -limit || *value > limit) return ReportError(u"Bad offset \"%s\"", Argument(n).data());
-  offset = *value;
-  return 0;
-}
-
-// Argument n as a format word (kDefaultRuleFormat when empty).
-int ReadFormatArgument(int n, DateFormat& format) {
-  if (!HasArgument(n)) return 0;
-  const int value = ParseNumber(Argument(n));
-  if (value < 0) return ReportError(u"Bad format \"%s\"", Argument(n).data());
-  format = static_cast<DateFormat>(value);
-  return 0;
-}
-
 // Argument n as the year: "*" for the next occurrence, a year or a year
 // relative to today's; empty gives HolidayYear, or today's year when unset.
-int ReadRuleYearArgument(int n, std::u16string_view message, RuleYear& year) {
-  year.year = HolidayYear() != 0 ? HolidayYear() : Today().year;
-  const std::u16string_view text = Argument(n);
-  if (text == u"*") {
-    year.nextAfterToday = true;
-  } else if (!text.empty()) {
-    year.year = ParseYear(text);
-    if (year.year < 0) return ReportError(message, text.data());
+RuleYear ReadRuleYear(ArgumentReader& read, int n, std::u16string_view message) {
+  const int defaultYear = HolidayYear() != 0 ? HolidayYear() : Today().year;
+  if (Argument(n) == u"*") return {defaultYear, true};
+  return {read.Parsed(n, ParseYear, defaultYear, message), false};
+}
+
+// Argument n as a format word, digits only (kDefaultRuleFormat when empty).
+DateFormat ReadRuleFormat(ArgumentReader& read, int n) {
+  return static_cast<DateFormat>(read.Number(n, static_cast<int>(kDefaultRuleFormat), u"Bad format \"%s\""));
+}
+
+// Argument n as an offset within -limit..limit (0 when empty): a signed
+// number, either the whole text or, with leadingOnly, its start.
+int ReadOffset(ArgumentReader& read, int n, int limit, bool leadingOnly) {
+  if (read.Failed() || !HasArgument(n)) return 0;
+  std::size_t pos = 0;
+  const std::optional<std::int64_t> value =
+      leadingOnly ? ReadSignedNumber(Argument(n), pos) : ParseSignedNumber(Argument(n));
+  read.Check(value && *value >= -limit && *value <= limit, n, u"Bad offset \"%s\"");
+  return read.Failed() ? 0 : static_cast<int>(*value);
+}
+
+// The index of @holiday: 1 to 5, where "L", "F", "last" and "final" (any
+// case) stand for 5, the last; -1 for anything else.
+int ParseWeekdayIndex(std::u16string_view text) {
+  for (const std::u16string_view word : {u"L", u"F", u"last", u"final"}) {
+    if (EqualsIgnoringAsciiCase(text, word)) return kLastWeekdayIndex;
   }
-  return 0;
+  const int index = ParseNumber(text);
+  return index >= 1 && index <= kLastWeekdayIndex ? index : -1;
 }
 
 // The rule's earliest result after today, trying later years and then
@@ -94,84 +83,34 @@ std::optional<CalendarDate> NextAfterToday(int year, const Rule& rule) {
 template <typename Rule>
 int WriteRuleResult(KChar* buffer, const RuleYear& year, DateFormat format, const Rule& rule) {
   const std::optional<CalendarDate> date = year.nextAfterToday ? NextAfterToday(year.year, rule) : rule(year.year);
-  if (!date) return ReportError(u"Resulting date out of range");
+  if (!date) return ReportError(kOutOfRangeMessage);
   return FormatDate(buffer, *date, format);
-}
-
-int ReadChurchArgument(int n, int& church) {
-  if (!HasArgument(n)) return 0;
-  church = ParseNumber(Argument(n));
-  if (church != kWesternChurch && church != kOrthodoxChurch) {
-    return ReportError(u"Invalid church \"%s\"", Argument(n).data());
-  }
-  return 0;
-}
-
-// "L", "F", "last" and "final" stand for the last weekday of the month.
-bool IsLastWord(std::u16string_view text) {
-  for (const std::u16string_view word : {u"L", u"F", u"last", u"final"}) {
-    if (EqualsIgnoringAsciiCase(text, word)) return true;
-  }
-  return false;
-}
-
-int ReadIndexArgument(int n, int& index) {
-  const std::u16string_view text = Argument(n);
-  if (text.empty()) return ReportError(u"No index");
-  index = ParseNumber(text);
-  if (index < 0 && IsLastWord(text)) index = kLastWeekdayIndex;
-  if (index < 1 || index > kLastWeekdayIndex) return ReportError(u"Bad index \"%s\"", text.data());
-  return 0;
-}
-
-int ReadWeekdayArgument(int n, int& weekday) {
-  const std::u16string_view text = Argument(n);
-  if (text.empty()) return ReportError(u"No day-of-the-week");
-  weekday = ParseWeekday(text);
-  if (weekday < 0) return ReportError(u"Bad day-of-the-week \"%s\"", text.data());
-  return 0;
-}
-
-int ReadMonthArgument(int n, int& month) {
-  const std::u16string_view text = Argument(n);
-  if (text.empty()) return ReportError(u"No month");
-  month = ParseMonth(text);
-  if (month < 1 || month > 12) return ReportError(u"Bad month \"%s\"", text.data());
-  return 0;
 }
 
 }  // namespace
 
 int EasterFunction(KChar* buffer) {
-  SplitArguments(buffer, true);
-  RefreshToday();
-  RuleYear year;
-  int church = kWesternChurch;
-  DateFormat format = kDefaultRuleFormat;
-  int offset = 0;
-  if (const int error = ReadRuleYearArgument(1, u"Invalid year \"%s\"", year)) return error;
-  if (const int error = ReadChurchArgument(2, church)) return error;
-  if (const int error = ReadFormatArgument(3, format)) return error;
-  if (const int error = ReadOffsetArgument(4, kMaxEasterOffset, true, offset)) return error;
+  ArgumentReader read(buffer, Separators::kSpacesAndCommas);
+  const RuleYear year = ReadRuleYear(read, 1, u"Invalid year \"%s\"");
+  const int church = read.Number(2, kWesternChurch, u"Invalid church \"%s\"", kWesternChurch, kOrthodoxChurch);
+  const DateFormat format = ReadRuleFormat(read, 3);
+  const int offset = ReadOffset(read, 4, kMaxEasterOffset, false);
+  if (read.Failed()) return kErrorResult;
   return WriteRuleResult(buffer, year, format, [&](int y) { return EasterDate(y, church, offset); });
 }
 
 int HolidayFunction(KChar* buffer) {
-  SplitArguments(buffer, true);
-  RefreshLocale();
-  RefreshToday();
-  int index = 0;
-  int weekday = 0;
-  int month = 0;
-  RuleYear year;
-  DateFormat format = kDefaultRuleFormat;
-  int offset = 0;
-  if (const int error = ReadIndexArgument(1, index)) return error;
-  if (const int error = ReadWeekdayArgument(2, weekday)) return error;
-  if (const int error = ReadMonthArgument(3, month)) return error;
-  if (const int error = ReadRuleYearArgument(4, u"Bad year \"%s\"", year)) return error;
-  if (const int error = ReadFormatArgument(5, format)) return error;
-  if (const int error = ReadOffsetArgument(6, kMaxHolidayOffset, false, offset)) return error;
+  ArgumentReader read(buffer, Separators::kSpacesAndCommas);
+  read.Require(1, u"No index");
+  const int index = read.Parsed(1, ParseWeekdayIndex, 0, u"Bad index \"%s\"");
+  read.Require(2, u"No day-of-the-week");
+  const int weekday = read.Parsed(2, ParseWeekday, 0, u"Bad day-of-the-week \"%s\"");
+  read.Require(3, u"No month");
+  const int month = read.Parsed(3, ParseMonth, 0, u"Bad month \"%s\"");
+  const RuleYear year = ReadRuleYear(read, 4, u"Bad year \"%s\"");
+  const DateFormat format = ReadRuleFormat(read, 5);
+  const int offset = ReadOffset(read, 6, kMaxHolidayOffset, true);
+  if (read.Failed()) return kErrorResult;
   return WriteRuleResult(buffer, year, format, [&](int y) { return NthWeekday(index, weekday, month, y, offset); });
 }
 

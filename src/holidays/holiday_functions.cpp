@@ -4,13 +4,9 @@
 
 #include <array>
 
-#include "calendar/date_format.h"
-#include "calendar/date_grammar.h"
 #include "calendar/locale_snapshot.h"
-#include "calendar/today.h"
-#include "frame/arguments.h"
+#include "datefuncs/argument_reader.h"
 #include "frame/errors.h"
-#include "frame/numbers.h"
 #include "holidays/holiday_file.h"
 #include "holidays/mark_holidays.h"
 #include "holidays/rule_list.h"
@@ -34,49 +30,32 @@ inline constexpr std::array<std::array<int, 7>, 6> kInLieuMoves{{
 }};
 inline constexpr int kMaxInLieuMode = static_cast<int>(kInLieuMoves.size()) - 1;
 
-int ReadModeArgument(int n, int& mode) {
-  if (!HasArgument(n)) return 0;
-  mode = ParseNumber(Argument(n));
-  if (mode < 0 || mode > kMaxInLieuMode) return ReportError(u"Invalid mode \"%s\"", Argument(n).data());
-  return 0;
-}
-
 }  // namespace
 
 int IsHolidayFunction(KChar* buffer) {
   // A rule that asks whether a day is a holiday would reload the list that
   // is being evaluated, and ask again without end.
   if (HolidayListInUse()) return ReportError(u"@isholiday cannot be used inside a holiday rule");
-  SplitArguments(buffer, false);
-  RefreshLocale();
-  RefreshToday();
-  DateFormat order = 0;
-  CalendarDate date;
-  if (const int error = ReadDateFormatArgument(2, kLocalOrder, order)) return error;
-  if (const int error = ReadDateOrToday(1, order, date)) return error;
+  ArgumentReader read(buffer, Separators::kCommasOnly);  // a country name may hold blanks
+  const DateFormat order = read.Format(2, kLocalOrder);
+  const CalendarDate date = read.Date(1, order, kInvalidDateMessage);
+  if (read.Failed()) return kErrorResult;
   if (HasArgument(3)) Locale().holidayCountry.Assign(Argument(3));
   HolidayMarks marks;
   LoadHolidayRules();
   MarkHolidays(date.year, marks);
   FreeHolidayRules();
-  Sprintf(buffer, u"%u", static_cast<unsigned>(marks.At(date.month, date.day)));
-  return 0;
+  return Answer(buffer, u"%u", static_cast<unsigned>(marks.At(date.month, date.day)));
 }
 
 int InLieuFunction(KChar* buffer) {
-  SplitArguments(buffer, true);
-  RefreshLocale();
-  RefreshToday();
-  DateFormat format = kDefaultInLieuFormat;
-  CalendarDate date;
-  int mode = 0;
-  if (const int error = ReadDateFormatArgument(2, kDefaultInLieuFormat, format)) return error;
-  if (const int error = ReadDateOrToday(1, format, date)) return error;
-  if (const int error = ReadModeArgument(3, mode)) return error;
-  const DayNumber day = ToDayNumber(date);
-  const DayNumber moved = day + kInLieuMoves[static_cast<std::size_t>(mode)][static_cast<std::size_t>(WeekdayOf(day))];
-  if (!IsValidDayNumber(moved)) return ReportError(u"Resulting date out of range");
-  return FormatDate(buffer, FromDayNumber(moved), format);
+  ArgumentReader read(buffer, Separators::kSpacesAndCommas);
+  const DateFormat format = read.Format(2, kDefaultInLieuFormat);
+  const DayNumber day = read.Day(1, format, kInvalidDateMessage);
+  const int mode = read.Number(3, 0, u"Invalid mode \"%s\"", 0, kMaxInLieuMode);
+  if (read.Failed()) return kErrorResult;
+  const int move = kInLieuMoves[static_cast<std::size_t>(mode)][static_cast<std::size_t>(WeekdayOf(day))];
+  return WriteDate(buffer, day + move, format);
 }
 
 }  // namespace kalendra

@@ -64,6 +64,13 @@ TEST_F(HolidayFunctionsTest, EasterArgumentsDefaultsAndMessages) {
   });
 }
 
+// The locale is read afresh, so the default format follows a change at once.
+TEST_F(HolidayFunctionsTest, EasterWritesInTheLocalesCurrentOrder) {
+  ExpectRows({{"@easter", kEaster, u"2015", u"04/05/2015"}});
+  fake::SetLocaleInfo(platform::LocaleItem::kShortDateOrder, u"1");  // day-month-year
+  ExpectRows({{"@easter", kEaster, u"2015", u"05/04/2015"}});
+}
+
 TEST_F(HolidayFunctionsTest, HolidayArgumentsDefaultsAndMessages) {
   ExpectRows({
       {"@holiday", kHoliday, u"3,1,1,2016,4", u"2016-01-18"},
