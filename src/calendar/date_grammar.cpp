@@ -25,14 +25,6 @@ constexpr bool IsSign(KChar c) { return c == u'+' || c == u'-'; }
 bool DigitAt(std::u16string_view text, std::size_t pos) { return pos < text.size() && IsDigit(text[pos]); }
 KChar CharAt(std::u16string_view text, std::size_t pos) { return pos < text.size() ? text[pos] : u'\0'; }
 
-// An optional sign and a run of digits at pos; moves pos past them.
-std::int64_t ReadSignedNumber(std::u16string_view text, std::size_t& pos) {
-  const bool negative = CharAt(text, pos) == u'-';
-  if (IsSign(CharAt(text, pos))) ++pos;
-  const std::int64_t value = ReadDigits(text, pos);
-  return negative ? -value : value;
-}
-
 // The date of a checked triple, or none.
 Date CheckedDate(std::int64_t year, std::int64_t month, std::int64_t day) {
   if (year < kFirstYear || year > kLastYear || month < 1 || month > 12 || day < 1 || day > 31) return std::nullopt;
@@ -66,12 +58,7 @@ std::optional<std::int64_t> ReadCount(std::u16string_view rest, CountRule rule) 
   const KChar first = CharAt(rest, 0);
   if (rule.signRequired && !IsSign(first)) return std::nullopt;
   if (first == u'-' && !rule.minusAllowed) return std::nullopt;
-  const std::size_t digits = IsSign(first) ? 1 : 0;
-  if (!DigitAt(rest, digits)) return std::nullopt;
-  std::size_t pos = 0;
-  const std::int64_t count = ReadSignedNumber(rest, pos);
-  if (pos != rest.size()) return std::nullopt;
-  return count;
+  return ParseSignedNumber(rest);
 }
 
 bool StartsWithIgnoringAsciiCase(std::u16string_view text, std::u16string_view prefix) {
@@ -211,7 +198,7 @@ Date ParseSeparatedForm(const SeparatedParts& parts, int order) {
 
 Date ParseNumberedForm(std::u16string_view text, int order) {
   std::size_t pos = 0;
-  const std::int64_t x = ReadSignedNumber(text, pos);
+  const std::int64_t x = ReadSignedNumber(text, pos).value_or(0);  // BeginsWithNumber has seen a digit
   if (!IsDateSeparator(CharAt(text, pos))) return ParseSingleNumber(x, pos == text.size());
   const auto parts = ReadSeparatedParts(text, pos, x);
   return parts ? ParseSeparatedForm(*parts, order) : std::nullopt;
