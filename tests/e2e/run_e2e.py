@@ -97,6 +97,11 @@ def run_case(case, shell, windows):
         env = dict(os.environ)
         env["E2E_DIR"] = directory
         env["TORVANE"] = shell  # for commands that start the shell themselves (script, env)
+        # Helper programs built beside the shell run the same way it does
+        # ("$TORVANE_RUN" "$TORVANE_BIN/locale_probe" ...).
+        words = shlex.split(shell)
+        env["TORVANE_BIN"] = os.path.dirname(words[-1])
+        env["TORVANE_RUN"] = " ".join(words[:-1])
         env["E2E_CASES"] = str(case.path.parent.resolve())  # helper scripts beside the cases
         script = f"torvane() {{ {shell} \"$@\"; }}\n{case.command}\n"
         done = subprocess.run(["/bin/bash", "-c", script], capture_output=True, cwd=directory, env=env,
