@@ -21,8 +21,8 @@ constexpr std::u16string_view kInvalidEndMessage = u"Invalid end date \"%s\"";
 constexpr std::int64_t kFirstDateNumber = kFirstDay - kDay19800101;  // -138426
 constexpr std::int64_t kLastDateNumber = kLastDay - kDay19800101;    // 2929244
 
-// The first year after the reference date's whose month and day come after
-// it; February 29 waits for a leap year.
+// The year of the first date with this month and day strictly after the
+// reference date; February 29 waits for a leap year.
 int NextYearOf(const CalendarDate& reference, int month, int day) {
   int year = reference.year;
   if (month < reference.month || (month == reference.month && day <= reference.day)) ++year;
@@ -96,8 +96,8 @@ int NextDateFunction(KChar* buffer) {
   read.Require(1, u"No month");
   const int month = read.Parsed(1, ParseMonth, 0, u"Bad month \"%s\"");
   read.Require(2, u"No day");
-  if (read.Failed()) return kErrorResult;
-  // The longest the month can be, so February 29 is a day of its own.
+  if (read.Failed()) return kErrorResult;  // the day's bound below needs the month
+  // The month's length in a leap year, so that February 29 can be asked for.
   const int day = read.Number(2, 0, u"Bad day \"%s\"", 1, MonthLength(month, 1));
   const DateFormat format = read.Format(4, kFourDigitYearBit);
   const CalendarDate reference = read.Date(3, format, kInvalidDateMessage);
