@@ -22,7 +22,7 @@ $ torvane -c "echo %@monthname[9 1] %@monthname[9 4] %@monthname[9] %@isdate[] %
   Sep September September 0 0 1
 
 $ torvane -c "echo %@date[] %@year[] %@doy[] %@isoweek[] %@isowyear[] %@isodowi[] %@leap[]"
-  {{sh echo $(( ($(date +%s) / 86400) - 3652 )) $(date +%Y) $(date +%-j) $(date +%-V) $(date +%G) $(date +%u) $(y=$(date +%Y); [ $((y % 4)) -eq 0 ] && { [ $((y % 100)) -ne 0 ] || [ $((y % 400)) -eq 0 ]; } && echo 1 || echo 0)}}
+  {{sh echo $(( $(date -u -d "$(date +%F) 12:00" +%s) / 86400 - 3652 )) $(date +%Y) $(date +%-j) $(date +%-V) $(date +%G) $(date +%u) $(y=$(date +%Y); [ $((y % 4)) -eq 0 ] && { [ $((y % 100)) -ne 0 ] || [ $((y % 400)) -eq 0 ]; } && echo 1 || echo 0)}}
 
 $ torvane -c "echo %@date[x]"
 ! KALENDRA plugin: Invalid date "x"
