@@ -224,12 +224,10 @@ int ParseDate(std::u16string_view text, CalendarDate& date, DateFormat format) {
 }
 
 int ReadDateFormatArgument(int n, DateFormat fallback, DateFormat& format) {
-  if (!HasArgument(n)) {
-    format = fallback;
-    return 0;
+  std::int32_t value = 0;
+  if (ReadNumberArgument(n, static_cast<std::int32_t>(fallback), u"Invalid date format \"%s\"", value) != 0) {
+    return kErrorResult;
   }
-  const std::int32_t value = ParseNumber(Argument(n));
-  if (value < 0) return ReportError(u"Invalid date format \"%s\"", Argument(n).data());
   format = static_cast<DateFormat>(value);
   return 0;
 }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "frame/arguments.h"
+#include "frame/numbers.h"
 #include "frame/text.h"
 
 namespace kalendra {
@@ -20,5 +21,12 @@ void ErrorPrefix() {
 }
 
 int ReportArgumentError(std::u16string_view format, int n) { return ReportError(format, Argument(n).data()); }
+
+int ReadNumberArgument(int n, std::int32_t fallback, std::u16string_view message, std::int32_t& value) {
+  const std::int32_t read = HasArgument(n) ? ParseNumber(Argument(n)) : fallback;
+  if (read < 0) return ReportArgumentError(message, n);
+  value = read;
+  return 0;
+}
 
 }  // namespace kalendra

@@ -2,6 +2,7 @@
 // function writes a message and gives up.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -35,5 +36,10 @@ int ReportError(std::u16string_view format, Values... values) {
 // ReportError for a message that quotes argument n of the argument table,
 // such as "Invalid date \"%s\"".
 int ReportArgumentError(std::u16string_view format, int n);
+
+// Reads an optional argument n of decimal digits (a format number, flags):
+// fallback when it is empty. Returns 0, or reports the message quoting the
+// argument and returns kErrorResult, leaving value unchanged.
+int ReadNumberArgument(int n, std::int32_t fallback, std::u16string_view message, std::int32_t& value);
 
 }  // namespace kalendra

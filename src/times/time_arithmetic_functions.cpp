@@ -70,10 +70,7 @@ int StartWithFormats(KChar* buffer, DateFormat& dateFormat, TimeFormat& timeForm
 
 // The flags of @timediff: 0 when absent. Returns 0, or kErrorResult after
 // "Bad flags".
-int ReadFlagsArgument(int n, std::int32_t& flags) {
-  flags = HasArgument(n) ? ParseNumber(Argument(n)) : 0;
-  return flags < 0 ? ReportError(u"Bad flags \"%s\"", Argument(n).data()) : 0;
-}
+int ReadFlagsArgument(int n, std::int32_t& flags) { return ReadNumberArgument(n, 0, u"Bad flags \"%s\"", flags); }
 
 // The second operand of @timediff: argument 2, or now. A missing date is
 // taken from the first operand, or from today when the first has one and

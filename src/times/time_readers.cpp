@@ -27,12 +27,10 @@ std::size_t FindDateTimeSeparator(std::u16string_view text) {
 }  // namespace
 
 int ReadTimeFormatArgument(int n, TimeFormat fallback, TimeFormat& format) {
-  if (!HasArgument(n)) {
-    format = fallback;
-    return 0;
+  std::int32_t value = 0;
+  if (ReadNumberArgument(n, static_cast<std::int32_t>(fallback), u"Invalid time format \"%s\"", value) != 0) {
+    return kErrorResult;
   }
-  const std::int32_t value = ParseNumber(Argument(n));
-  if (value < 0) return ReportError(u"Invalid time format \"%s\"", Argument(n).data());
   format = static_cast<TimeFormat>(value);
   return 0;
 }
