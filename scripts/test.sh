@@ -15,3 +15,6 @@ echo "== sanitizers (ASan + UBSan)"
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
+
+echo "== fuzzing (libFuzzer, ASan + UBSan)"
+scripts/fuzz.sh 15
