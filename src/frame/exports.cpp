@@ -1,6 +1,9 @@
 // The plug-in's exports, one thin wrapper each, in the order of the shell's
 // calls, then by subsystem. A name listed in the feature list whose
 // subsystem has not been built is not exported; the shell reports it.
+// This file is the one list of exports: each begins its line with
+// PLUGIN_EXPORT, and the Windows build makes the DLL's .def file from those
+// lines (cmake/PluginExports.cmake).
 #include "calendar/long_years.h"
 #include "calendar/variables.h"
 #include "datefuncs/arithmetic.h"
