@@ -1,0 +1,192 @@
+#!/usr/bin/env python3
+"""Checks the Windows binaries from the outside, with the mingw-w64 tools:
+the plug-in exports exactly the names exports.cpp defines, each one of the
+plug-in's external interface names; no binary imports anything but Windows
+system DLLs (and the plug-in and shell import the shell's Torvane.dll); the
+plug-in carries its version block and a manifest that asks for no elevation.
+
+Usage: check_binaries.py --bin DIR --source DIR [--tool-prefix x86_64-w64-mingw32-]
+"""
+
+import argparse
+import pathlib
+import re
+import subprocess
+import sys
+import xml.etree.ElementTree as ElementTree
+
+PLUGIN = "kalendra-x64.dll"
+SERVICES = "Torvane.dll"
+SHELL = "torvane.exe"
+
+# DLLs that every Windows system has; an import of anything else is a file a
+# user would have to install. Compared without regard to case.
+SYSTEM_DLLS = {
+    "advapi32.dll", "comctl32.dll", "comdlg32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll",
+    "ole32.dll", "oleaut32.dll", "shell32.dll", "shlwapi.dll", "ucrtbase.dll", "user32.dll",
+    "uxtheme.dll", "version.dll",
+}
+
+# The shell's own calls a plug-in may export besides its feature names.
+SHELL_CALLS = {"GetPluginInfo", "InitializePlugin", "ShutdownPlugin", "Help", "Usage"}
+
+
+def strip_comments(cpp):
+    cpp = re.sub(r"/\*.*?\*/", " ", cpp, flags=re.S)
+    return re.sub(r"//[^\n]*", " ", cpp)
+
+
+def defined_exports(exports_cpp):
+    """The names exports.cpp marks PLUGIN_EXPORT, wherever the mark stands."""
+    return re.findall(r"\bPLUGIN_EXPORT\b[^;{(]*?\b(\w+)\s*\(", strip_comments(exports_cpp))
+
+
+def cpp_constant(header, name, pattern):
+    match = re.search(rf"\b{name}\s*=\s*{pattern}", strip_comments(header))
+    if not match:
+        raise ValueError(f"{name} not found")
+    return match
+
+
+def feature_names(plugin_h):
+    """The feature list of the plug-in record, from its concatenated literals."""
+    literals = cpp_constant(plugin_h, "kAllFeatures", r'((?:u"[^"]*"\s*)+);').group(1)
+    return "".join(re.findall(r'u"([^"]*)"', literals)).split(",")
+
+
+def export_symbol(feature):
+    """A variable function "@x" is exported as "f_x"; the rest as named."""
+    return "f_" + feature[1:] if feature.startswith("@") else feature
+
+
+def objdump(tool_prefix, binary):
+    done = subprocess.run([f"{tool_prefix}objdump", "-p", str(binary)], capture_output=True, text=True, check=True)
+    return done.stdout
+
+
+def exported_names(dump):
+    """Names of the export table: the lines after "[Ordinal/Name Pointer] Table"."""
+    names, inside = [], False
+    for line in dump.splitlines():
+        if "[Ordinal/Name Pointer] Table" in line:
+            inside = True
+        elif inside:
+            match = re.match(r"\s*\[\s*\d+\]\s+(\S+)", line)
+            if not match:
+                break
+            names.append(match.group(1))
+    return names
+
+
+def imported_dlls(dump):
+    return re.findall(r"^\s*DLL Name: (\S+)", dump, flags=re.M)
+
+
+def resources(tool_prefix, binary):
+    """The resources as rc text; empty when the binary has none."""
+    done = subprocess.run([f"{tool_prefix}windres", "-i", str(binary), "-O", "rc"], capture_output=True, text=True)
+    return done.stdout if done.returncode == 0 else ""
+
+
+def rc_manifest(rc):
+    """The XML of the RT_MANIFEST (24) resource, its rc string lines joined."""
+    block = re.search(r"^\d+ 24\b.*?\nBEGIN\n(.*?)\nEND", rc, flags=re.S | re.M)
+    if not block:
+        return None
+    text = "".join(re.findall(r'^\s*"(.*)"\s*$', block.group(1), flags=re.M))
+    return text.replace('""', '"').replace("\\n", "\n").replace("\\r", "\r").replace("\\t", "\t")
+
+
+def execution_level(manifest):
+    namespace = "{urn:schemas-microsoft-com:asm.v3}"
+    root = ElementTree.fromstring(manifest)
+    levels = [element.get("level") for element in root.iter(f"{namespace}requestedExecutionLevel")]
+    return levels[0] if len(levels) == 1 else None
+
+
+class Checks:
+    def __init__(self):
+        self.failed = 0
+        self.passed = 0
+
+    def expect(self, condition, what, detail=""):
+        if condition:
+            self.passed += 1
+            print(f"ok    {what}")
+        else:
+            self.failed += 1
+            print(f"FAIL  {what}" + (f"\n      {detail}" if detail else ""))
+
+
+def check_plugin_exports(checks, dump, source):
+    exports = exported_names(dump)
+    defined = defined_exports((source / "src/frame/exports.cpp").read_text(encoding="utf-8"))
+    checks.expect(sorted(exports) == sorted(defined), f"{PLUGIN} exports exactly the names exports.cpp defines",
+                  f"exported but not defined: {sorted(set(exports) - set(defined))}; "
+                  f"defined but not exported: {sorted(set(defined) - set(exports))}")
+    checks.expect(len(exports) == len(set(exports)), f"{PLUGIN} exports each name once", str(exports))
+    allowed = SHELL_CALLS | {export_symbol(name) for name in
+                             feature_names((source / "src/frame/plugin.h").read_text(encoding="utf-8"))}
+    checks.expect(set(exports) <= allowed, f"{PLUGIN} exports only external interface names",
+                  f"not one of them: {sorted(set(exports) - allowed)}")
+    lifecycle = {"GetPluginInfo", "InitializePlugin", "ShutdownPlugin"}
+    checks.expect(lifecycle <= set(exports), f"{PLUGIN} exports the lifecycle calls",
+                  f"missing: {sorted(lifecycle - set(exports))}")
+
+
+def check_imports(checks, binary, dump, required):
+    dlls = imported_dlls(dump)
+    foreign = [dll for dll in dlls if dll.lower() not in SYSTEM_DLLS and not dll.lower().startswith("api-ms-win-")
+               and dll not in required]
+    checks.expect(not foreign, f"{binary.name} imports only system DLLs" + (f" and {required}" if required else ""),
+                  f"other imports: {foreign}")
+    if required:
+        checks.expect(set(required) <= set(dlls), f"{binary.name} imports {required}", f"imports: {dlls}")
+
+
+def check_plugin_resources(checks, rc, source):
+    plugin_h = (source / "src/frame/plugin.h").read_text(encoding="utf-8")
+    version = [cpp_constant(plugin_h, name, r"(\d+);").group(1) for name in
+               ("kVersionMajor", "kVersionMinor", "kVersionBuild")]
+    plugin_name = cpp_constant(plugin_h, "kPluginName", r'u"([^"]*)"').group(1)
+    file_version = re.search(r"^\s*FILEVERSION (\d+), (\d+), (\d+), (\d+)", rc, flags=re.M)
+    checks.expect(file_version is not None and list(file_version.groups()) == version + ["0"],
+                  f"{PLUGIN} file version is the record's {'.'.join(version)}",
+                  f"got {file_version.groups() if file_version else None}")
+    values = dict(re.findall(r'^\s*VALUE "(\w+)", "(.*)"', rc, flags=re.M))
+    expected = {
+        "ProductName": plugin_name,
+        "InternalName": plugin_name,
+        "FileDescription": "Adds support for ISO 8601 date formats",
+        "FileVersion": ".".join(version),
+        "ProductVersion": ".".join(version),
+        "OriginalFilename": PLUGIN,
+    }
+    for key, value in expected.items():
+        checks.expect(values.get(key) == value, f"{PLUGIN} version block {key} is {value!r}", f"got {values.get(key)!r}")
+    manifest = rc_manifest(rc)
+    checks.expect(manifest is not None and execution_level(manifest) == "asInvoker",
+                  f"{PLUGIN} manifest requests the level asInvoker", f"manifest: {manifest!r}")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--bin", required=True, type=pathlib.Path, help="build/windows/bin")
+    parser.add_argument("--source", required=True, type=pathlib.Path, help="the repository")
+    parser.add_argument("--tool-prefix", default="x86_64-w64-mingw32-")
+    args = parser.parse_args()
+
+    checks = Checks()
+    plugin = args.bin / PLUGIN
+    plugin_dump = objdump(args.tool_prefix, plugin)
+    check_plugin_exports(checks, plugin_dump, args.source)
+    check_imports(checks, plugin, plugin_dump, [SERVICES])
+    check_plugin_resources(checks, resources(args.tool_prefix, plugin), args.source)
+    check_imports(checks, args.bin / SERVICES, objdump(args.tool_prefix, args.bin / SERVICES), [])
+    check_imports(checks, args.bin / SHELL, objdump(args.tool_prefix, args.bin / SHELL), [SERVICES])
+    print(f"binaries: {checks.passed} passed, {checks.failed} failed")
+    return 1 if checks.failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
