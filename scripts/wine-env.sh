@@ -79,6 +79,10 @@ case "$command" in
     start_display
     trap stop_session EXIT
     wineserver -p
+    # Wine's own service processes start with the first program and live as
+    # long as the server. Started here, they hold /dev/null, not the pipes of
+    # a test whose reader would then wait for them to close.
+    wineboot </dev/null >/dev/null 2>&1
     "$@"
     ;;
   *)
