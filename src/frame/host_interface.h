@@ -25,8 +25,15 @@ using HostFile = std::intptr_t;
 // GetLine flag: the file holds UTF-16 text.
 inline constexpr int kGetLineUnicode = 65536;
 
+// On Windows the shell's DLL marks its services for export (and its users
+// for import); the plug-in's exports are listed in its .def file instead, so
+// their names stay undecorated and nothing else is exported.
 #if defined(_WIN32)
-#define TORVANE_SERVICE extern "C"
+#if defined(TORVANE_BUILDING_SERVICES)
+#define TORVANE_SERVICE extern "C" __declspec(dllexport)
+#else
+#define TORVANE_SERVICE extern "C" __declspec(dllimport)
+#endif
 #define PLUGIN_EXPORT extern "C"
 #else
 #define TORVANE_SERVICE extern "C" __attribute__((visibility("default")))
