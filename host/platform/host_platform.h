@@ -34,6 +34,9 @@ void FlushText(Stream stream);
 // bits background, console colour order); only called for terminals.
 void SetTextAttribute(Stream stream, int attribute);
 void ResetTextAttribute(Stream stream);
+// The colour attribute in force on standard output, in the same form; light
+// grey on black (0x07) where the system cannot tell.
+int CurrentTextAttribute();
 
 // Reads one line of standard input without its line end; nullopt at end of
 // input.

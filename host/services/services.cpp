@@ -97,7 +97,7 @@ TORVANE_SERVICE void QPuts(const KChar* text) {
 TORVANE_SERVICE void CrLf() { torvane::output::Write(Stream::Output, u"\r\n"); }
 
 TORVANE_SERVICE void GetAttribute(int* normal, int* inverse) {
-  if (normal != nullptr) *normal = 0x07;  // light grey on black
+  if (normal != nullptr) *normal = torvane::platform::CurrentTextAttribute();
   if (inverse != nullptr) *inverse = 0x70;
 }
 

@@ -108,6 +108,9 @@ void ResetTextAttribute(Stream stream) {
   WriteAll(Descriptor(stream), "\x1b[0m");
 }
 
+// A terminal does not say which colours it shows.
+int CurrentTextAttribute() { return 0x07; }
+
 std::optional<std::u16string> ReadInputLine() {
   // Bytes read past the line just returned wait here for the next call.
   static std::string pending;

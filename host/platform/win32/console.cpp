@@ -160,6 +160,12 @@ void ResetTextAttribute(Stream stream) {
   attributeSaved[index] = false;
 }
 
+int CurrentTextAttribute() {
+  CONSOLE_SCREEN_BUFFER_INFO info{};
+  if (GetConsoleScreenBufferInfo(StandardHandle(Stream::Output), &info) == 0) return 0x07;
+  return info.wAttributes & 0xFF;
+}
+
 std::optional<std::u16string> ReadInputLine() {
   const HANDLE input = StandardHandle(Stream::Input);
   return IsConsoleHandle(input) ? ReadConsoleLine(input) : ReadByteLine(input);
