@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/host_interface.h"
 #include "services/shell.h"
 #include "services/testing.h"
 #include "test_text.h"
@@ -18,6 +19,15 @@ std::u16string Wide(std::string_view text) { return std::u16string(text.begin(),
 
 const std::u16string kProbe = Wide(TORVANE_PROBE_PLUGIN);
 const std::u16string kServices = Wide(TORVANE_SERVICES_LIBRARY);
+
+// Messages name a library by the full path the shell made of it, which under
+// Wine is a path on drive Z: even when the build's path was not.
+std::u16string FullPath(const std::u16string& name) {
+  std::u16string path(kHostBufferLength, u'\0');
+  if (QueryTrueName(name.c_str(), path.data()) != 0) return name;
+  path.resize(std::char_traits<char16_t>::length(path.c_str()));
+  return path;
+}
 
 struct Outcome {
   int status;
@@ -76,13 +86,13 @@ TEST(Loader, RefusesWhatCannotBeAPlugin) {
     std::u16string err;
   } rows[] = {
       {u"TORVANE_PROBE_EMPTY", u"plugin", u"No plug-ins loaded.\r\n",
-       u"torvane: Plug-in \"" + kProbe + u"\" offers no names; not loaded\r\n"},
+       u"torvane: Plug-in \"" + FullPath(kProbe) + u"\" offers no names; not loaded\r\n"},
       {u"TORVANE_PROBE_FAIL", u"plugin", u"PROBE init\r\nNo plug-ins loaded.\r\n",
        u"torvane: Plug-in \"PROBE\" failed to initialize; not loaded\r\n"},
       {u"", u"plugin /L \"" + kProbe + u"\"", u"PROBE init\r\nPROBE shutdown\r\n",
        u"torvane: A plug-in named \"PROBE\" is already loaded\r\n"},
       {u"", u"plugin /L \"" + kServices + u"\"", u"PROBE init\r\nPROBE shutdown\r\n",
-       u"torvane: \"" + kServices + u"\" is not a plug-in: it exports no GetPluginInfo\r\n"},
+       u"torvane: \"" + FullPath(kServices) + u"\" is not a plug-in: it exports no GetPluginInfo\r\n"},
   };
   for (const auto& row : rows) {
     if (!row.variable.empty()) torvane::testing::SetEnvironment(row.variable, u"1");
