@@ -75,6 +75,8 @@ case "$command" in
     ;;
   run)
     ensure_prefix
+    # As on Windows, a program may be named without its ".exe".
+    if [[ $# -gt 0 && ! -e "$1" && -e "$1.exe" ]]; then set -- "$1.exe" "${@:2}"; fi
     exec wine "$@"
     ;;
   session)
