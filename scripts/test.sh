@@ -16,10 +16,10 @@ cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
 
+echo "== fuzzing (libFuzzer, ASan + UBSan)"
+scripts/fuzz.sh 15
+
 echo "== Windows (mingw-w64, under Wine)"
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 scripts/wine-env.sh session ctest --preset windows
-
-echo "== fuzzing (libFuzzer, ASan + UBSan)"
-scripts/fuzz.sh 15
