@@ -17,7 +17,7 @@ CalendarDate& TodayState() {
 const CalendarDate& Today() { return TodayState(); }
 
 int RefreshToday() {
-  const platform::LocalDateTime now = platform::LocalNow();
+  const platform::SystemDateTime now = platform::LocalNow();
   TodayState() = CalendarDate{now.year, now.month, now.day};
   return 0;
 }

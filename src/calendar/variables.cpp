@@ -30,7 +30,7 @@ int IsoWeekdayVariable(KChar* buffer) {
 }
 
 int TimeT4Variable(KChar* buffer) {
-  const platform::LocalDateTime now = platform::LocalNow();
+  const platform::SystemDateTime now = platform::LocalNow();
   Sprintf(buffer, u"%02u%02u", now.hour, now.minute);
   return 0;
 }

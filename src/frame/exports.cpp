@@ -97,3 +97,10 @@ PLUGIN_EXPORT int f_timeplus(KChar* buffer) { return WithTimeBuffer(buffer, kale
 PLUGIN_EXPORT int f_timediff(KChar* buffer) { return WithTimeBuffer(buffer, kalendra::TimeDiffFunction); }
 PLUGIN_EXPORT int f_timetodec(KChar* buffer) { return WithTimeBuffer(buffer, kalendra::TimeToDecFunction); }
 PLUGIN_EXPORT int f_dectotime(KChar* buffer) { return WithTimeBuffer(buffer, kalendra::DecToTimeFunction); }
+
+// ---- Times: local time and UTC, ages, file stamps ---------------------------
+PLUGIN_EXPORT int f_localdatetime(KChar* buffer) { return WithTimeBuffer(buffer, kalendra::LocalDateTimeFunction); }
+PLUGIN_EXPORT int f_utcdatetime(KChar* buffer) { return WithTimeBuffer(buffer, kalendra::UtcDateTimeFunction); }
+PLUGIN_EXPORT int f_agedate(KChar* buffer) { return WithBuffer(buffer, kalendra::AgeDateFunction); }
+PLUGIN_EXPORT int f_makeage(KChar* buffer) { return WithBuffer(buffer, kalendra::MakeAgeFunction); }
+PLUGIN_EXPORT int f_filestamp(KChar* buffer) { return WithBuffer(buffer, kalendra::FileStampFunction); }

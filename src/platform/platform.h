@@ -14,8 +14,9 @@ namespace kalendra::platform {
 
 // ---- Clock -----------------------------------------------------------------
 
-// A local date and time as the system clock reads it.
-struct LocalDateTime {
+// A date and time as the system's clocks read it, local or UTC (SYSTEMTIME
+// without its weekday).
+struct SystemDateTime {
   int year = 0;
   int month = 0;  // 1..12
   int day = 0;    // 1..31
@@ -26,7 +27,32 @@ struct LocalDateTime {
 };
 
 // The current local date and time.
-LocalDateTime LocalNow();
+SystemDateTime LocalNow();
+
+// The current UTC date and time (GetSystemTime).
+SystemDateTime UtcNow();
+
+// ---- Time zone -------------------------------------------------------------
+// The user's current zone, with the daylight-saving rule in force on the
+// date converted (SystemTimeToTzSpecificLocalTime and
+// TzSpecificLocalTimeToSystemTime with no explicit zone). A result may lie
+// outside 1601..9999; the caller checks. std::nullopt when the system
+// refuses the conversion.
+
+std::optional<SystemDateTime> UtcToLocal(const SystemDateTime& utc);
+
+// A local time that the clocks skip in spring, or show twice in autumn, is
+// read as daylight-saving time, as Windows reads it: the larger of the two
+// offsets applies.
+std::optional<SystemDateTime> LocalToUtc(const SystemDateTime& local);
+
+// File times: counts of 100-nanosecond intervals since 1601-01-01 00:00:00.
+using FileTime = std::uint64_t;
+
+// The file time moved by the zone's offset from UTC in force now, whatever
+// the date of the time itself (FileTimeToLocalFileTime). std::nullopt when
+// the result would leave the range of a file time.
+std::optional<FileTime> ToLocalFileTimeByCurrentBias(FileTime utc);
 
 // ---- Module ----------------------------------------------------------------
 
@@ -48,6 +74,25 @@ HostFile OpenFileForReading(const std::u16string& path);
 
 // Closes a file that OpenFileForReading opened.
 void CloseFile(HostFile file);
+
+// The three time stamps of a file, in UTC, as a directory search reports
+// them (FindFirstFileW). Where a system keeps no creation time, creation is
+// the nearest time it keeps (the POSIX back-end: the last status change).
+struct FileStamps {
+  FileTime lastWrite = 0;
+  FileTime lastAccess = 0;
+  FileTime creation = 0;
+};
+
+// The stamps of the file or folder at a full path, or std::nullopt when it
+// cannot be found.
+std::optional<FileStamps> FindFileStamps(const std::u16string& path);
+
+// The name of the file system that holds a volume root ("NTFS", "FAT32",
+// ...; GetVolumeInformationW), or std::nullopt when the volume gives no
+// answer. A root is "C:\", "\\server\share\" or, on POSIX, any path on
+// the volume.
+std::optional<std::u16string> VolumeFileSystemName(const std::u16string& root);
 
 // ---- Environment -----------------------------------------------------------
 

@@ -15,4 +15,10 @@ int TimeDiffFunction(KChar* buffer);     // @timediff
 int TimeToDecFunction(KChar* buffer);    // @timetodec
 int DecToTimeFunction(KChar* buffer);    // @dectotime
 
+int LocalDateTimeFunction(KChar* buffer);  // @localdatetime
+int UtcDateTimeFunction(KChar* buffer);    // @utcdatetime
+int AgeDateFunction(KChar* buffer);        // @agedate
+int MakeAgeFunction(KChar* buffer);        // @makeage
+int FileStampFunction(KChar* buffer);      // @filestamp
+
 }  // namespace kalendra

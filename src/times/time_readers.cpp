@@ -54,7 +54,7 @@ int ParseDateTime(std::u16string_view text, DateTime& dateTime, DateFormat forma
 }
 
 DateTime CurrentDateTime() {
-  const platform::LocalDateTime now = platform::LocalNow();
+  const platform::SystemDateTime now = platform::LocalNow();
   const auto field = [](int value) { return static_cast<std::uint32_t>(value); };
   return {{now.year, now.month, now.day},
           {field(now.hour), field(now.minute), field(now.second), field(now.millisecond)},

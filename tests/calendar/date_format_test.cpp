@@ -182,7 +182,7 @@ class IsoVariablesTest : public CalendarTest {
 
 TEST_F(IsoVariablesTest, WriteTodayAsOrdinalAndWeekDate) {
   const struct {
-    platform::LocalDateTime now;
+    platform::SystemDateTime now;
     std::u16string ordinal, week;
   } kTable[] = {
       {{2015, 3, 7, 0, 0, 0, 0}, u"2015-066", u"2015-W10-6"},

@@ -41,7 +41,7 @@ TEST_F(TodayTest, IsAfterTodayComparesYearThenMonthThenDay) {
 }
 
 struct VariableRow {
-  platform::LocalDateTime now;
+  platform::SystemDateTime now;
   const char16_t* isoWeekYear;
   const char16_t* isoWeek;
   const char16_t* isoWeekday;

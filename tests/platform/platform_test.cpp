@@ -10,12 +10,15 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 
 #include "frame/text.h"
+#include "times/file_stamp.h"
 
 namespace kalendra {
 namespace {
@@ -30,7 +33,7 @@ constexpr std::string_view kZone = "Asia/Kolkata";
 constexpr minutes kZoneOffset{5 * 60 + 30};
 
 // The local time as if it were UTC: local minus UTC is the zone's offset.
-sys_time<milliseconds> AsSysTime(const platform::LocalDateTime& t) {
+sys_time<milliseconds> AsSysTime(const platform::SystemDateTime& t) {
   const year_month_day date{year{t.year}, month{static_cast<unsigned>(t.month)}, day{static_cast<unsigned>(t.day)}};
   EXPECT_TRUE(date.ok()) << t.year << "-" << t.month << "-" << t.day;
   return sys_days{date} + hours{t.hour} + minutes{t.minute} + seconds{t.second} + milliseconds{t.millisecond};
@@ -42,7 +45,7 @@ TEST(LocalNow, IsTheSystemClockInTheLocalZone) {
   ASSERT_EQ(std::string_view(zone), kZone);
 
   const auto before = time_point_cast<milliseconds>(system_clock::now());
-  const platform::LocalDateTime now = platform::LocalNow();
+  const platform::SystemDateTime now = platform::LocalNow();
   const auto after = time_point_cast<milliseconds>(system_clock::now());
 
   EXPECT_GE(now.hour, 0);
@@ -54,6 +57,57 @@ TEST(LocalNow, IsTheSystemClockInTheLocalZone) {
   constexpr milliseconds kTick{20};
   EXPECT_GE(offset, kZoneOffset - kTick);
   EXPECT_LE(offset, kZoneOffset + (after - before) + kTick);
+}
+
+TEST(UtcNow, IsTheSystemClock) {
+  const auto before = time_point_cast<milliseconds>(system_clock::now());
+  const platform::SystemDateTime now = platform::UtcNow();
+  const auto after = time_point_cast<milliseconds>(system_clock::now());
+  constexpr milliseconds kTick{20};
+  EXPECT_GE(AsSysTime(now), before - kTick);
+  EXPECT_LE(AsSysTime(now), after + kTick);
+}
+
+// The fixed zone both ways, by the standard library's own arithmetic.
+TEST(TimeZone, ConvertsByTheZonesOffsetBothWays) {
+  for (const auto& utc : {platform::SystemDateTime{2015, 7, 1, 12, 0, 0, 250},
+                          platform::SystemDateTime{2015, 12, 31, 20, 45, 59, 999},
+                          platform::SystemDateTime{1980, 1, 1, 0, 0, 0, 0}}) {
+    const std::optional<platform::SystemDateTime> local = platform::UtcToLocal(utc);
+    ASSERT_TRUE(local.has_value());
+    EXPECT_EQ(AsSysTime(*local) - AsSysTime(utc), kZoneOffset);
+    const std::optional<platform::SystemDateTime> back = platform::LocalToUtc(*local);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(AsSysTime(*back), AsSysTime(utc));
+  }
+  constexpr platform::FileTime kTicksPerMinute = 600'000'000;
+  EXPECT_EQ(platform::ToLocalFileTimeByCurrentBias(1'000'000 * kTicksPerMinute),
+            (1'000'000 + kZoneOffset.count()) * kTicksPerMinute);
+}
+
+// A file this test writes carries stamps of now; a missing one has none.
+TEST(FileStamps, OfAFileJustWritten) {
+  const std::filesystem::path file = std::filesystem::temp_directory_path() / "kalendra_platform_stamp.txt";
+  const auto before = floor<seconds>(system_clock::now());
+  std::ofstream(file) << "stamp";
+  const auto after = ceil<seconds>(system_clock::now());
+  const std::u16string path = FromUtf8(file.string());
+  const std::optional<platform::FileStamps> stamps = platform::FindFileStamps(path);
+  const std::optional<std::u16string> root = VolumeRoot(path);
+  const std::optional<std::u16string> fileSystem = root ? platform::VolumeFileSystemName(*root) : std::nullopt;
+  std::filesystem::remove(file);
+  ASSERT_TRUE(stamps.has_value());
+  EXPECT_NE(fileSystem.value_or(u""), u"") << Narrow(path);
+  // File times count 100 ns from 1601; the system clock, from 1970.
+  const auto asSysTime = [](platform::FileTime stamp) {
+    return sys_days{year{1601} / January / 1} + duration_cast<seconds>(duration<std::int64_t, std::ratio<1, 10'000'000>>(stamp));
+  };
+  constexpr seconds kFileSystemGrain{2};  // FAT keeps two-second write times
+  for (platform::FileTime stamp : {stamps->lastWrite, stamps->lastAccess, stamps->creation}) {
+    EXPECT_GE(asSysTime(stamp), before - kFileSystemGrain);
+    EXPECT_LE(asSysTime(stamp), after + kFileSystemGrain);
+  }
+  EXPECT_FALSE(platform::FindFileStamps(path).has_value());
 }
 
 TEST(ModulePath, NamesTheFileThisCodeRunsFrom) {

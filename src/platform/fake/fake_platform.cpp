@@ -1,6 +1,7 @@
 // Fake back-end: every answer comes from state that tests set.
 #include "platform/fake/fake_platform.h"
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <utility>
@@ -41,13 +42,58 @@ std::map<std::pair<LocaleNameSet, int>, std::optional<std::u16string>> EnglishNa
   return names;
 }
 
+// Days from 1970-01-01 of a proleptic Gregorian date, and back, for any
+// year, so that a shifted time may leave 1601..9999 as a real zone's may.
+std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
+  y -= m <= 2 ? 1 : 0;
+  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const std::int64_t yearOfEra = y - era * 400;
+  const std::int64_t dayOfYear = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  return era * 146097 + dayOfEra - 719468;
+}
+
+void CivilFromDays(std::int64_t z, platform::SystemDateTime& t) {
+  z += 719468;
+  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const std::int64_t dayOfEra = z - era * 146097;
+  const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const std::int64_t mp = (5 * dayOfYear + 2) / 153;
+  t.day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
+  t.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  t.year = static_cast<int>(yearOfEra + era * 400 + (t.month <= 2 ? 1 : 0));
+}
+
+// The date and time moved by a number of minutes.
+platform::SystemDateTime Shifted(platform::SystemDateTime t, int minutes) {
+  const std::int64_t total = DaysFromCivil(t.year, t.month, t.day) * 1440 + t.hour * 60 + t.minute + minutes;
+  const std::int64_t days = total >= 0 ? total / 1440 : (total - 1439) / 1440;
+  const std::int64_t minuteOfDay = total - days * 1440;
+  CivilFromDays(days, t);
+  t.hour = static_cast<int>(minuteOfDay / 60);
+  t.minute = static_cast<int>(minuteOfDay % 60);
+  return t;
+}
+
+// The zone's offset for a date: daylight saving from April to September.
+int ZoneOffsetMinutes(const fake::Zone& zone, const platform::SystemDateTime& t) {
+  const bool summer = t.month >= 4 && t.month <= 9;
+  return zone.standardMinutes + (summer ? zone.daylightMinutes : 0);
+}
+
 std::u16string Decimal(int value) {
   const std::string digits = std::to_string(value);
   return std::u16string(digits.begin(), digits.end());
 }
 
 struct FakeState {
-  platform::LocalDateTime now = fake::kDefaultNow;
+  platform::SystemDateTime now = fake::kDefaultNow;
+  platform::SystemDateTime utcNow = fake::kDefaultNow;
+  fake::Zone zone;
+  int currentBiasMinutes = 0;
+  std::map<std::u16string, platform::FileStamps> fileStamps;
+  std::map<std::u16string, std::optional<std::u16string>> volumeFileSystems;
   std::u16string modulePath = u"/opt/kalendra/libkalendra.so";
   std::map<std::u16string, std::u16string> environment;
   std::map<LocaleItem, std::optional<std::u16string>> localeItems = UsEnglishItems();
@@ -65,7 +111,16 @@ FakeState& State() {
 namespace fake {
 
 void Reset() { State() = FakeState{}; }
-void SetNow(const platform::LocalDateTime& now) { State().now = now; }
+void SetNow(const platform::SystemDateTime& now) { State().now = now; }
+void SetUtcNow(const platform::SystemDateTime& now) { State().utcNow = now; }
+void SetZone(const Zone& zone) { State().zone = zone; }
+void SetCurrentBiasMinutes(int minutes) { State().currentBiasMinutes = minutes; }
+void SetFileStamps(const std::u16string& path, const platform::FileStamps& stamps) {
+  State().fileStamps[path] = stamps;
+}
+void SetVolumeFileSystem(const std::u16string& root, std::optional<std::u16string> name) {
+  State().volumeFileSystems[root] = std::move(name);
+}
 void SetModulePath(const std::u16string& path) { State().modulePath = path; }
 void SetEnvironmentValue(const std::u16string& name, const std::u16string& value) {
   State().environment[name] = value;
@@ -90,7 +145,38 @@ std::optional<std::u16string> DescribeLocaleDateCall(platform::LocaleDateStyle s
 
 namespace platform {
 
-LocalDateTime LocalNow() { return State().now; }
+SystemDateTime LocalNow() { return State().now; }
+SystemDateTime UtcNow() { return State().utcNow; }
+
+std::optional<SystemDateTime> UtcToLocal(const SystemDateTime& utc) {
+  const fake::Zone& zone = State().zone;
+  if (zone.refuses) return std::nullopt;
+  return Shifted(utc, ZoneOffsetMinutes(zone, utc));
+}
+
+std::optional<SystemDateTime> LocalToUtc(const SystemDateTime& local) {
+  const fake::Zone& zone = State().zone;
+  if (zone.refuses) return std::nullopt;
+  return Shifted(local, -ZoneOffsetMinutes(zone, local));
+}
+
+std::optional<FileTime> ToLocalFileTimeByCurrentBias(FileTime utc) {
+  constexpr std::int64_t kTicksPerMinute = 600'000'000;
+  const std::int64_t shift = std::int64_t{State().currentBiasMinutes} * kTicksPerMinute;
+  if (shift < 0 && utc < static_cast<FileTime>(-shift)) return std::nullopt;
+  return utc + static_cast<FileTime>(shift);
+}
+
+std::optional<FileStamps> FindFileStamps(const std::u16string& path) {
+  const auto found = State().fileStamps.find(path);
+  if (found == State().fileStamps.end()) return std::nullopt;
+  return found->second;
+}
+
+std::optional<std::u16string> VolumeFileSystemName(const std::u16string& root) {
+  const auto found = State().volumeFileSystems.find(root);
+  return found == State().volumeFileSystems.end() ? std::nullopt : found->second;
+}
 void RecordModuleHandle(void* /*module*/) {}
 std::u16string ModulePath() { return State().modulePath; }
 std::u16string EnvironmentValue(const std::u16string& name) {

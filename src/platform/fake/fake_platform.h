@@ -12,10 +12,30 @@
 namespace kalendra::fake {
 
 // Default clock: 2015-03-07 13:45:30.250, a Saturday.
-inline constexpr platform::LocalDateTime kDefaultNow{2015, 3, 7, 13, 45, 30, 250};
+inline constexpr platform::SystemDateTime kDefaultNow{2015, 3, 7, 13, 45, 30, 250};
 
 void Reset();
-void SetNow(const platform::LocalDateTime& now);
+void SetNow(const platform::SystemDateTime& now);
+// The UTC clock; by default it reads as the local clock (the zone is UTC).
+void SetUtcNow(const platform::SystemDateTime& now);
+
+// The user's zone: local time is UTC plus the standard offset, plus the
+// daylight-saving offset in April to September (of the UTC date for
+// UtcToLocal, of the local date for LocalToUtc). A refusing zone makes
+// every conversion fail. The default is UTC without saving.
+struct Zone {
+  int standardMinutes = 0;
+  int daylightMinutes = 0;
+  bool refuses = false;
+};
+void SetZone(const Zone& zone);
+// The offset in force now that ToLocalFileTimeByCurrentBias applies.
+void SetCurrentBiasMinutes(int minutes);
+
+// What FindFileStamps answers for a full path (nothing is found by default)
+// and VolumeFileSystemName for a root (no answer by default).
+void SetFileStamps(const std::u16string& path, const platform::FileStamps& stamps);
+void SetVolumeFileSystem(const std::u16string& root, std::optional<std::u16string> name);
 void SetModulePath(const std::u16string& path);
 void SetEnvironmentValue(const std::u16string& name, const std::u16string& value);
 void UnsetEnvironmentValue(const std::u16string& name);

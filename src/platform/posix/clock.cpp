@@ -1,19 +1,96 @@
-// POSIX back-end: the local clock.
+// POSIX back-end: the clocks and the zone that the process's TZ selects
+// (the system's zone when TZ is unset), through the C library.
 #include <sys/time.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <ctime>
 
 #include "platform/platform.h"
 
 namespace kalendra::platform {
+namespace {
 
-LocalDateTime LocalNow() {
+constexpr std::int64_t kSecondsPerDay = 86400;
+constexpr std::int64_t kTicksPerSecond = 10'000'000;
+
+SystemDateTime FieldsOf(const tm& fields, int millisecond) {
+  return SystemDateTime{fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, fields.tm_hour,
+                        fields.tm_min,         fields.tm_sec,     millisecond};
+}
+
+// The date and time read as UTC, in seconds since 1970 (timegm).
+std::int64_t SecondsAsUtc(const SystemDateTime& t) {
+  tm fields{};
+  fields.tm_year = t.year - 1900;
+  fields.tm_mon = t.month - 1;
+  fields.tm_mday = t.day;
+  fields.tm_hour = t.hour;
+  fields.tm_min = t.minute;
+  fields.tm_sec = t.second;
+  return static_cast<std::int64_t>(timegm(&fields));
+}
+
+// The local fields of an instant, or false when the C library cannot give
+// them.
+bool LocalFields(std::int64_t seconds, tm& fields) {
+  const auto instant = static_cast<time_t>(seconds);
+  return localtime_r(&instant, &fields) != nullptr;
+}
+
+// The zone's offset from UTC at an instant, in seconds east.
+std::int64_t OffsetAt(std::int64_t seconds) {
+  tm fields{};
+  return LocalFields(seconds, fields) ? fields.tm_gmtoff : 0;
+}
+
+}  // namespace
+
+SystemDateTime LocalNow() {
   timeval now{};
   gettimeofday(&now, nullptr);
   tm local{};
   localtime_r(&now.tv_sec, &local);
-  return LocalDateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                       local.tm_min,         local.tm_sec,     static_cast<int>(now.tv_usec / 1000)};
+  return FieldsOf(local, static_cast<int>(now.tv_usec / 1000));
+}
+
+SystemDateTime UtcNow() {
+  timeval now{};
+  gettimeofday(&now, nullptr);
+  tm utc{};
+  gmtime_r(&now.tv_sec, &utc);
+  return FieldsOf(utc, static_cast<int>(now.tv_usec / 1000));
+}
+
+std::optional<SystemDateTime> UtcToLocal(const SystemDateTime& utc) {
+  tm local{};
+  if (!LocalFields(SecondsAsUtc(utc), local)) return std::nullopt;
+  return FieldsOf(local, utc.millisecond);
+}
+
+std::optional<SystemDateTime> LocalToUtc(const SystemDateTime& local) {
+  // The wall time read as UTC, less an offset of the zone, is the instant.
+  // The offsets in force a day before and a day after are the candidates:
+  // one fits unless the wall time repeats (both fit) or is skipped (none
+  // fits); then the larger offset, the daylight-saving one, applies.
+  const std::int64_t wall = SecondsAsUtc(local);
+  const std::int64_t before = OffsetAt(wall - kSecondsPerDay);
+  const std::int64_t after = OffsetAt(wall + kSecondsPerDay);
+  const bool beforeFits = OffsetAt(wall - before) == before;
+  const bool afterFits = OffsetAt(wall - after) == after;
+  std::int64_t offset = std::max(before, after);
+  if (beforeFits != afterFits) offset = beforeFits ? before : after;
+  const auto instant = static_cast<time_t>(wall - offset);
+  tm utc{};
+  if (gmtime_r(&instant, &utc) == nullptr) return std::nullopt;
+  return FieldsOf(utc, local.millisecond);
+}
+
+std::optional<FileTime> ToLocalFileTimeByCurrentBias(FileTime utc) {
+  const std::int64_t shift = OffsetAt(static_cast<std::int64_t>(std::time(nullptr))) * kTicksPerSecond;
+  if (shift < 0 && utc < static_cast<FileTime>(-shift)) return std::nullopt;
+  if (shift > 0 && utc > UINT64_MAX - static_cast<FileTime>(shift)) return std::nullopt;
+  return utc + static_cast<FileTime>(shift);
 }
 
 }  // namespace kalendra::platform

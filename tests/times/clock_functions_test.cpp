@@ -1,0 +1,182 @@
+// @localdatetime, @utcdatetime, @agedate and @makeage over the fake
+// platform's two clocks and its zone (one hour, and one more from April to
+// September), and ages against the standard library's calendar.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include "calendar/locale_snapshot.h"
+#include "frame/text.h"
+#include "support/function_call.h"
+#include "times/age.h"
+#include "times/time_functions.h"
+
+extern "C" {
+int f_localdatetime(KChar* buffer);
+int f_utcdatetime(KChar* buffer);
+int f_agedate(KChar* buffer);
+int f_makeage(KChar* buffer);
+int f_filestamp(KChar* buffer);
+}
+
+namespace kalendra {
+namespace {
+
+using namespace std::chrono;
+using test::CallFunction;
+using test::ExpectRows;
+
+class ClockFunctionsTest : public test::PluginTest {
+ protected:
+  void SetUp() override {
+    test::PluginTest::SetUp();
+    Locale() = LocaleSnapshot{};
+    fake::SetUtcNow({2015, 3, 7, 13, 45, 30, 250});
+    fake::SetNow({2015, 3, 7, 14, 45, 30, 250});
+    fake::SetZone({60, 60});
+  }
+  void TearDown() override { Locale() = LocaleSnapshot{}; }
+};
+
+TEST(ClockExports, AnswerACallWithoutABuffer) {
+  const struct {
+    const char* name;
+    FeatureEntry entry;
+    int result;
+  } rows[] = {{"f_localdatetime", f_localdatetime, -1},
+              {"f_utcdatetime", f_utcdatetime, -1},
+              {"f_agedate", f_agedate, 1},
+              {"f_makeage", f_makeage, 1},
+              {"f_filestamp", f_filestamp, 1}};
+  for (const auto& row : rows) EXPECT_EQ(row.entry(nullptr), row.result) << row.name;
+}
+
+TEST_F(ClockFunctionsTest, LocalDateTimeTakesWhatIsGivenFromTheUtcClock) {
+  ExpectRows({
+      {"@localdatetime", LocalDateTimeFunction, u"", u"03/07/2015,14:45"},
+      {"@localdatetime", LocalDateTimeFunction, u",12:00", u"03/07/2015,13:00"},
+      {"@localdatetime", LocalDateTimeFunction, u"2015-07-01", u"07/01/2015,15:45"},  // summer: two hours
+      {"@localdatetime", LocalDateTimeFunction, u"2015-07-01,12:00,4", u"2015-07-01,14:00"},
+      {"@localdatetime", LocalDateTimeFunction, u"2015-12-01,12:00:00.5,4,1408", u"2015-12-01,13:00:00.500"},
+      {"@localdatetime", LocalDateTimeFunction, u"2015-12-31,23:30,4,128", u"2016-01-01,0:30:00"},
+      {"@localdatetime", LocalDateTimeFunction, u"9999-12-31,22:59:59.999,4,1408", u"9999-12-31,23:59:59.999"},
+      // Leaving 9999-12-31 is a refused conversion.
+      {"@localdatetime", LocalDateTimeFunction, u"9999-12-31,23:00,4", u"! Error converting UTC to local"},
+      {"@localdatetime", LocalDateTimeFunction, u"x", u"! Invalid date \"x\""},
+      {"@localdatetime", LocalDateTimeFunction, u",25:00", u"! Invalid time \"25:00\""},
+      {"@localdatetime", LocalDateTimeFunction, u"x,25:00", u"! Invalid date \"x\""},
+      // The formats are checked first, the date format before the time format.
+      {"@localdatetime", LocalDateTimeFunction, u"x,,y,z", u"! Invalid date format \"y\""},
+      {"@localdatetime", LocalDateTimeFunction, u"x,,4,z", u"! Invalid time format \"z\""},
+      {"@localdatetime", LocalDateTimeFunction, u"2015-07-01 12:00", u"! Invalid date \"2015-07-01 12:00\""},
+  });
+}
+
+TEST_F(ClockFunctionsTest, UtcDateTimeTakesWhatIsGivenFromTheLocalClock) {
+  ExpectRows({
+      {"@utcdatetime", UtcDateTimeFunction, u"", u"03/07/2015,13:45"},
+      {"@utcdatetime", UtcDateTimeFunction, u"2015-07-01,14:00,4", u"2015-07-01,12:00"},
+      {"@utcdatetime", UtcDateTimeFunction, u"2016-01-01,0:30,4,128", u"2015-12-31,23:30:00"},
+      {"@utcdatetime", UtcDateTimeFunction, u"9999-12-31,23:59,4", u"9999-12-31,22:59"},
+      {"@utcdatetime", UtcDateTimeFunction, u"1601-01-01,1:00,4", u"1601-01-01,0:00"},
+      {"@utcdatetime", UtcDateTimeFunction, u"1601-01-01,0:30,4", u"! Error converting local to UTC"},
+      {"@utcdatetime", UtcDateTimeFunction, u"2015-02-30", u"! Invalid date \"2015-02-30\""},
+      {"@utcdatetime", UtcDateTimeFunction, u",,,-1", u"! Invalid time format \"-1\""},
+  });
+}
+
+TEST_F(ClockFunctionsTest, AZoneThatRefusesGivesTheMessageOfItsDirection) {
+  fake::SetZone({0, 0, true});
+  ExpectRows({
+      {"@localdatetime", LocalDateTimeFunction, u"", u"! Error converting UTC to local"},
+      {"@utcdatetime", UtcDateTimeFunction, u"", u"! Error converting local to UTC"},
+  });
+}
+
+TEST_F(ClockFunctionsTest, AgeDateAndMakeAge) {
+  ExpectRows({
+      {"@makeage", MakeAgeFunction, u"1601-01-01", u"0"},
+      {"@makeage", MakeAgeFunction, u"1601-01-02", u"864000000000"},
+      {"@makeage", MakeAgeFunction, u"1601-01-01 0:00:00.001", u"10000"},
+      {"@makeage", MakeAgeFunction, u"9999-12-31,23:59:59.999", u"2650467743999990000"},
+      {"@makeage", MakeAgeFunction, u"12/25/2015", u"130954752000000000"},  // the locale's order
+      {"@makeage", MakeAgeFunction, u"25.12.2015,,1", u"! Invalid date \"25.12.2015\""},
+      {"@makeage", MakeAgeFunction, u"25/12/2015,,2", u"130954752000000000"},
+      {"@makeage", MakeAgeFunction, u"", u"! No date"},
+      {"@makeage", MakeAgeFunction, u",,x", u"! No date"},
+      {"@makeage", MakeAgeFunction, u"x,25:00,y", u"! Invalid date format \"y\""},
+      {"@makeage", MakeAgeFunction, u"x,25:00", u"! Invalid date \"x\""},
+      {"@makeage", MakeAgeFunction, u"2015-12-11,25:00", u"! Invalid time \"25:00\""},
+      {"@agedate", AgeDateFunction, u"864000000000", u"1601-01-02,00:00:00.000"},
+      {"@agedate", AgeDateFunction, u"864000000000,,,1", u"1601-01-02T00:00:00.000"},
+      {"@agedate", AgeDateFunction, u"864000000000,,,2", u"1601-01-02@00:00:00.000"},
+      {"@agedate", AgeDateFunction, u"864000000000,,,3", u"1601-01-02T00:00:00.000"},
+      {"@agedate", AgeDateFunction, u"864000000000,,,4", u"1601-01-02,00:00:00.000"},
+      {"@agedate", AgeDateFunction, u"864000000000 4 1", u"1601-01-02,12:00 AM"},
+      {"@agedate", AgeDateFunction, u"+9999", u"1601-01-01,00:00:00.000"},  // below a millisecond: cut
+      {"@agedate", AgeDateFunction, u"0,0,0", u"01/01/01,0:00"},
+      {"@agedate", AgeDateFunction, u"2650467743999999999", u"9999-12-31,23:59:59.999"},
+      {"@agedate", AgeDateFunction, u"2650467744000000000", u"! Age out of range \"2650467744000000000\""},
+      {"@agedate", AgeDateFunction, u"99999999999999999999", u"! Age out of range \"99999999999999999999\""},
+      {"@agedate", AgeDateFunction, u"-1", u"! Age out of range \"-1\""},
+      {"@agedate", AgeDateFunction, u"-99999999999999999999", u"! Age out of range \"-99999999999999999999\""},
+      {"@agedate", AgeDateFunction, u"12x", u"! Invalid age \"12x\""},
+      {"@agedate", AgeDateFunction, u"-", u"! Invalid age \"-\""},
+      {"@agedate", AgeDateFunction, u"+-1", u"! Invalid age \"+-1\""},
+      {"@agedate", AgeDateFunction, u"", u"! No age"},
+      {"@agedate", AgeDateFunction, u",x", u"! No age"},
+      {"@agedate", AgeDateFunction, u"x,y,z,w", u"! Invalid age \"x\""},
+      {"@agedate", AgeDateFunction, u"0,y,z,w", u"! Invalid date format \"y\""},
+      {"@agedate", AgeDateFunction, u"0,4,z,w", u"! Invalid time format \"z\""},
+      {"@agedate", AgeDateFunction, u"0,4,0,w", u"! Bad option \"w\""},
+  });
+}
+
+// The age of a time by the standard library's calendar: 100 ns ticks since
+// 1601-01-01.
+using Ticks = duration<std::int64_t, std::ratio<1, 10'000'000>>;
+constexpr sys_days kAgeOrigin = sys_days{year{1601} / January / 1};
+
+std::u16string AgeDateOracle(std::uint64_t age) {
+  const auto time = kAgeOrigin + Ticks{static_cast<std::int64_t>(age)};
+  const sys_days day = floor<days>(time);
+  const year_month_day date{day};
+  const hh_mm_ss clock{floor<milliseconds>(time - day)};
+  char text[40];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u,%02ld:%02ld:%02lld.%03lld", static_cast<int>(date.year()),
+                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                static_cast<long>(clock.hours().count()), static_cast<long>(clock.minutes().count()),
+                static_cast<long long>(clock.seconds().count()), static_cast<long long>(clock.subseconds().count()));
+  return Widen(text);
+}
+
+TEST_F(ClockFunctionsTest, AgesRoundTripOverTheWholeRange) {
+  std::mt19937_64 random(20151211);
+  std::uniform_int_distribution<std::uint64_t> ages(0, kAgeLimit - 1);
+  for (int i = 0; i < 3000; ++i) {
+    const std::uint64_t age = i == 0 ? kAgeLimit - 1 : ages(random);
+    const std::u16string text = AgeDateOracle(age);
+    ASSERT_EQ(CallFunction(AgeDateFunction, Widen(std::to_string(age))).result, text) << age;
+    const std::uint64_t wholeMilliseconds = age - age % kAgeTicksPerMillisecond;
+    ASSERT_EQ(CallFunction(MakeAgeFunction, text).result, Widen(std::to_string(wholeMilliseconds))) << age;
+  }
+}
+
+TEST(Ages, YearOfAgeGoesOnBeyond9999) {
+  const struct {
+    std::uint64_t age;
+    std::uint32_t year;
+  } rows[] = {{0, 1601},
+              {kAgeLimit - 1, 9999},
+              {kAgeLimit, 10000},
+              {kAgeLimit + 365 * kAgeTicksPerDay, 10000},  // 10000 is a leap year
+              {kAgeLimit + 366 * kAgeTicksPerDay, 10001},
+              {UINT64_MAX, 60056}};
+  for (const auto& row : rows) EXPECT_EQ(YearOfAge(row.age), row.year) << row.age;
+}
+
+}  // namespace
+}  // namespace kalendra
