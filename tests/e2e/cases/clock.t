@@ -1,0 +1,71 @@
+# Local time and UTC through the user's zone, which TZ chooses (natively and
+# under Wine), and ages. Dates are written in format 4 so that the cases do
+# not depend on the locale.
+
+# The saving of the date converted: summer and winter at the same UTC time.
+$ TZ=Europe/Berlin torvane -c "echo %@localdatetime[2015-07-01,12:00,4] %@localdatetime[2015-12-01,12:00,4] %@utcdatetime[2015-07-01,14:00,4,128] %@utcdatetime[2015-12-01,13:00:00.5,4,1408]"
+  2015-07-01,14:00 2015-12-01,13:00 2015-07-01,12:00:00 2015-12-01,12:00:00.500
+$ TZ=Asia/Kathmandu torvane -c "echo %@localdatetime[2015-12-31,18:30,4] %@utcdatetime[2016-01-01,0:15,4]"
+  2016-01-01,0:15 2015-12-31,18:30
+
+# A local time that the clocks skip, and one that they show twice, are read
+# as daylight-saving time.
+$ TZ=America/New_York torvane -c "echo %@utcdatetime[2015-03-08,2:30,4] %@utcdatetime[2015-11-01,1:30,4] %@utcdatetime[2015-11-01,2:30,4]"
+  2015-03-08,6:30 2015-11-01,5:30 2015-11-01,7:30
+
+# Without a date or a time, the clock of the starting side gives them.
+$ before=$(date -u +%F,%H:%M); got=$(TZ=Asia/Kolkata torvane -c "echo %@utcdatetime[,,4,1024]" | tr -d '\r'); after=$(date -u +%F,%H:%M)
+> [ "$got" = "$before" ] || [ "$got" = "$after" ] && echo "matches the UTC clock"
+  matches the UTC clock
+$ before=$(date +%F,%H:%M); got=$(torvane -c "echo %@localdatetime[,,4,1024]" | tr -d '\r'); after=$(date +%F,%H:%M)
+> [ "$got" = "$before" ] || [ "$got" = "$after" ] && echo "matches the local clock"
+  matches the local clock
+$ got=$(TZ=UTC torvane -c "echo %@localdatetime[2015-07-01,,4,1024]" | tr -d '\r'); [[ $got == 2015-07-01,$(date -u +%H)* ]] && echo "today's time on 2015-07-01"
+  today's time on 2015-07-01
+
+# Conversions that would leave 1601..9999 are refused.
+$ TZ=Europe/Berlin torvane -c "echo %@localdatetime[9999-12-31,23:30,4]"
+! KALENDRA plugin: Error converting UTC to local
+[1]
+$ TZ=Europe/Berlin torvane -c "echo %@utcdatetime[1601-01-01,0:30,4]"
+! KALENDRA plugin: Error converting local to UTC
+[1]
+$ torvane -c "echo %@localdatetime[2015-02-30]"
+! KALENDRA plugin: Invalid date "2015-02-30"
+[1]
+$ torvane -c "echo %@utcdatetime[,24:00]"
+! KALENDRA plugin: Invalid time "24:00"
+[1]
+$ torvane -c "echo %@utcdatetime[x,y,z]"
+! KALENDRA plugin: Invalid date format "z"
+[1]
+$ torvane -c "echo %@localdatetime[x,y,4,z]"
+! KALENDRA plugin: Invalid time format "z"
+[1]
+
+# Ages: counts of 100 ns since 1601, exact both ways; white space separates.
+$ torvane -c "echo %@makeage[1601-01-01] %@makeage[1601-01-02] %@makeage[2015-12-11 14:30:05.042] %@agedate[864000000000] %@agedate[864000000000,,,1] %@agedate[864000000000 4 1]"
+  0 864000000000 130943178050420000 1601-01-02,00:00:00.000 1601-01-02T00:00:00.000 1601-01-02,12:00 AM
+$ torvane -c "echo %@agedate[130943178050429999,4,1408,2] %@agedate[2650467743999999999]"
+  2015-12-11@14:30:05.042 9999-12-31,23:59:59.999
+$ torvane -c "echo %@agedate[2650467744000000000]"
+! KALENDRA plugin: Age out of range "2650467744000000000"
+[1]
+$ torvane -c "echo %@agedate[-1]"
+! KALENDRA plugin: Age out of range "-1"
+[1]
+$ torvane -c "echo %@agedate[12x]"
+! KALENDRA plugin: Invalid age "12x"
+[1]
+$ torvane -c "echo %@agedate[]"
+! KALENDRA plugin: No age
+[1]
+$ torvane -c "echo %@agedate[0,4,0,x]"
+! KALENDRA plugin: Bad option "x"
+[1]
+$ torvane -c "echo %@makeage[]"
+! KALENDRA plugin: No date
+[1]
+$ torvane -c "echo %@makeage[2015-12-11,25:00]"
+! KALENDRA plugin: Invalid time "25:00"
+[1]
