@@ -16,6 +16,7 @@
 #include "holidays/holiday_functions.h"
 #include "numerals/ordinal.h"
 #include "numerals/roman.h"
+#include "qcal/qcal_command.h"
 #include "times/time_functions.h"
 
 namespace {
@@ -48,6 +49,8 @@ PLUGIN_EXPORT int _isowdate(KChar* buffer) { return WithBuffer(buffer, kalendra:
 
 // ---- Calendar core: commands ------------------------------------------------
 PLUGIN_EXPORT int longyears(KChar* buffer) { return WithBuffer(buffer, kalendra::LongYearsCommand); }
+
+PLUGIN_EXPORT int qcal(KChar* buffer) { return WithBuffer(buffer, kalendra::QcalCommand); }
 
 // ---- Date functions: queries ------------------------------------------------
 PLUGIN_EXPORT int f_date(KChar* buffer) { return WithBuffer(buffer, kalendra::DateFunction); }

@@ -5,6 +5,7 @@
 #include "frame/arguments.h"
 #include "frame/text.h"
 #include "platform/platform.h"
+#include "qcal/qcal_colors.h"
 
 namespace kalendra {
 namespace {
@@ -83,6 +84,7 @@ PluginInfo* GetPluginInfoRecord() {
 }
 
 int InitializePluginNow() {
+  LoadQcalColorDefaults();
   std::array<KChar, kHostBufferLength> buffer{};
   CopyText(buffer.data(), buffer.size(), u"%[_transient]%[_pipe]%[noloadmsg]");
   ExpandVariables(buffer.data(), 1);

@@ -94,6 +94,21 @@ std::optional<FileStamps> FindFileStamps(const std::u16string& path);
 // the volume.
 std::optional<std::u16string> VolumeFileSystemName(const std::u16string& root);
 
+// ---- Settings --------------------------------------------------------------
+// The plug-in's saved binary values: on Windows under the registry key
+// "Software\QuorraPlugins\KALENDRA", read under HKEY_CURRENT_USER, then
+// HKEY_LOCAL_MACHINE, and written under HKEY_CURRENT_USER only; on POSIX in
+// the file "settings" of the user's configuration folder
+// ($XDG_CONFIG_HOME/kalendra/, else ~/.config/kalendra/), replaced whole and
+// at once when a value is written.
+
+// A value of at most maxLength bytes, or std::nullopt when it is missing,
+// longer or unreadable.
+std::optional<std::string> ReadSetting(const std::u16string& name, std::size_t maxLength);
+
+// Saves a value, keeping every other one. False when it cannot be saved.
+bool WriteSetting(const std::u16string& name, std::string_view bytes);
+
 // ---- Environment -----------------------------------------------------------
 
 // The value of an environment variable; empty when it is unset.

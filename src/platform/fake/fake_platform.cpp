@@ -94,6 +94,7 @@ struct FakeState {
   int currentBiasMinutes = 0;
   std::map<std::u16string, platform::FileStamps> fileStamps;
   std::map<std::u16string, std::optional<std::u16string>> volumeFileSystems;
+  std::map<std::u16string, std::string> settings;
   std::u16string modulePath = u"/opt/kalendra/libkalendra.so";
   std::map<std::u16string, std::u16string> environment;
   std::map<LocaleItem, std::optional<std::u16string>> localeItems = UsEnglishItems();
@@ -121,6 +122,7 @@ void SetFileStamps(const std::u16string& path, const platform::FileStamps& stamp
 void SetVolumeFileSystem(const std::u16string& root, std::optional<std::u16string> name) {
   State().volumeFileSystems[root] = std::move(name);
 }
+std::map<std::u16string, std::string>& Settings() { return State().settings; }
 void SetModulePath(const std::u16string& path) { State().modulePath = path; }
 void SetEnvironmentValue(const std::u16string& name, const std::u16string& value) {
   State().environment[name] = value;
@@ -171,6 +173,17 @@ std::optional<FileStamps> FindFileStamps(const std::u16string& path) {
   const auto found = State().fileStamps.find(path);
   if (found == State().fileStamps.end()) return std::nullopt;
   return found->second;
+}
+
+std::optional<std::string> ReadSetting(const std::u16string& name, std::size_t maxLength) {
+  const auto found = State().settings.find(name);
+  if (found == State().settings.end() || found->second.size() > maxLength) return std::nullopt;
+  return found->second;
+}
+
+bool WriteSetting(const std::u16string& name, std::string_view bytes) {
+  State().settings[name] = std::string(bytes);
+  return true;
 }
 
 std::optional<std::u16string> VolumeFileSystemName(const std::u16string& root) {

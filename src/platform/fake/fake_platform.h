@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -36,6 +37,9 @@ void SetCurrentBiasMinutes(int minutes);
 // and VolumeFileSystemName for a root (no answer by default).
 void SetFileStamps(const std::u16string& path, const platform::FileStamps& stamps);
 void SetVolumeFileSystem(const std::u16string& root, std::optional<std::u16string> name);
+
+// The saved settings, as the plug-in last wrote them (empty by default).
+std::map<std::u16string, std::string>& Settings();
 void SetModulePath(const std::u16string& path);
 void SetEnvironmentValue(const std::u16string& name, const std::u16string& value);
 void UnsetEnvironmentValue(const std::u16string& name);
