@@ -7,7 +7,10 @@
 #include <unistd.h>
 
 #include <array>
+#include <cctype>
 #include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 
 #include "frame/text.h"
@@ -108,8 +111,18 @@ void ResetTextAttribute(Stream stream) {
   WriteAll(Descriptor(stream), "\x1b[0m");
 }
 
-// A terminal does not say which colours it shows.
-int CurrentTextAttribute() { return 0x07; }
+// A terminal does not say which colours it shows: grey on black, unless
+// TORVANE_ATTRIBUTE gives the attribute as two hexadecimal digits
+// (background, then foreground, as "1F" for bright white on blue).
+int CurrentTextAttribute() {
+  constexpr int kGreyOnBlack = 0x07;
+  const char* given = std::getenv("TORVANE_ATTRIBUTE");
+  if (given == nullptr || std::strlen(given) != 2 || !std::isxdigit(static_cast<unsigned char>(given[0])) ||
+      !std::isxdigit(static_cast<unsigned char>(given[1]))) {
+    return kGreyOnBlack;
+  }
+  return static_cast<int>(std::strtol(given, nullptr, 16));
+}
 
 std::optional<std::u16string> ReadInputLine() {
   // Bytes read past the line just returned wait here for the next call.
