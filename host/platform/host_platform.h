@@ -42,6 +42,15 @@ int CurrentTextAttribute();
 // input.
 std::optional<std::u16string> ReadInputLine();
 
+// The words a partly typed word may become: the word itself and whether it
+// starts the line.
+using Completer = std::vector<std::u16string> (*)(std::u16string_view word, bool atLineStart);
+
+// Shows the prompt and reads one line from the terminal with the system's
+// line editing and the user's history (which the line joins); Tab offers
+// the completer's words. nullopt at end of input.
+std::optional<std::u16string> ReadEditedLine(std::u16string_view prompt, Completer completer);
+
 // True when a keystroke waits; also true when standard input is no
 // keyboard, so that nothing waits for a key that cannot come.
 bool KeyWaiting();

@@ -29,16 +29,17 @@ class BatchScope {
   std::size_t index_;
 };
 
+// Runs every line; true when the last one succeeded (an empty file succeeds).
 bool RunLines(HostFile file, BatchScope& scope) {
   const bool unicode = IsUnicodeFile(file);
   std::u16string buffer(kHostBufferLength, u'\0');
-  bool allSucceeded = true;
+  bool lastSucceeded = true;
   while (!CurrentSession().exitRequested) {
     if (ReadLine(file, buffer.data(), kHostBufferLength - 1, unicode) == 0) break;
     scope.NextLine();
-    allSucceeded = RunLine(buffer.data()) && allSucceeded;
+    lastSucceeded = RunLine(buffer.data());
   }
-  return allSucceeded;
+  return lastSucceeded;
 }
 
 }  // namespace
@@ -48,13 +49,13 @@ bool RunBatchFile(const std::vector<std::u16string>& words) {
   const HostFile file = path ? platform::OpenForReading(*path) : platform::kNoFile;
   if (file == platform::kNoFile) {
     output::ReportError(u"Cannot open batch file " + Quoted(words[0]));
-    CurrentSession().anyLineFailed = true;
+    CurrentSession().lastLineFailed = true;
     return false;
   }
   BatchScope scope(BatchFrame{*path, 0, words});
-  const bool allSucceeded = RunLines(file, scope);
+  const bool lastSucceeded = RunLines(file, scope);
   platform::CloseFile(file);
-  return allSucceeded;
+  return lastSucceeded;
 }
 
 }  // namespace torvane

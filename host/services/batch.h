@@ -9,7 +9,7 @@ namespace torvane {
 
 // Runs the batch file words[0] with the parameters words[1...]. A failed
 // line does not stop it; "exit" does. Returns true when the file could be
-// read and every line succeeded.
+// read and its last line succeeded.
 bool RunBatchFile(const std::vector<std::u16string>& words);
 
 }  // namespace torvane

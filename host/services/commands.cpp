@@ -101,7 +101,7 @@ bool Exit(std::u16string_view tail) {
     if (!status) return Fail(u"exit: not a number " + Quoted(text));
     session.exitStatus = *status;
   } else {
-    session.exitStatus = session.anyLineFailed ? 1 : 0;
+    session.exitStatus = session.lastLineFailed ? 1 : 0;
   }
   session.exitRequested = true;
   return true;
@@ -201,11 +201,17 @@ CommandLine SplitCommand(std::u16string_view line) {
   return CommandLine{std::u16string(line.substr(start, end - start)), std::u16string(line.substr(tail))};
 }
 
+std::vector<std::u16string> BuiltinNames() {
+  std::vector<std::u16string> names;
+  for (const BuiltinCommand& command : kBuiltins) names.emplace_back(command.name);
+  return names;
+}
+
 bool RunLine(std::u16string_view line) {
   const std::optional<std::u16string> expanded = ExpandText(line);
   const bool succeeded = expanded && RunCommand(SplitCommand(*expanded));
   output::Flush();
-  if (!succeeded) CurrentSession().anyLineFailed = true;
+  CurrentSession().lastLineFailed = !succeeded;
   return succeeded;
 }
 

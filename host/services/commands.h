@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/export.h"
 
@@ -17,6 +18,9 @@ struct CommandLine {
 // Cuts an expanded line into the command name (up to white space) and its
 // tail; leading white space is skipped.
 TORVANE_API CommandLine SplitCommand(std::u16string_view line);
+
+// The names of the built-in commands.
+std::vector<std::u16string> BuiltinNames();
 
 // Expands and runs one line; true when it succeeded. Records a failure in
 // the session, and an "exit" there too.

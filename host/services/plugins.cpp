@@ -202,6 +202,16 @@ std::optional<int> Call(FeatureKind kind, std::u16string_view name, KChar* buffe
   return found.entry(buffer);  // found.plugin keeps the module mapped meanwhile
 }
 
+std::vector<std::u16string> OfferedNames() {
+  std::vector<std::u16string> names;
+  for (const PluginPointer& plugin : Loaded()) {
+    for (const Feature& feature : plugin->features) {
+      if (feature.entry != nullptr) names.push_back(feature.name);
+    }
+  }
+  return names;
+}
+
 std::vector<std::u16string> Describe() {
   std::vector<std::u16string> lines;
   for (const PluginPointer& plugin : Loaded()) {

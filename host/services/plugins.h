@@ -43,6 +43,10 @@ bool Offers(FeatureKind kind, std::u16string_view name);
 // first plug-in offering it exports; nullopt when none does.
 std::optional<int> Call(FeatureKind kind, std::u16string_view name, KChar* buffer);
 
+// Every name that a loaded plug-in offers and exports, as listed ("@date",
+// "_isoweek", "qcal").
+std::vector<std::u16string> OfferedNames();
+
 // One line per loaded plug-in: "NAME major.minor.build: feature list".
 std::vector<std::u16string> Describe();
 

@@ -31,6 +31,10 @@ Session& CurrentSession() {
   return session;
 }
 
+std::vector<std::u16string> ShellVariableNames() {
+  return {u"_batch", u"_batchline", u"_batchname", u"_cmdspec", u"_pipe", u"_transient"};
+}
+
 std::optional<std::u16string> ShellVariable(std::u16string_view name) {
   const auto is = [&](std::u16string_view candidate) { return kalendra::EqualsIgnoringAsciiCase(name, candidate); };
   const BatchFrame* batch = InnermostBatch();

@@ -23,7 +23,7 @@ struct Session {
   std::vector<BatchFrame> batches;
   bool exitRequested = false;
   int exitStatus = 0;  // the status "exit" gave
-  bool anyLineFailed = false;
+  bool lastLineFailed = false;  // the exit status follows the last line run
 };
 
 Session& CurrentSession();
@@ -31,6 +31,9 @@ Session& CurrentSession();
 // The value of one of the shell's own variables (_batch, _batchname,
 // _batchline, _transient, _pipe, _cmdspec), nullopt for any other name.
 std::optional<std::u16string> ShellVariable(std::u16string_view name);
+
+// The names of the shell's own variables, with their "_".
+std::vector<std::u16string> ShellVariableNames();
 
 // Batch parameter %n (0 to 9) of the innermost batch file; empty outside one.
 std::u16string BatchParameter(int n);

@@ -2,9 +2,11 @@
 // ways of reading lines, and the orderly unload at the end.
 #include "services/shell.h"
 
+#include "frame/text.h"
 #include "platform/host_platform.h"
 #include "services/batch.h"
 #include "services/commands.h"
+#include "services/completion.h"
 #include "services/output.h"
 #include "services/plugins.h"
 #include "services/session.h"
@@ -17,6 +19,7 @@ constexpr std::u16string_view kPrompt = u"torvane> ";
 constexpr std::u16string_view kUsage =
     u"Usage: torvane [--no-plugins] [-c LINE]...\r\n"
     u"       torvane [--no-plugins] FILE [ARGS...]\r\n"
+    u"       torvane --help | --version\r\n"
     u"Without -c or FILE, reads command lines from standard input.\r\n";
 
 // The kalendra plug-in lives in the shell's own folder.
@@ -35,8 +38,9 @@ void RunInteractive() {
   const bool prompt = platform::IsTerminal(platform::Stream::Input);
   while (!CurrentSession().exitRequested) {
     platform::RestoreTerminal();  // a plug-in may have left it in key mode
-    if (prompt) output::Write(output::Stream::Output, kPrompt);
-    const std::optional<std::u16string> line = platform::ReadInputLine();
+    output::Flush();
+    const std::optional<std::u16string> line =
+        prompt ? platform::ReadEditedLine(kPrompt, CompletionsFor) : platform::ReadInputLine();
     if (!line) break;
     RunLine(*line);
   }
@@ -46,7 +50,7 @@ void RunInteractive() {
 int ExitStatus() {
   const Session& session = CurrentSession();
   if (session.exitRequested) return session.exitStatus;
-  return session.anyLineFailed ? 1 : 0;
+  return session.lastLineFailed ? 1 : 0;
 }
 
 }  // namespace
@@ -59,6 +63,8 @@ ShellOptions ParseShellArguments(const std::vector<std::u16string>& arguments) {
       options.loadPlugins = false;
     } else if (argument == u"-h" || argument == u"--help") {
       options.showUsage = true;
+    } else if (argument == u"--version") {
+      options.showVersion = true;
     } else if (argument == u"-c") {
       if (++i == arguments.size()) {
         options.error = u"-c needs a command line";
@@ -90,8 +96,13 @@ int RunShell(const std::vector<std::u16string>& arguments) {
     output::Write(output::Stream::Output, kUsage);
     return 0;
   }
+  if (options.showVersion) {
+    output::Write(output::Stream::Output, u"torvane " + kalendra::Widen(TORVANE_VERSION) + u"\r\n");
+    return 0;
+  }
   CurrentSession() = Session{};
-  CurrentSession().transient = !options.commands.empty();
+  // -c lines and batch files run in a transient shell: no load message.
+  CurrentSession().transient = !options.commands.empty() || !options.batch.empty();
   if (options.loadPlugins) LoadDefaultPlugin();
   if (!options.commands.empty()) {
     RunCommands(options.commands);

@@ -12,6 +12,7 @@ namespace torvane {
 struct ShellOptions {
   bool loadPlugins = true;
   bool showUsage = false;
+  bool showVersion = false;
   std::vector<std::u16string> commands;  // -c lines, in order
   std::vector<std::u16string> batch;     // the batch file and its parameters
   std::u16string error;                  // why the options are unusable
@@ -22,7 +23,7 @@ struct ShellOptions {
 TORVANE_API ShellOptions ParseShellArguments(const std::vector<std::u16string>& arguments);
 
 // Runs the shell; returns its exit status: "exit N" gives N, otherwise 0
-// when every line succeeded and 1 when one failed; 2 for bad options.
+// when the last line succeeded and 1 when it failed; 2 for bad options.
 TORVANE_API int RunShell(const std::vector<std::u16string>& arguments);
 
 // The program's entry: the arguments as the system passes them.

@@ -12,6 +12,7 @@
 
 #include "frame/host_interface.h"
 #include "services/commands.h"
+#include "services/completion.h"
 #include "services/testing.h"
 #include "test_text.h"
 
@@ -134,15 +135,18 @@ TEST(ShellRun, EchoSetAndExit) {
       {{u"exit"}, 0, u"", u""},
       {{u"bogus", u"exit"}, 1, u"", u"torvane: Unknown command \"bogus\"\r\n"},
       {{u"bogus", u"exit 0"}, 0, u"", u"torvane: Unknown command \"bogus\"\r\n"},
-      {{u"exit 1x", u"echo still"}, 1, u"still\r\n", u"torvane: exit: not a number \"1x\"\r\n"},
+      {{u"exit 1x", u"echo still"}, 0, u"still\r\n", u"torvane: exit: not a number \"1x\"\r\n"},
+      {{u"echo still", u"exit 1x"}, 1, u"still\r\n", u"torvane: exit: not a number \"1x\"\r\n"},
   });
 }
 
+// A failed line does not stop the next; the exit status is the last line's.
 TEST(ShellRun, AFailedLineDoesNotStopTheNext) {
   ExpectRuns({
-      {{u"bogus", u"echo after"}, 1, u"after\r\n", u"torvane: Unknown command \"bogus\"\r\n"},
-      {{u"echo %@nosuch[x]", u"echo after"}, 1, u"after\r\n", u"torvane: Unknown function \"@nosuch\"\r\n"},
-      {{u"echo %@eval[1/0]", u"echo %@eval[6*7]"}, 1, u"42\r\n", u"torvane: Division by zero in \"1/0\"\r\n"},
+      {{u"bogus", u"echo after"}, 0, u"after\r\n", u"torvane: Unknown command \"bogus\"\r\n"},
+      {{u"echo before", u"bogus"}, 1, u"before\r\n", u"torvane: Unknown command \"bogus\"\r\n"},
+      {{u"echo %@nosuch[x]", u"echo after"}, 0, u"after\r\n", u"torvane: Unknown function \"@nosuch\"\r\n"},
+      {{u"echo %@eval[6*7]", u"echo %@eval[1/0]"}, 1, u"42\r\n", u"torvane: Division by zero in \"1/0\"\r\n"},
   });
 }
 
@@ -226,10 +230,35 @@ TEST(ShellRun, PluginCommandsGetTheExpandedTail) {
   }
 }
 
+// Tab at the prompt: commands at the start of a line (built-in and loaded,
+// once each), the shell's and the plug-ins' variables after "%_".
+TEST(Completion, OffersWhatTheShellAndItsPluginsKnow) {
+  ASSERT_TRUE(torvane::testing::RegisterPlugin(CommandPluginInfo, LookupCommand));
+  const struct {
+    std::u16string_view word;
+    bool atLineStart;
+    std::vector<std::u16string> words;
+  } rows[] = {
+      {u"gr", true, {u"greet"}},
+      {u"GR", true, {u"greet"}},
+      {u"e", true, {u"echo", u"exit"}},  // the plug-in's echo and the built-in, once
+      {u"gr", false, {}},
+      {u"", true, {u"call", u"echo", u"exit", u"greet", u"help", u"plugin", u"refuse", u"rem", u"set"}},
+      {u"%_ba", false, {u"%_batch", u"%_batchline", u"%_batchname"}},
+      {u"%_c", true, {u"%_cmdspec"}},  // _count is listed but not exported
+      {u"%@", false, {}},
+      {u"x", true, {}},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(torvane::CompletionsFor(row.word, row.atLineStart), row.words) << Narrow(row.word);
+  }
+  ASSERT_TRUE(torvane::testing::RemovePlugin(u"TESTCMD"));
+}
+
 TEST(ShellRun, PluginUnloadForgetsItsCommands) {
   ASSERT_TRUE(torvane::testing::RegisterPlugin(CommandPluginInfo, LookupCommand));
   const ShellResult run = RunLines({u"greet a", u"plugin /U testcmd", u"greet b", u"echo %@if[plugin TESTCMD,yes,no]"});
-  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, u"hello <a>\r\nno\r\n");
   EXPECT_EQ(run.err, u"torvane: Unknown command \"greet\"\r\n");
 }
@@ -262,8 +291,8 @@ TEST_F(BatchTest, LinesParametersAndLineNumbers) {
                                     "\r\n"
                                     "echo %_transient line %_batchline\r\n");
   const ShellResult run = RunShell({path, u"A", u"B c"});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, u"1 1 [A] [B c] []\r\n" + path + u"\r\n0 line 5\r\n");
+  EXPECT_EQ(run.status, 0);  // the last line succeeded
+  EXPECT_EQ(run.out, u"1 1 [A] [B c] []\r\n" + path + u"\r\n1 line 5\r\n");
   EXPECT_EQ(run.err, u"torvane: Unknown command \"bogus\"\r\n");
 }
 

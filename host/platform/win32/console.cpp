@@ -171,6 +171,13 @@ std::optional<std::u16string> ReadInputLine() {
   return IsConsoleHandle(input) ? ReadConsoleLine(input) : ReadByteLine(input);
 }
 
+// The console edits the line itself and keeps its own history (Up, F7);
+// it offers no completion hook, so the completer goes unused here.
+std::optional<std::u16string> ReadEditedLine(std::u16string_view prompt, Completer /*completer*/) {
+  WriteText(Stream::Output, prompt);
+  return ReadInputLine();
+}
+
 bool KeyWaiting() {
   const HANDLE input = StandardHandle(Stream::Input);
   if (!IsConsoleHandle(input)) return true;

@@ -20,12 +20,10 @@ $ torvane -c "longyears on" -c "longyears off" -c "longyears"
 $ torvane -c "longyears strict" -c "longyears yes" -c "longyears"
 ! KALENDRA plugin: Unknown LONGYEARS option "YES"
   LONGYEARS is STRICT
-[1]
 
 $ printf 'longyears on\r\nlongyears maybe\r\nlongyears\r\n' > years.btm; torvane years.btm
 ! KALENDRA plugin: {{path years.btm}} [2]  Unknown LONGYEARS option "MAYBE"
   LONGYEARS is ON
-[1]
 
 # The usage: tabs shown as <TAB>, each line end as "|" (so that empty lines
 # and the two trailing spaces show).

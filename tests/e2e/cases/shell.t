@@ -11,11 +11,19 @@ $ torvane --no-plugins -c "echo %@if[plugin KALENDRA,yes,no] [%_isoweek]"
 $ torvane -c "set X=5" -c "echo %X %[X]x 100%%"
   5 5x 100%
 
-# A failed line does not stop the following ones; the status says it failed.
+# A failed line does not stop the following ones; the exit status is that
+# of the last line.
 $ torvane -c "echo %@eval[1/0]" -c "frob" -c "echo still here"
   still here
 ! torvane: Division by zero in "1/0"
 ! torvane: Unknown command "frob"
+$ torvane -c "echo first" -c "frob"
+  first
+! torvane: Unknown command "frob"
+[1]
+$ torvane -c "echo first" -c "echo %@dateplus[x]"
+  first
+! KALENDRA plugin: Invalid date "x"
 [1]
 
 $ torvane -c "exit 3"
@@ -26,4 +34,27 @@ $ printf 'echo line %%_batchline\r\nfrob\r\necho line %%_batchline\r\n' > run.bt
   line 1
   line 3
 ! torvane: Unknown command "frob"
+$ printf 'echo line %%_batchline\r\nfrob\r\n' > run.btm; torvane run.btm
+  line 1
+! torvane: Unknown command "frob"
 [1]
+
+# A batch run is transient: its output is exactly that of its commands, with
+# no load message, so it can go straight into a file.
+$ printf 'echo %%@dateplus[2015-12-25,7,4]\r\necho %%_transient\r\n' > conv.btm; torvane conv.btm > out.txt; echo "status $?"; cat out.txt
+  status 0
+  2016-01-01
+  1
+
+# Options: help, version, and a usage line with status 2 for anything else.
+$ torvane --help | head -1
+  Usage: torvane [--no-plugins] [-c LINE]...
+$ torvane --version
+  torvane 1.5.3
+$ torvane --frobnicate > /dev/null
+! torvane: Unknown option "--frobnicate"
+! Usage: torvane [--no-plugins] [-c LINE]...
+!        torvane [--no-plugins] FILE [ARGS...]
+!        torvane --help | --version
+! Without -c or FILE, reads command lines from standard input.
+[2]
