@@ -105,9 +105,30 @@ LocaleSnapshot& Locale() {
   return snapshot;
 }
 
+namespace {
+
+// The two settings as the locale gave them, for the calls between changes.
+struct LocaleOverridable {
+  int firstWeekday = 0;
+  CountryNameSlot holidayCountry;
+};
+
+LocaleOverridable& AsRead() {
+  static LocaleOverridable read;
+  return read;
+}
+
+}  // namespace
+
 int RefreshLocale() {
-  platform::ReloadLocaleIfChanged();
+  const std::uint64_t generation = platform::ReloadLocaleIfChanged();
   LocaleSnapshot& locale = Locale();
+  if (locale.generation == generation) {
+    locale.firstWeekday = AsRead().firstWeekday;
+    locale.holidayCountry = AsRead().holidayCountry;
+    return 0;
+  }
+  locale.generation = generation;
   KeepIfRead(locale.dateOrder, OrderFromLocale(LocaleInfo(LocaleItem::kShortDateOrder)));
   KeepIfRead(locale.longDateOrder, OrderFromLocale(LocaleInfo(LocaleItem::kLongDateOrder)));
   KeepIfRead(locale.dateSeparator, SeparatorFromLocale(LocaleInfo(LocaleItem::kDateSeparator), u"/-."));
@@ -118,6 +139,7 @@ int RefreshLocale() {
   KeepIfRead(locale.amDesignator, LocaleInfo(LocaleItem::kAmDesignator));
   KeepIfRead(locale.pmDesignator, LocaleInfo(LocaleItem::kPmDesignator));
   KeepIfRead(locale.holidayCountry, LocaleInfo(LocaleItem::kEnglishCountryName));
+  AsRead() = {locale.firstWeekday, locale.holidayCountry};
   return 0;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "frame/host_interface.h"
@@ -61,6 +62,10 @@ struct LocaleSnapshot {
   NameSlot pmDesignator;  // "PM"
   CountryNameSlot holidayCountry;
 
+  // The platform's locale generation the fields were read in; 0 until the
+  // first refresh (and after the snapshot is replaced by a new one).
+  std::uint64_t generation = 0;
+
   LocaleSnapshot();
 };
 
@@ -69,7 +74,10 @@ struct LocaleSnapshot {
 // both from the locale.
 LocaleSnapshot& Locale();
 
-// Re-reads every setting from the user's locale into Locale(). Returns 0.
+// Brings Locale() up to date with the user's locale: every setting is read
+// again when the platform reports a change, and the two that callers
+// override (HolidayCountry, FirstWeekday) are restored from the locale on
+// every call. Returns 0.
 int RefreshLocale();
 
 }  // namespace kalendra

@@ -8,13 +8,17 @@ namespace kalendra {
 namespace {
 
 // Fills the table entry by entry; the splitters decide where entries end.
+// Only the entries the last split wrote are cleared, so a split costs what
+// its text holds, not the size of the table.
 class TableWriter {
  public:
   explicit TableWriter(ArgTable& table) : table_(table) {
-    for (ArgEntry& entry : table_.entries) {
+    for (int i = 0; i < table_.used; ++i) {
+      ArgEntry& entry = table_.entries[static_cast<std::size_t>(i)];
       entry.length = 0;
       entry.text[0] = u'\0';
     }
+    table_.used = 0;
   }
 
   bool CurrentEmpty() const { return index_ >= kMaxArgs || table_.entries[index_].length == 0; }
@@ -27,6 +31,7 @@ class TableWriter {
     if (entry.length >= kMaxArgLength) return;
     entry.text[static_cast<std::size_t>(entry.length++)] = c;
     entry.text[static_cast<std::size_t>(entry.length)] = u'\0';
+    table_.used = index_ + 1;
   }
 
   void EndEntry() {
@@ -35,7 +40,8 @@ class TableWriter {
   }
 
   void TrimTrailingSpace() {
-    for (ArgEntry& entry : table_.entries) {
+    for (int i = 0; i < table_.used; ++i) {
+      ArgEntry& entry = table_.entries[static_cast<std::size_t>(i)];
       while (entry.length > 0 && IsSpace(entry.text[static_cast<std::size_t>(entry.length - 1)])) --entry.length;
       entry.text[static_cast<std::size_t>(entry.length)] = u'\0';
     }

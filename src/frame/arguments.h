@@ -21,6 +21,7 @@ struct ArgEntry {
 // The entries that the last split produced; entries past the count are empty.
 struct ArgTable {
   std::array<ArgEntry, kMaxArgs> entries;
+  int used = 0;  // entries the last split may have written; all after them are empty
 };
 
 // The one argument table of the process.

@@ -135,9 +135,10 @@ enum class LocaleItem {
 std::optional<std::u16string> LocaleInfo(LocaleItem item);
 
 // Brings the back-end's view of the user's locale up to date; the core calls
-// it once before it reads the items. A back-end that reads items live (as
-// GetLocaleInfoW does) has nothing to do here.
-void ReloadLocaleIfChanged();
+// it once before it reads the items. Returns the locale's generation: a
+// number, never 0, that stays the same for as long as no item or name can
+// have changed, so that the core reads them again only when it moves.
+std::uint64_t ReloadLocaleIfChanged();
 
 enum class LocaleNameSet {
   kMonth,              // LOCALE_SMONTHNAME1..12

@@ -87,6 +87,12 @@ std::u16string Decimal(int value) {
   return std::u16string(digits.begin(), digits.end());
 }
 
+// Generations keep counting across resets, so that a reset is a change too.
+std::uint64_t NextGeneration() {
+  static std::uint64_t generation = 0;
+  return ++generation;
+}
+
 struct FakeState {
   platform::SystemDateTime now = fake::kDefaultNow;
   platform::SystemDateTime utcNow = fake::kDefaultNow;
@@ -100,6 +106,7 @@ struct FakeState {
   std::map<LocaleItem, std::optional<std::u16string>> localeItems = UsEnglishItems();
   std::map<std::pair<LocaleNameSet, int>, std::optional<std::u16string>> localeNames = EnglishNames();
   fake::LocaleDateFormatter localeDateFormatter = fake::DescribeLocaleDateCall;
+  std::uint64_t localeGeneration = NextGeneration();
 };
 
 FakeState& State() {
@@ -131,9 +138,11 @@ void UnsetEnvironmentValue(const std::u16string& name) { State().environment.era
 
 void SetLocaleInfo(LocaleItem item, std::optional<std::u16string> value) {
   State().localeItems[item] = std::move(value);
+  State().localeGeneration = NextGeneration();
 }
 void SetLocaleName(LocaleNameSet set, int index, std::optional<std::u16string> value) {
   State().localeNames[{set, index}] = std::move(value);
+  State().localeGeneration = NextGeneration();
 }
 void SetLocaleDateFormatter(LocaleDateFormatter formatter) { State().localeDateFormatter = std::move(formatter); }
 
@@ -202,7 +211,8 @@ std::optional<std::u16string> LocaleInfo(LocaleItem item) {
   return found == State().localeItems.end() ? std::nullopt : found->second;
 }
 
-void ReloadLocaleIfChanged() {}
+// Every change a test makes to the locale starts a new generation.
+std::uint64_t ReloadLocaleIfChanged() { return State().localeGeneration; }
 
 std::optional<std::u16string> LocaleName(LocaleNameSet set, int index) {
   const auto found = State().localeNames.find({set, index});

@@ -227,7 +227,14 @@ std::unique_ptr<LocaleData>& LoadedLocale() {
   return loaded;
 }
 
+// Counts the locales loaded: each load is a new generation.
+std::uint64_t& Generation() {
+  static std::uint64_t generation = 0;
+  return generation;
+}
+
 void LoadLocale(const char* selection) {
+  ++Generation();
   auto data = std::make_unique<LocaleData>();
   data->selection = selection;
   data->locale = IcuLocaleFor(data->selection);
@@ -398,9 +405,10 @@ std::u16string TranslatePicture(const LocaleData& data, const LocaleDate& date, 
 
 }  // namespace
 
-void ReloadLocaleIfChanged() {
+std::uint64_t ReloadLocaleIfChanged() {
   const char* selection = SelectedLocaleName();
   if (!LoadedLocale() || LoadedLocale()->selection != selection) LoadLocale(selection);
+  return Generation();
 }
 
 std::optional<std::u16string> LocaleInfo(LocaleItem item) { return Lookup(CurrentLocale().items, item); }

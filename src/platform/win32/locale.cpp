@@ -83,7 +83,34 @@ std::optional<SYSTEMTIME> AsSystemTime(const LocaleDate& date) {
 
 std::optional<std::u16string> LocaleInfo(LocaleItem item) { return QueryLocale(ItemType(item)); }
 
-void ReloadLocaleIfChanged() {}
+// The user's locale settings live under one registry key; the system
+// signals an event when anything below it changes, and only then does the
+// generation move. Where the key cannot be watched, every call is a new
+// generation, so that nothing stale is ever used.
+std::uint64_t ReloadLocaleIfChanged() {
+  static std::uint64_t generation = 0;
+  static HKEY key = nullptr;
+  static HANDLE changed = nullptr;
+  const auto watch = [] {
+    return RegNotifyChangeKeyValue(key, TRUE, REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET, changed, TRUE) ==
+           ERROR_SUCCESS;
+  };
+  if (changed == nullptr) {
+    changed = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    if (changed == nullptr ||
+        RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\International", 0, KEY_NOTIFY, &key) != ERROR_SUCCESS ||
+        !watch()) {
+      key = nullptr;
+    }
+    return ++generation;
+  }
+  if (key == nullptr) return ++generation;
+  if (WaitForSingleObject(changed, 0) == WAIT_OBJECT_0) {
+    if (!watch()) key = nullptr;
+    return ++generation;
+  }
+  return generation;
+}
 
 std::optional<std::u16string> LocaleName(LocaleNameSet set, int index) {
   if (index < 1 || index > NameCount(set)) return std::nullopt;
