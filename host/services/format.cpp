@@ -3,6 +3,7 @@
 #include "services/format.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -69,17 +70,18 @@ Conversion ParseConversion(const KChar*& pos, std::va_list& args) {
   return conversion;
 }
 
-// Pads a converted field to the width; zeros go between sign and digits.
+// Pads a converted field to the width; zeros go between sign and digits
+// (the precision's zeros first, then those of the width).
 void AppendField(std::u16string& out, const Conversion& conversion, std::u16string_view sign,
-                 std::u16string_view body, bool zeroPadAllowed) {
-  const std::size_t length = sign.size() + body.size();
+                 std::u16string_view body, bool zeroPadAllowed, std::size_t precisionZeros = 0) {
+  const std::size_t length = sign.size() + precisionZeros + body.size();
   const std::size_t padding = static_cast<std::size_t>(conversion.width) > length ? conversion.width - length : 0;
   if (conversion.leftAlign) {
-    out.append(sign).append(body).append(padding, u' ');
+    out.append(sign).append(precisionZeros, u'0').append(body).append(padding, u' ');
   } else if (conversion.zeroPad && zeroPadAllowed) {
-    out.append(sign).append(padding, u'0').append(body);
+    out.append(sign).append(padding + precisionZeros, u'0').append(body);
   } else {
-    out.append(padding, u' ').append(sign).append(body);
+    out.append(padding, u' ').append(sign).append(precisionZeros, u'0').append(body);
   }
 }
 
@@ -90,27 +92,35 @@ std::u16string_view SignOf(bool negative, const Conversion& conversion) {
   return u"";
 }
 
-std::u16string Digits(std::uint64_t magnitude, unsigned base, bool upper) {
+// The digits of a magnitude, written from the end of a buffer that holds
+// the longest (twenty decimal digits of a 64-bit number).
+struct DigitText {
+  std::array<KChar, 20> text;
+  std::size_t length = 0;
+  std::u16string_view View() const { return {text.data() + text.size() - length, length}; }
+};
+
+DigitText Digits(std::uint64_t magnitude, unsigned base, bool upper) {
   const char* symbols = upper ? "0123456789ABCDEF" : "0123456789abcdef";
-  std::u16string digits;
+  DigitText digits;
   do {
-    digits += static_cast<KChar>(symbols[magnitude % base]);
+    digits.text[digits.text.size() - ++digits.length] = static_cast<KChar>(symbols[magnitude % base]);
     magnitude /= base;
   } while (magnitude != 0);
-  std::reverse(digits.begin(), digits.end());
   return digits;
 }
 
 void AppendInteger(std::u16string& out, const Conversion& conversion, bool negative, std::uint64_t magnitude,
                    bool isSigned) {
   const bool hex = conversion.type == u'x' || conversion.type == u'X';
-  std::u16string digits = Digits(magnitude, hex ? 16 : 10, conversion.type == u'X');
-  if (conversion.precision == 0 && magnitude == 0) digits.clear();
-  if (conversion.precision > static_cast<int>(digits.size())) {
-    digits.insert(0, static_cast<std::size_t>(conversion.precision) - digits.size(), u'0');
-  }
+  const DigitText text = Digits(magnitude, hex ? 16 : 10, conversion.type == u'X');
+  std::u16string_view digits = text.View();
+  if (conversion.precision == 0 && magnitude == 0) digits = {};
+  const std::size_t precisionZeros = conversion.precision > static_cast<int>(digits.size())
+                                         ? static_cast<std::size_t>(conversion.precision) - digits.size()
+                                         : 0;
   const std::u16string_view sign = isSigned ? SignOf(negative, conversion) : u"";
-  AppendField(out, conversion, sign, digits, conversion.precision < 0);
+  AppendField(out, conversion, sign, digits, conversion.precision < 0, precisionZeros);
 }
 
 void AppendSigned(std::u16string& out, const Conversion& conversion, std::int64_t value) {
@@ -160,6 +170,7 @@ bool AppendConversion(std::u16string& out, const Conversion& conversion, std::va
 std::u16string FormatText(const KChar* format, std::va_list args) {
   std::u16string out;
   if (format == nullptr) return out;
+  out.reserve(64);  // most results are short: one allocation
   // A copy that the helpers can take by reference on every ABI.
   std::va_list values;
   va_copy(values, args);

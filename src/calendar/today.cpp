@@ -1,5 +1,8 @@
 #include "calendar/today.h"
 
+#include <cstdint>
+#include <limits>
+#include <optional>
 #include <tuple>
 
 #include "platform/platform.h"
@@ -7,9 +10,42 @@
 namespace kalendra {
 namespace {
 
+constexpr std::int64_t kSecondsPerDay = 86400;
+
 CalendarDate& TodayState() {
   static CalendarDate today;
   return today;
+}
+
+// The local date stays what it is until the next local midnight, as long as
+// the zone stays the same: the clock is read again only then.
+struct TodayCache {
+  CalendarDate date;
+  std::uint64_t zone = 0;
+  std::int64_t validUntil = std::numeric_limits<std::int64_t>::min();  // UTC seconds since 1970
+};
+
+TodayCache& Cache() {
+  static TodayCache cache;
+  return cache;
+}
+
+std::int64_t SecondsSince1970(const platform::SystemDateTime& utc) {
+  const DayNumber day = ToDayNumber(utc.year, utc.month, utc.day);
+  return std::int64_t{day - kDay19700101} * kSecondsPerDay + utc.hour * 3600 + utc.minute * 60 + utc.second;
+}
+
+// When the local date that began before now ends: the UTC instant of the
+// next local midnight. A midnight that the clocks skip is read as daylight
+// saving time, which puts the instant an hour early: the date is only read
+// again sooner. Without an answer, now: no caching.
+std::int64_t NextMidnight(const CalendarDate& date, std::int64_t now) {
+  const DayNumber tomorrow = ToDayNumber(date) + 1;
+  if (!IsValidDayNumber(tomorrow)) return now;
+  const CalendarDate next = FromDayNumber(tomorrow);
+  const std::optional<platform::SystemDateTime> utc = platform::LocalToUtc({next.year, next.month, next.day, 0, 0, 0, 0});
+  if (!utc || !IsValidDayNumber(ToDayNumber(utc->year, utc->month, utc->day))) return now;
+  return SecondsSince1970(*utc);
 }
 
 }  // namespace
@@ -17,8 +53,16 @@ CalendarDate& TodayState() {
 const CalendarDate& Today() { return TodayState(); }
 
 int RefreshToday() {
-  const platform::SystemDateTime now = platform::LocalNow();
-  TodayState() = CalendarDate{now.year, now.month, now.day};
+  TodayCache& cache = Cache();
+  const std::uint64_t zone = platform::ZoneGeneration();
+  const std::int64_t now = platform::UtcSecondsNow();
+  if (zone != cache.zone || now >= cache.validUntil) {
+    const platform::SystemDateTime local = platform::LocalNow();
+    cache.date = CalendarDate{local.year, local.month, local.day};
+    cache.zone = zone;
+    cache.validUntil = NextMidnight(cache.date, now);
+  }
+  TodayState() = cache.date;
   return 0;
 }
 

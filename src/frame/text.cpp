@@ -6,13 +6,7 @@
 
 namespace kalendra {
 
-bool IsSpace(KChar c) {
-  // Tab to carriage return and the space answer alike in every locale; the
-  // runtime decides the rest.
-  if (c == u' ' || (c >= u'\t' && c <= u'\r')) return true;
-  if (c < 0x1C || (c > 0x1F && c < 0x80)) return false;
-  return std::iswspace(static_cast<std::wint_t>(c)) != 0;
-}
+bool IsSpaceBeyondAscii(KChar c) { return std::iswspace(static_cast<std::wint_t>(c)) != 0; }
 
 bool IsLetter(KChar c) { return std::iswalpha(static_cast<std::wint_t>(c)) != 0; }
 

@@ -12,8 +12,17 @@ namespace kalendra {
 
 constexpr bool IsDigit(KChar c) { return c >= u'0' && c <= u'9'; }
 
-// White space as the runtime's wide classification sees it.
-bool IsSpace(KChar c);
+// White space beyond ASCII as the runtime's wide classification sees it.
+bool IsSpaceBeyondAscii(KChar c);
+
+// White space as the runtime's wide classification sees it. Tab to carriage
+// return and the space answer alike in every locale, and no other ASCII
+// character but the four separators 0x1C to 0x1F can be white space.
+inline bool IsSpace(KChar c) {
+  if (c == u' ' || (c >= u'\t' && c <= u'\r')) return true;
+  if (c < 0x1C || (c > 0x1F && c < 0x80)) return false;
+  return IsSpaceBeyondAscii(c);
+}
 
 // A letter as the runtime's wide classification sees it.
 bool IsLetter(KChar c);

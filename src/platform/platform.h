@@ -32,6 +32,10 @@ SystemDateTime LocalNow();
 // The current UTC date and time (GetSystemTime).
 SystemDateTime UtcNow();
 
+// Whole seconds since 1970-01-01 00:00:00 UTC, read as cheaply as the system
+// allows.
+std::int64_t UtcSecondsNow();
+
 // ---- Time zone -------------------------------------------------------------
 // The user's current zone, with the daylight-saving rule in force on the
 // date converted (SystemTimeToTzSpecificLocalTime and
@@ -40,6 +44,11 @@ SystemDateTime UtcNow();
 // refuses the conversion.
 
 std::optional<SystemDateTime> UtcToLocal(const SystemDateTime& utc);
+
+// A number, never 0, that stays the same for as long as the user's zone
+// cannot have changed (on POSIX: the TZ variable; a back-end that cannot
+// tell answers a new number every time).
+std::uint64_t ZoneGeneration();
 
 // A local time that the clocks skip in spring, or show twice in autumn, is
 // read as daylight-saving time, as Windows reads it: the larger of the two

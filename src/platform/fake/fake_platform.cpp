@@ -76,6 +76,17 @@ platform::SystemDateTime Shifted(platform::SystemDateTime t, int minutes) {
   return t;
 }
 
+platform::SystemDateTime ShiftedSeconds(platform::SystemDateTime t, int seconds) {
+  const int total = t.second + seconds;
+  const int minutes = total >= 0 ? total / 60 : (total - 59) / 60;
+  t.second = total - minutes * 60;
+  return Shifted(t, minutes);
+}
+
+std::int64_t SecondsSince1970(const platform::SystemDateTime& t) {
+  return DaysFromCivil(t.year, t.month, t.day) * 86400 + t.hour * 3600 + t.minute * 60 + t.second;
+}
+
 // The zone's offset for a date: daylight saving from April to September.
 int ZoneOffsetMinutes(const fake::Zone& zone, const platform::SystemDateTime& t) {
   const bool summer = t.month >= 4 && t.month <= 9;
@@ -107,6 +118,7 @@ struct FakeState {
   std::map<std::pair<LocaleNameSet, int>, std::optional<std::u16string>> localeNames = EnglishNames();
   fake::LocaleDateFormatter localeDateFormatter = fake::DescribeLocaleDateCall;
   std::uint64_t localeGeneration = NextGeneration();
+  std::uint64_t zoneGeneration = NextGeneration();
 };
 
 FakeState& State() {
@@ -119,9 +131,22 @@ FakeState& State() {
 namespace fake {
 
 void Reset() { State() = FakeState{}; }
-void SetNow(const platform::SystemDateTime& now) { State().now = now; }
-void SetUtcNow(const platform::SystemDateTime& now) { State().utcNow = now; }
-void SetZone(const Zone& zone) { State().zone = zone; }
+void SetNow(const platform::SystemDateTime& now) {
+  State().now = now;
+  State().zoneGeneration = NextGeneration();
+}
+void SetUtcNow(const platform::SystemDateTime& now) {
+  State().utcNow = now;
+  State().zoneGeneration = NextGeneration();
+}
+void AdvanceClocks(int seconds) {
+  State().now = ShiftedSeconds(State().now, seconds);
+  State().utcNow = ShiftedSeconds(State().utcNow, seconds);
+}
+void SetZone(const Zone& zone) {
+  State().zone = zone;
+  State().zoneGeneration = NextGeneration();
+}
 void SetCurrentBiasMinutes(int minutes) { State().currentBiasMinutes = minutes; }
 void SetFileStamps(const std::u16string& path, const platform::FileStamps& stamps) {
   State().fileStamps[path] = stamps;
@@ -158,6 +183,8 @@ namespace platform {
 
 SystemDateTime LocalNow() { return State().now; }
 SystemDateTime UtcNow() { return State().utcNow; }
+std::int64_t UtcSecondsNow() { return SecondsSince1970(State().utcNow); }
+std::uint64_t ZoneGeneration() { return State().zoneGeneration; }
 
 std::optional<SystemDateTime> UtcToLocal(const SystemDateTime& utc) {
   const fake::Zone& zone = State().zone;

@@ -19,6 +19,9 @@ void Reset();
 void SetNow(const platform::SystemDateTime& now);
 // The UTC clock; by default it reads as the local clock (the zone is UTC).
 void SetUtcNow(const platform::SystemDateTime& now);
+// Moves both clocks on by whole seconds, as time passes: unlike setting
+// them, this is no change of zone.
+void AdvanceClocks(int seconds);
 
 // The user's zone: local time is UTC plus the standard offset, plus the
 // daylight-saving offset in April to September (of the UTC date for

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <ctime>
+#include <optional>
+#include <string>
 
 #include "platform/platform.h"
 
@@ -34,6 +37,7 @@ std::int64_t SecondsAsUtc(const SystemDateTime& t) {
 // The local fields of an instant, or false when the C library cannot give
 // them.
 bool LocalFields(std::int64_t seconds, tm& fields) {
+  ZoneGeneration();  // TZ as it is now
   const auto instant = static_cast<time_t>(seconds);
   return localtime_r(&instant, &fields) != nullptr;
 }
@@ -46,11 +50,28 @@ std::int64_t OffsetAt(std::int64_t seconds) {
 
 }  // namespace
 
+std::uint64_t ZoneGeneration() {
+  // The C library reads TZ once; a change of it (the shell's "set TZ=...")
+  // is passed on here, and starts a new generation.
+  static std::uint64_t generation = 0;
+  static std::optional<std::string> zone;  // TZ as last seen; std::nullopt while unset
+  const char* value = std::getenv("TZ");
+  const bool same = generation != 0 && (value == nullptr ? !zone.has_value() : zone.has_value() && *zone == value);
+  if (!same) {
+    zone = value == nullptr ? std::nullopt : std::optional<std::string>(value);
+    ::tzset();
+    ++generation;
+  }
+  return generation;
+}
+
+std::int64_t UtcSecondsNow() { return static_cast<std::int64_t>(std::time(nullptr)); }
+
 SystemDateTime LocalNow() {
   timeval now{};
   gettimeofday(&now, nullptr);
   tm local{};
-  localtime_r(&now.tv_sec, &local);
+  LocalFields(now.tv_sec, local);
   return FieldsOf(local, static_cast<int>(now.tv_usec / 1000));
 }
 

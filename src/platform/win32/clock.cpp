@@ -33,6 +33,22 @@ SystemDateTime LocalNow() {
   return FieldsOf(now);
 }
 
+std::int64_t UtcSecondsNow() {
+  constexpr std::int64_t kTicksPerSecond = 10'000'000;
+  constexpr std::int64_t kSecondsFrom1601To1970 = 11'644'473'600;
+  FILETIME now{};
+  GetSystemTimeAsFileTime(&now);
+  const auto ticks = static_cast<std::int64_t>((std::uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime);
+  return ticks / kTicksPerSecond - kSecondsFrom1601To1970;
+}
+
+// The zone may change under the system's settings at any moment, and
+// nothing here can tell cheaply: every call is a new generation.
+std::uint64_t ZoneGeneration() {
+  static std::uint64_t generation = 0;
+  return ++generation;
+}
+
 SystemDateTime UtcNow() {
   SYSTEMTIME now{};
   GetSystemTime(&now);

@@ -1,6 +1,8 @@
-// The POSIX settings file: values round-trip, other lines are kept, a
-// malformed value reads as none, and a file that cannot be read is never
-// replaced.
+// What only the POSIX back-end decides: the settings file (values
+// round-trip, other lines are kept, a malformed value reads as none, a file
+// that cannot be read is never replaced), and the generations of the zone
+// and the locale, which follow TZ and LC_ALL as the shell's "set" changes
+// them.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -68,6 +71,53 @@ TEST_F(SettingsFileTest, AFileThatCannotBeReadIsLeftAlone) {
   }
   EXPECT_FALSE(platform::WriteSetting(u"Qcal default colors 0", "\x70"));
   EXPECT_EQ(platform::ReadSetting(u"Qcal default colors 0", 10), std::nullopt);
+}
+
+// Sets an environment variable for the test's duration.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const char* value) : name_(name) {
+    const char* old = std::getenv(name);
+    if (old != nullptr) old_ = old;
+    ::setenv(name, value, 1);
+  }
+  ~ScopedVariable() {
+    if (old_) {
+      ::setenv(name_, old_->c_str(), 1);
+    } else {
+      ::unsetenv(name_);
+    }
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+TEST(ZoneGeneration, MovesWithTzAndTheZoneFollows) {
+  const platform::SystemDateTime summer{2015, 7, 1, 12, 0, 0, 0};
+  std::uint64_t generation = 0;
+  {
+    ScopedVariable zone("TZ", "Europe/Berlin");
+    generation = platform::ZoneGeneration();
+    EXPECT_EQ(platform::ZoneGeneration(), generation);  // no change, no new generation
+    EXPECT_EQ(platform::UtcToLocal(summer)->hour, 14);
+    ::setenv("TZ", "America/New_York", 1);
+    EXPECT_NE(platform::ZoneGeneration(), generation);
+    EXPECT_EQ(platform::UtcToLocal(summer)->hour, 8);
+    EXPECT_EQ(platform::LocalToUtc(summer)->hour, 16);
+  }
+  EXPECT_NE(platform::ZoneGeneration(), generation);
+}
+
+TEST(LocaleGeneration, MovesWithTheSelectedLocale) {
+  ScopedVariable all("LC_ALL", "de_DE.UTF-8");
+  const std::uint64_t german = platform::ReloadLocaleIfChanged();
+  EXPECT_EQ(platform::ReloadLocaleIfChanged(), german);
+  EXPECT_EQ(platform::LocaleName(platform::LocaleNameSet::kMonth, 3), u"März");
+  ::setenv("LC_ALL", "en_GB.UTF-8", 1);
+  EXPECT_NE(platform::ReloadLocaleIfChanged(), german);
+  EXPECT_EQ(platform::LocaleName(platform::LocaleNameSet::kMonth, 3), u"March");
 }
 
 }  // namespace
