@@ -12,6 +12,8 @@
 #include <unicode/strenum.h>
 #include <unicode/timezone.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -33,10 +35,19 @@ std::u16string FromIcu(const icu::UnicodeString& text) {
 }
 
 // The environment's locale name, first of LC_ALL, LC_TIME and LANG that is
-// set and not empty; empty when none is.
+// set and not empty; empty when none is. One pass over the environment, as
+// this is asked on every call.
 const char* SelectedLocaleName() {
-  for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
-    const char* value = std::getenv(variable);
+  constexpr std::string_view kNames[] = {"LC_ALL=", "LC_TIME=", "LANG="};
+  const char* found[3] = {nullptr, nullptr, nullptr};
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    if ((*entry)[0] != 'L') continue;
+    const std::string_view text(*entry);
+    for (std::size_t i = 0; i < 3; ++i) {
+      if (found[i] == nullptr && text.starts_with(kNames[i])) found[i] = *entry + kNames[i].size();
+    }
+  }
+  for (const char* value : found) {
     if (value != nullptr && *value != '\0') return value;
   }
   return "";
