@@ -31,11 +31,11 @@ class BatchScope {
 
 // Runs every line; true when the last one succeeded (an empty file succeeds).
 bool RunLines(HostFile file, BatchScope& scope) {
-  const bool unicode = IsUnicodeFile(file);
+  FileLines lines(file, IsUnicodeFile(file));
   std::u16string buffer(kHostBufferLength, u'\0');
   bool lastSucceeded = true;
   while (!CurrentSession().exitRequested) {
-    if (ReadLine(file, buffer.data(), kHostBufferLength - 1, unicode) == 0) break;
+    if (lines.Next(buffer.data(), kHostBufferLength - 1) == 0) break;
     scope.NextLine();
     lastSucceeded = RunLine(buffer.data());
   }

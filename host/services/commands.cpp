@@ -210,7 +210,6 @@ std::vector<std::u16string> BuiltinNames() {
 bool RunLine(std::u16string_view line) {
   const std::optional<std::u16string> expanded = ExpandText(line);
   const bool succeeded = expanded && RunCommand(SplitCommand(*expanded));
-  output::Flush();
   CurrentSession().lastLineFailed = !succeeded;
   return succeeded;
 }

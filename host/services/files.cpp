@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 
 #include "frame/text.h"
 #include "platform/host_platform.h"
@@ -14,12 +15,19 @@
 namespace torvane {
 namespace {
 
-// Hands out a file's units (bytes or UTF-16 LE units) and, when done, puts
-// the file position just after the last unit handed out.
+}  // namespace
+
+// Hands out a file's units (bytes or UTF-16 LE units). A reader for one
+// line puts the file position just after the last unit handed out when it
+// is done; a reader for the whole file keeps what it read ahead instead.
 class UnitReader {
  public:
-  UnitReader(HostFile file, int unitSize)
-      : file_(file), unitSize_(unitSize), start_(platform::FilePosition(file)) {}
+  UnitReader(HostFile file, int unitSize, bool wholeFile = false)
+      : file_(file),
+        unitSize_(unitSize),
+        start_(platform::FilePosition(file)),
+        wholeFile_(wholeFile),
+        chunk_(wholeFile ? kWholeFileChunk : kLineChunk) {}
 
   // The position the reader started at; -1 for a pipe.
   std::int64_t Start() const { return start_; }
@@ -34,7 +42,7 @@ class UnitReader {
   }
 
   void Finish() {
-    if (start_ >= 0) platform::SetFilePosition(file_, start_ + taken_);
+    if (start_ >= 0 && !wholeFile_) platform::SetFilePosition(file_, start_ + taken_);
   }
 
  private:
@@ -52,11 +60,17 @@ class UnitReader {
   HostFile file_;
   int unitSize_;
   std::int64_t start_;
+  bool wholeFile_;
   std::int64_t taken_ = 0;
-  std::array<char, 4096> chunk_{};
+  // A line is looked for in small reads; a whole file is read in large ones.
+  static constexpr std::size_t kLineChunk = 4096;
+  static constexpr std::size_t kWholeFileChunk = 65536;
+  std::vector<char> chunk_;
   std::size_t filled_ = 0;
   std::size_t next_ = 0;
 };
+
+namespace {
 
 // The units of one line without its LF, at most limit of them kept.
 struct RawLine {
@@ -114,10 +128,12 @@ bool IsUnicodeFile(HostFile file) {
   return platform::ReadBytesAt(file, 0, mark, 2) == 2 && mark[0] == 0xFF && mark[1] == 0xFE;
 }
 
-int ReadLine(HostFile file, KChar* buffer, int maxChars, bool unicode) {
-  if (buffer == nullptr || maxChars <= 0) return 0;
-  UnitReader reader(file, unicode ? 2 : 1);
-  const int markUnits = MarkUnits(file, unicode, reader.Start());
+namespace {
+
+// One line from a reader into the buffer: the mark skipped first when the
+// reader stands at the start of the file. Returns the units consumed.
+int ReadLineFrom(UnitReader& reader, HostFile file, KChar* buffer, int maxChars, bool unicode, bool atStart) {
+  const int markUnits = atStart ? MarkUnits(file, unicode, reader.Start()) : 0;
   char16_t unit = 0;
   for (int i = 0; i < markUnits; ++i) reader.Next(unit);
   // Room for a CR and, for 8-bit text, UTF-8 sequences of up to four bytes
@@ -130,6 +146,26 @@ int ReadLine(HostFile file, KChar* buffer, int maxChars, bool unicode) {
   }
   kalendra::CopyText(buffer, static_cast<std::size_t>(maxChars) + 1, DecodeLine(line, unicode));
   return line.consumed + markUnits;
+}
+
+}  // namespace
+
+int ReadLine(HostFile file, KChar* buffer, int maxChars, bool unicode) {
+  if (buffer == nullptr || maxChars <= 0) return 0;
+  UnitReader reader(file, unicode ? 2 : 1);
+  return ReadLineFrom(reader, file, buffer, maxChars, unicode, true);
+}
+
+FileLines::FileLines(HostFile file, bool unicode)
+    : file_(file), unicode_(unicode), reader_(std::make_unique<UnitReader>(file, unicode ? 2 : 1, true)) {}
+
+FileLines::~FileLines() = default;
+
+int FileLines::Next(KChar* buffer, int maxChars) {
+  if (buffer == nullptr || maxChars <= 0) return 0;
+  const int consumed = ReadLineFrom(*reader_, file_, buffer, maxChars, unicode_, first_);
+  first_ = false;
+  return consumed;
 }
 
 bool IsValidUtf8(std::string_view bytes) {

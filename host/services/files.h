@@ -3,6 +3,7 @@
 // ASCIIToUnicode and the batch file reader share these.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,29 @@ bool IsUnicodeFile(HostFile file);
 // units consumed (bytes, or UTF-16 units), line end included; 0 at end of
 // file.
 int ReadLine(HostFile file, KChar* buffer, int maxChars, bool unicode);
+
+class UnitReader;
+
+// Every line of a file in turn, as ReadLine reads them, for a reader that
+// owns the file: a regular file is read ahead in large chunks instead of
+// being positioned after each line; a pipe is still read unit by unit, so
+// nothing past a line is taken from it.
+class FileLines {
+ public:
+  FileLines(HostFile file, bool unicode);
+  ~FileLines();
+  FileLines(const FileLines&) = delete;
+  FileLines& operator=(const FileLines&) = delete;
+
+  // As ReadLine: the next line into buffer; 0 at end of file.
+  int Next(KChar* buffer, int maxChars);
+
+ private:
+  HostFile file_;
+  bool unicode_;
+  bool first_ = true;
+  std::unique_ptr<UnitReader> reader_;
+};
 
 bool IsValidUtf8(std::string_view bytes);
 // 8-bit text as UTF-8 when valid, else as Latin-1.

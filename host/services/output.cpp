@@ -6,10 +6,14 @@ namespace torvane::output {
 namespace {
 
 constexpr int kRowsWithoutConsole = 25;
+// Standard output that is no terminal is written in pieces of this size.
+constexpr std::size_t kOutputBufferLength = 32768;
 
 struct OutputState {
   std::optional<Captured> capture;
   std::optional<ConsoleState> console;
+  std::optional<bool> buffered;  // standard output is no terminal: asked once
+  std::u16string pending;        // standard output not yet written
 };
 
 OutputState& State() {
@@ -17,13 +21,35 @@ OutputState& State() {
   return state;
 }
 
+void WritePending() {
+  std::u16string& pending = State().pending;
+  if (pending.empty()) return;
+  platform::WriteText(Stream::Output, pending);
+  pending.clear();
+}
+
+bool OutputIsBuffered() {
+  std::optional<bool>& buffered = State().buffered;
+  if (!buffered) buffered = !platform::IsTerminal(Stream::Output);
+  return *buffered;
+}
+
 }  // namespace
 
+// Standard output to a file or a pipe gathers in a buffer; everything
+// written before text on standard error, and before the shell reads from the
+// user, is written out first, so the streams keep their order.
 void Write(Stream stream, std::u16string_view text) {
   if (std::optional<Captured>& capture = State().capture) {
     (stream == Stream::Error ? capture->err : capture->out).append(text);
     return;
   }
+  if (stream == Stream::Output && OutputIsBuffered()) {
+    State().pending.append(text);
+    if (State().pending.size() >= kOutputBufferLength) WritePending();
+    return;
+  }
+  WritePending();
   platform::WriteText(stream, text);
 }
 
@@ -32,6 +58,7 @@ void WriteInColour(int attribute, std::u16string_view text) {
     Write(Stream::Output, text);
     return;
   }
+  WritePending();
   platform::SetTextAttribute(Stream::Output, attribute);
   platform::WriteText(Stream::Output, text);
   platform::ResetTextAttribute(Stream::Output);
@@ -44,6 +71,7 @@ void ReportError(std::u16string_view message) {
 }
 
 void Flush() {
+  WritePending();
   platform::FlushText(Stream::Output);
   platform::FlushText(Stream::Error);
 }

@@ -20,7 +20,8 @@ void WriteInColour(int attribute, std::u16string_view text);
 // The shell's own message, "torvane: " and the text, as a line on standard
 // error.
 void ReportError(std::u16string_view message);
-// Emits anything still held back; called at the end of each command line.
+// Writes out everything still held back: before the shell or a plug-in
+// waits for the user, and at exit.
 void Flush();
 
 bool IsConsole(Stream stream);

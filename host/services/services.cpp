@@ -109,7 +109,10 @@ TORVANE_SERVICE int QueryIsConsole(int handle) {
 
 TORVANE_SERVICE int GetScrRows() { return torvane::output::ConsoleRows(); }
 
-TORVANE_SERVICE int QueryKeyWaiting() { return torvane::platform::KeyWaiting() ? 1 : 0; }
+TORVANE_SERVICE int QueryKeyWaiting() {
+  torvane::output::Flush();  // what asks for the key is shown first
+  return torvane::platform::KeyWaiting() ? 1 : 0;
+}
 
 TORVANE_SERVICE void tty_yield(int milliseconds) {
   torvane::platform::SleepMilliseconds(std::max(milliseconds, kShortestYield));

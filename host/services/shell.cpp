@@ -92,12 +92,10 @@ int RunShell(const std::vector<std::u16string>& arguments) {
     output::Write(output::Stream::Error, kUsage);
     return 2;
   }
-  if (options.showUsage) {
-    output::Write(output::Stream::Output, kUsage);
-    return 0;
-  }
-  if (options.showVersion) {
-    output::Write(output::Stream::Output, u"torvane " + kalendra::Widen(TORVANE_VERSION) + u"\r\n");
+  if (options.showUsage || options.showVersion) {
+    output::Write(output::Stream::Output,
+                  options.showUsage ? std::u16string(kUsage) : u"torvane " + kalendra::Widen(TORVANE_VERSION) + u"\r\n");
+    output::Flush();
     return 0;
   }
   CurrentSession() = Session{};
