@@ -22,21 +22,40 @@ class BatchScope {
   BatchScope(const BatchScope&) = delete;
   BatchScope& operator=(const BatchScope&) = delete;
 
-  // By index: a nested batch file may grow the stack meanwhile.
-  void NextLine() { ++CurrentSession().batches[index_].line; }
+  // By index: a nested batch file may grow the stack meanwhile. Returns the
+  // new line number.
+  int NextLine() { return ++CurrentSession().batches[index_].line; }
 
  private:
   std::size_t index_;
 };
 
+std::u16string LineNumber(int line) { return kalendra::Widen(std::to_string(line)); }
+
 // Runs every line; true when the last one succeeded (an empty file succeeds).
-bool RunLines(HostFile file, BatchScope& scope) {
-  FileLines lines(file, IsUnicodeFile(file));
-  std::u16string buffer(kHostBufferLength, u'\0');
+// A line beyond the limit fails without being run; a zero byte in an 8-bit
+// file shows it is no text at all, and ends the batch.
+bool RunLines(HostFile file, BatchScope& scope, const std::u16string& path) {
+  const bool unicode = IsUnicodeFile(file);
+  FileLines lines(file, unicode);
+  std::u16string buffer(static_cast<std::size_t>(kMaxBatchLineLength) + 1, u'\0');
   bool lastSucceeded = true;
   while (!CurrentSession().exitRequested) {
-    if (lines.Next(buffer.data(), kHostBufferLength - 1) == 0) break;
-    scope.NextLine();
+    const LineRead read = lines.Next(buffer.data(), kMaxBatchLineLength);
+    if (read.consumed == 0) break;
+    const int number = scope.NextLine();
+    if (read.hasNul && !unicode) {
+      output::ReportError(Quoted(path) + u" is not a text file: line " + LineNumber(number) + u" holds a zero byte");
+      CurrentSession().lastLineFailed = true;
+      return false;
+    }
+    if (read.cut) {
+      output::ReportError(u"Line " + LineNumber(number) + u" of " + Quoted(path) + u" is longer than " +
+                          LineNumber(kMaxBatchLineLength) + u" characters; not run");
+      CurrentSession().lastLineFailed = true;
+      lastSucceeded = false;
+      continue;
+    }
     lastSucceeded = RunLine(buffer.data());
   }
   return lastSucceeded;
@@ -46,14 +65,16 @@ bool RunLines(HostFile file, BatchScope& scope) {
 
 bool RunBatchFile(const std::vector<std::u16string>& words) {
   const std::optional<std::u16string> path = platform::FullPath(words.at(0));
-  const HostFile file = path ? platform::OpenForReading(*path) : platform::kNoFile;
+  // A folder opens on some systems, but holds no lines.
+  const bool isFile = path && platform::IsExistingFile(*path);
+  const HostFile file = isFile ? platform::OpenForReading(*path) : platform::kNoFile;
   if (file == platform::kNoFile) {
     output::ReportError(u"Cannot open batch file " + Quoted(words[0]));
     CurrentSession().lastLineFailed = true;
     return false;
   }
   BatchScope scope(BatchFrame{*path, 0, words});
-  const bool lastSucceeded = RunLines(file, scope);
+  const bool lastSucceeded = RunLines(file, scope, *path);
   platform::CloseFile(file);
   return lastSucceeded;
 }

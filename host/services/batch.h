@@ -7,6 +7,10 @@
 
 namespace torvane {
 
+// A batch file's lines may be this long; a longer one is reported by file
+// and line and not run.
+inline constexpr int kMaxBatchLineLength = 65535;
+
 // Runs the batch file words[0] with the parameters words[1...]. A failed
 // line does not stop it; "exit" does. Returns true when the file could be
 // read and its last line succeeded.

@@ -176,6 +176,9 @@ bool Help(std::u16string_view tail) {
 }
 
 bool RunPluginCommand(const CommandLine& command) {
+  if (command.tail.size() >= kHostBufferLength) {
+    return Fail(u"The text after " + Quoted(command.name) + u" is longer than " + TextLimit());
+  }
   std::u16string buffer(kHostBufferLength, u'\0');
   kalendra::CopyText(buffer.data(), buffer.size(), command.tail);
   const std::optional<int> result = plugins::Call(plugins::FeatureKind::kCommand, command.name, buffer.data());
@@ -208,8 +211,12 @@ std::vector<std::u16string> BuiltinNames() {
 }
 
 bool RunLine(std::u16string_view line) {
+  const int errorsBefore = CurrentSession().errorsReported;
   const std::optional<std::u16string> expanded = ExpandText(line);
-  const bool succeeded = expanded && RunCommand(SplitCommand(*expanded));
+  // A message of the shell's fails the line, even one reported inside a
+  // plug-in's call that the plug-in went on from.
+  const bool succeeded =
+      expanded && RunCommand(SplitCommand(*expanded)) && CurrentSession().errorsReported == errorsBefore;
   CurrentSession().lastLineFailed = !succeeded;
   return succeeded;
 }

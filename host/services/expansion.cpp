@@ -44,6 +44,10 @@ std::size_t NameLength(std::u16string_view text) {
 // text, and answers in it.
 std::optional<std::u16string> CallPlugin(plugins::FeatureKind kind, std::u16string_view name,
                                          std::u16string_view text) {
+  if (text.size() >= kHostBufferLength) {
+    output::ReportError(u"The text for " + Quoted(name) + u" is longer than " + TextLimit());
+    return std::nullopt;
+  }
   std::u16string buffer(kHostBufferLength, u'\0');
   kalendra::CopyText(buffer.data(), buffer.size(), text);
   const std::optional<int> result = plugins::Call(kind, name, buffer.data());

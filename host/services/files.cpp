@@ -77,6 +77,7 @@ struct RawLine {
   std::u16string units;
   int consumed = 0;
   bool cut = false;
+  bool hasNul = false;
 };
 
 RawLine ReadRawLine(UnitReader& reader, std::size_t limit) {
@@ -85,6 +86,7 @@ RawLine ReadRawLine(UnitReader& reader, std::size_t limit) {
   while (reader.Next(unit)) {
     ++line.consumed;
     if (unit == u'\n') break;
+    if (unit == 0) line.hasNul = true;
     if (line.units.size() < limit) {
       line.units += unit;
     } else {
@@ -131,8 +133,10 @@ bool IsUnicodeFile(HostFile file) {
 namespace {
 
 // One line from a reader into the buffer: the mark skipped first when the
-// reader stands at the start of the file. Returns the units consumed.
-int ReadLineFrom(UnitReader& reader, HostFile file, KChar* buffer, int maxChars, bool unicode, bool atStart) {
+// reader stands at the start of the file. Returns the units consumed, and
+// in what (when given) whether the line was cut and held a zero unit.
+int ReadLineFrom(UnitReader& reader, HostFile file, KChar* buffer, int maxChars, bool unicode, bool atStart,
+                 LineRead* what = nullptr) {
   const int markUnits = atStart ? MarkUnits(file, unicode, reader.Start()) : 0;
   char16_t unit = 0;
   for (int i = 0; i < markUnits; ++i) reader.Next(unit);
@@ -144,7 +148,12 @@ int ReadLineFrom(UnitReader& reader, HostFile file, KChar* buffer, int maxChars,
     buffer[0] = u'\0';
     return 0;
   }
-  kalendra::CopyText(buffer, static_cast<std::size_t>(maxChars) + 1, DecodeLine(line, unicode));
+  const std::u16string text = DecodeLine(line, unicode);
+  if (what != nullptr) {
+    what->cut = line.cut || text.size() > static_cast<std::size_t>(maxChars);
+    what->hasNul = line.hasNul;
+  }
+  kalendra::CopyText(buffer, static_cast<std::size_t>(maxChars) + 1, text);
   return line.consumed + markUnits;
 }
 
@@ -161,11 +170,12 @@ FileLines::FileLines(HostFile file, bool unicode)
 
 FileLines::~FileLines() = default;
 
-int FileLines::Next(KChar* buffer, int maxChars) {
-  if (buffer == nullptr || maxChars <= 0) return 0;
-  const int consumed = ReadLineFrom(*reader_, file_, buffer, maxChars, unicode_, first_);
+LineRead FileLines::Next(KChar* buffer, int maxChars) {
+  LineRead what;
+  if (buffer == nullptr || maxChars <= 0) return what;
+  what.consumed = ReadLineFrom(*reader_, file_, buffer, maxChars, unicode_, first_, &what);
   first_ = false;
-  return consumed;
+  return what;
 }
 
 bool IsValidUtf8(std::string_view bytes) {

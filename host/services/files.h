@@ -26,6 +26,13 @@ int ReadLine(HostFile file, KChar* buffer, int maxChars, bool unicode);
 
 class UnitReader;
 
+// What reading one line found.
+struct LineRead {
+  int consumed = 0;     // file units, line end included; 0 at end of file
+  bool cut = false;     // the line held more characters than were asked for
+  bool hasNul = false;  // the line held a zero unit: no text file
+};
+
 // Every line of a file in turn, as ReadLine reads them, for a reader that
 // owns the file: a regular file is read ahead in large chunks instead of
 // being positioned after each line; a pipe is still read unit by unit, so
@@ -37,8 +44,8 @@ class FileLines {
   FileLines(const FileLines&) = delete;
   FileLines& operator=(const FileLines&) = delete;
 
-  // As ReadLine: the next line into buffer; 0 at end of file.
-  int Next(KChar* buffer, int maxChars);
+  // As ReadLine: the next line into buffer.
+  LineRead Next(KChar* buffer, int maxChars);
 
  private:
   HostFile file_;

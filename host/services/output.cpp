@@ -2,6 +2,8 @@
 // capture of a test, and answers the console queries.
 #include "services/output.h"
 
+#include "services/session.h"
+
 namespace torvane::output {
 namespace {
 
@@ -65,6 +67,7 @@ void WriteInColour(int attribute, std::u16string_view text) {
 }
 
 void ReportError(std::u16string_view message) {
+  ++CurrentSession().errorsReported;  // fails the line it happens in, whoever called
   std::u16string line = u"torvane: ";
   line.append(message).append(u"\r\n");
   Write(Stream::Error, line);

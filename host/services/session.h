@@ -24,6 +24,7 @@ struct Session {
   bool exitRequested = false;
   int exitStatus = 0;  // the status "exit" gave
   bool lastLineFailed = false;  // the exit status follows the last line run
+  int errorsReported = 0;       // the shell's own messages so far
 };
 
 Session& CurrentSession();

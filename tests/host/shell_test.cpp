@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "frame/host_interface.h"
+#include "services/batch.h"
 #include "services/commands.h"
 #include "services/completion.h"
 #include "services/testing.h"
@@ -323,6 +324,34 @@ TEST_F(BatchTest, Utf16BatchFiles) {
   const ShellResult run = RunShell({Write("wide.btm", bytes)});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, u"gr\u00fc\u00df 1\r\n2\r\n");
+}
+
+// Lines up to the limit run whole, however long; a longer one is reported
+// by its number and skipped. A text too long for a plug-in's buffer is
+// refused rather than cut; a zero byte ends a batch that is no text file.
+TEST_F(BatchTest, LongLinesAndFilesThatAreNoText) {
+  const std::string justFits = "echo " + std::string(torvane::kMaxBatchLineLength - 5, 'a');
+  const std::string tooLong = justFits + "a";
+  const std::u16string path = Write("long.btm", "echo %@eval[1+1]\r\n" + justFits + "\r\n" + tooLong + "\r\necho end\r\n");
+  const ShellResult run = RunShell({path});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, u"2\r\n" + std::u16string(justFits.begin() + 5, justFits.end()) + u"\r\nend\r\n");
+  EXPECT_EQ(run.err, u"torvane: Line 3 of \"" + path + u"\" is longer than 65535 characters; not run\r\n");
+
+  ASSERT_TRUE(torvane::testing::RegisterPlugin(CommandPluginInfo, LookupCommand));
+  const ShellResult tail = RunLines({u"greet " + std::u16string(8192, u'x'), u"greet " + std::u16string(8191, u'x')});
+  EXPECT_EQ(tail.status, 0);
+  EXPECT_EQ(tail.err, u"torvane: The text after \"greet\" is longer than 8191 characters\r\n");
+  EXPECT_EQ(tail.out.size(), 8191u + 10u);  // "hello <", the tail, ">" and the line end
+
+  const std::u16string binary = Write("binary.btm", std::string("echo a\r\n\x01\0\x02\r\necho b\r\n", 17));
+  const ShellResult stopped = RunShell({binary});
+  EXPECT_EQ(stopped.status, 1);
+  EXPECT_EQ(stopped.out, u"a\r\n");
+  EXPECT_EQ(stopped.err, u"torvane: \"" + binary + u"\" is not a text file: line 2 holds a zero byte\r\n");
+  const ShellResult folder = RunShell({directory_.u16string()});
+  EXPECT_EQ(folder.status, 1);
+  EXPECT_EQ(folder.err, u"torvane: Cannot open batch file \"" + directory_.u16string() + u"\"\r\n");
 }
 
 TEST_F(BatchTest, AMissingFileFails) {

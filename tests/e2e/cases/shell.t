@@ -58,3 +58,22 @@ $ torvane --frobnicate > /dev/null
 !        torvane --help | --version
 ! Without -c or FILE, reads command lines from standard input.
 [2]
+
+# The shell's limits: each is a clear message and a failed line, never a
+# silent cut.
+$ torvane -c "echo $(printf '%%[%.0s' $(seq 200))x$(printf ']%.0s' $(seq 200))"
+! torvane: Expansion nested too deeply
+[1]
+$ python3 -c "print('echo %@dateplus[' + 'x' * 9000 + ']', end='\r\n')" > args.btm; torvane args.btm
+! torvane: The text for "@dateplus" is longer than 8191 characters
+[1]
+$ python3 -c "print('echo ' + 'y' * 70000, end='\r\n'); print('echo after', end='\r\n')" > long.btm; torvane long.btm
+  after
+! torvane: Line 1 of "{{path long.btm}}" is longer than 65535 characters; not run
+$ printf 'echo a\r\n\001\000\002\r\necho b\r\n' > binary.btm; torvane binary.btm
+  a
+! torvane: "{{path binary.btm}}" is not a text file: line 2 holds a zero byte
+[1]
+$ mkdir folder; torvane folder
+! torvane: Cannot open batch file "folder"
+[1]
