@@ -8,12 +8,13 @@
 #include <string_view>
 
 #include "frame/host_interface.h"
+#include "platform/export.h"
 
 namespace torvane {
 
 // True when the file begins with the UTF-16 little-endian byte-order mark.
 // The read position does not move.
-bool IsUnicodeFile(HostFile file);
+TORVANE_API bool IsUnicodeFile(HostFile file);
 
 // Reads the next line into buffer: at most maxChars characters and a
 // terminator (the buffer holds maxChars + 1); a longer line is cut and its
@@ -37,7 +38,7 @@ struct LineRead {
 // owns the file: a regular file is read ahead in large chunks instead of
 // being positioned after each line; a pipe is still read unit by unit, so
 // nothing past a line is taken from it.
-class FileLines {
+class TORVANE_API FileLines {
  public:
   FileLines(HostFile file, bool unicode);
   ~FileLines();

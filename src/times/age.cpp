@@ -4,7 +4,6 @@
 namespace kalendra {
 namespace {
 
-constexpr AgeValue kMillisecondsPerDay = kAgeTicksPerDay / kAgeTicksPerMillisecond;
 constexpr DayNumber kDaysPer400Years = 146097;
 
 TimeOfDay TimeOfMillisecond(std::uint32_t millisecondOfDay) {

@@ -1,0 +1,63 @@
+// What every fuzz target shares: the input as UTF-16 text, and the outcome
+// rule of the plug-in's functions and commands.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "frame/errors.h"
+#include "frame/host_interface.h"
+#include "frame/text.h"
+#include "services/testing.h"
+
+namespace fuzz {
+
+// Pairs of bytes as UTF-16 units, little-endian.
+inline std::u16string Utf16(const std::uint8_t* data, std::size_t size) {
+  std::u16string text(size / 2, u'\0');
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    text[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
+  }
+  return text;
+}
+
+// How many times the text holds "\r\n".
+inline std::size_t LineEnds(std::u16string_view text) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(u"\r\n"); at != std::u16string_view::npos; at = text.find(u"\r\n", at + 2)) {
+    ++count;
+  }
+  return count;
+}
+
+// A call succeeds with a result that fits the buffer and no message, or
+// fails with exactly one message line after the library's prefix.
+inline void CheckOutcome(int status, const KChar* buffer, const torvane::testing::CapturedOutput& output,
+                         int otherFailure = kalendra::kErrorResult) {
+  if (status == 0) {
+    if (kalendra::TextLength(buffer) >= kHostBufferLength || !output.err.empty()) std::abort();
+    return;
+  }
+  if (status != kalendra::kErrorResult && status != otherFailure) std::abort();
+  if (!output.err.starts_with(u"KALENDRA plugin: ") || !output.err.ends_with(u"\r\n") || LineEnds(output.err) != 1) {
+    std::abort();
+  }
+}
+
+// Calls the function with the text in a buffer of the shell's size, as the
+// shell would, and checks the outcome.
+inline void CallAndCheck(int (*function)(KChar*), std::u16string_view text) {
+  std::array<KChar, kHostBufferLength> buffer{};
+  kalendra::CopyText(buffer.data(), buffer.size(), text.substr(0, buffer.size() - 1));
+  int status = 0;
+  const torvane::testing::CapturedOutput output =
+      torvane::testing::CaptureOutput([&] { status = function(buffer.data()); });
+  CheckOutcome(status, buffer.data(), output);
+}
+
+}  // namespace fuzz
