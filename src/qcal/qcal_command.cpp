@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calendar/date_grammar.h"
 #include "calendar/english_names.h"
@@ -36,6 +37,9 @@ struct QcalRequest {
   bool wholeYear = false;
   bool weekNumbers = false;
   bool holidaysFromList = false;
+  // The /H:list options, added to the holiday list only once every word
+  // has been read, so that a run that fails leaves the list as it was.
+  std::vector<std::u16string_view> holidayEntries;
   std::optional<int> leftWeekday;
   bool pause = false;
   bool colour = false;
@@ -83,7 +87,7 @@ int ReadOption(std::u16string_view word, int attribute, QcalRequest& request, Qc
       if (word.size() == 2) {
         request.holidaysFromList = true;
       } else {
-        AddHolidayRules(word);
+        request.holidayEntries.push_back(word);
       }
       return 0;
     case u'W': {
@@ -201,6 +205,7 @@ int QcalCommand(KChar* tail) {
 
   int highlightDay = 0;
   SettleWhatToShow(request, highlightDay);
+  for (const std::u16string_view entries : request.holidayEntries) AddHolidayRules(entries);
   if (request.holidaysFromList) LoadHolidayRules();
   CalendarStyle style;
   style.weekNumbers = request.weekNumbers;

@@ -161,6 +161,9 @@ TEST_F(QcalCommandTest, HolidaysFromTheListLastOneRun) {
   EXPECT_EQ(RunQcal(u"/H:*-12-24;2015-12-31").lines[8], "27 28 29 30  +       ");
   EXPECT_EQ(RunQcal(u"/H:*-12-24").lines[7], "20 21 22 23  + 25 26 ");
   EXPECT_EQ(RunQcal(u"12").lines[7], "20 21 22 23 24 25 26 ");  // the list was emptied
+  // A run that fails adds nothing for the next one.
+  EXPECT_EQ(RunQcal(u"/H:*-12-24 /X").status, kErrorResult);
+  EXPECT_EQ(RunQcal(u"12").lines[7], "20 21 22 23 24 25 26 ");
   // A bare /H loads the built-in rules instead of the entries.
   EXPECT_EQ(RunQcal(u"/H:*-12-24 /H").lines[7], "20 21 22 23 24  + 26 ");
   EXPECT_EQ(RunQcal(u"/C:UnitedStates").lines[7], "20 21 22 23 24  + 26 ");
