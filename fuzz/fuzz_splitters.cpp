@@ -7,12 +7,10 @@
 
 #include "frame/arguments.h"
 #include "frame/numbers.h"
+#include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::u16string text(size / 2, u'\0');
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    text[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
-  }
+  const std::u16string text = fuzz::Utf16(data, size);
   const std::u16string zeroTerminated(text.c_str());  // an embedded zero ends the text
   for (const bool spaceSeparates : {false, true}) {
     const int count = kalendra::SplitArguments(zeroTerminated.c_str(), spaceSeparates);

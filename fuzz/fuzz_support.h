@@ -38,7 +38,8 @@ inline std::size_t LineEnds(std::u16string_view text) {
 // A call succeeds with a result that fits the buffer and no message, or
 // fails with exactly one message line after the library's prefix. A message
 // may quote the caller's text, so line ends quoted from the input are
-// allowed beside the message's own.
+// allowed beside the message's own. A function may also fail with
+// otherFailure after a message of the shell's.
 inline void CheckOutcome(int status, const KChar* buffer, const torvane::testing::CapturedOutput& output,
                          std::size_t quotedLineEnds = 0, int otherFailure = kalendra::kErrorResult) {
   if (status == 0) {
@@ -46,7 +47,8 @@ inline void CheckOutcome(int status, const KChar* buffer, const torvane::testing
     return;
   }
   if (status != kalendra::kErrorResult && status != otherFailure) std::abort();
-  if (!output.err.starts_with(u"KALENDRA plugin: ") || !output.err.ends_with(u"\r\n") ||
+  const bool prefixed = output.err.starts_with(u"KALENDRA plugin: ");
+  if (prefixed != (status == kalendra::kErrorResult) || !output.err.ends_with(u"\r\n") ||
       LineEnds(output.err) > 1 + quotedLineEnds) {
     std::abort();
   }

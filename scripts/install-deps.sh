@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
-# Usage: install-deps.sh [native|all]   (all adds the Windows build and Wine)
+# Usage: install-deps.sh [native|fuzz|all]
+#   fuzz adds clang and LLVM's tools; all adds those, the Windows build and Wine
 set -euo pipefail
 
 native=(cmake ninja-build g++ libgtest-dev libicu-dev pkg-config python3 locales bsdutils tmux libedit-dev libbenchmark-dev)
 windows=(mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-liberation xvfb x11-utils
          xdotool imagemagick)
-fuzz=(clang libclang-rt-14-dev)
+fuzz=(clang libclang-rt-14-dev llvm-14)
 
 wanted=("${native[@]}")
-if [[ "${1:-native}" == all ]]; then
-  wanted+=("${windows[@]}" "${fuzz[@]}")
-fi
+case "${1:-native}" in
+  fuzz) wanted+=("${fuzz[@]}") ;;
+  all) wanted+=("${windows[@]}" "${fuzz[@]}") ;;
+esac
 
 missing=()
 for package in "${wanted[@]}"; do
