@@ -63,25 +63,12 @@ TEST_F(HolidayFileTest, NonAsciiTextSurvivesBothEncodings) {
   }
 }
 
-TEST_F(HolidayFileTest, ASectionOfCommentsAndBlankLinesCountsAsNone) {
-  WriteHolidayFile("[Germany]\n; nothing yet\n\n   \n[France]\n*-07-14\n");
-  EXPECT_EQ(Load(u"Germany", -1), Rules{});
-  LoadHolidayRules();
-  EXPECT_EQ(LoadedRules().size(), 23u);  // the built-in rules
-}
-
 TEST_F(HolidayFileTest, LoadingEmptiesTheListFirst) {
   AddHolidayRules(u"/H:*-12-24");
   WriteHolidayFile("[Germany]\n*-10-03\n");
   EXPECT_EQ(Load(u"Germany"), Rules{u"*-10-03"});
   AddHolidayRules(u"/H:*-12-24");
   EXPECT_EQ(Load(u"France", -1), Rules{});
-}
-
-TEST_F(HolidayFileTest, NoFileFallsBackToTheBuiltInRules) {
-  EXPECT_EQ(Load(u"Germany", -1), Rules{});
-  EXPECT_EQ(LoadHolidayRules(), 0);
-  EXPECT_EQ(LoadedRules().size(), 23u);
 }
 
 TEST_F(HolidayFileTest, AFolderNamedLikeTheFileIsNoFile) {

@@ -22,31 +22,6 @@ using Days = std::vector<std::string>;
 
 class MarkHolidaysTest : public test::HolidayTest {};
 
-struct KnownYearRow {
-  int year;
-  Days expected;
-};
-
-TEST_F(MarkHolidaysTest, BuiltInRulesMarkTheKnownDays) {
-  const KnownYearRow kTable[] = {
-      {2016, {"01-01", "01-18", "02-15", "03-27", "05-08", "05-30", "06-19", "07-04", "09-05", "10-10", "10-31",
-              "11-08", "11-11", "11-24", "12-25", "12-31"}},
-      {2015, {"01-01", "01-19", "02-16", "04-05", "05-10", "05-25", "06-21", "07-04", "09-07", "10-12", "10-31",
-              "11-11", "11-26", "12-25", "12-31"}},
-      {1975, {"01-01", "02-17", "03-30", "05-11", "05-26", "06-15", "07-04", "09-01", "10-13", "10-27", "10-31",
-              "11-27", "12-25", "12-31"}},
-      {1939, {"01-01", "02-22", "04-09", "05-14", "05-30", "06-18", "07-04", "09-04", "10-12", "10-31", "11-11",
-              "11-23", "12-25", "12-31"}},
-      {1700, {"01-01", "04-11", "10-31", "12-25", "12-31"}},
-  };
-  LoadDefaultHolidays();
-  for (const KnownYearRow& row : kTable) {
-    std::u16string err;
-    EXPECT_EQ(MarkedDays(row.year, &err), row.expected) << row.year;
-    EXPECT_EQ(err, u"") << row.year;
-  }
-  EXPECT_EQ(HolidayYear(), 0);
-}
 
 // "MM-DD" of a day of the year.
 std::string MonthDay(int month, int day) {

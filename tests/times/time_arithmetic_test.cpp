@@ -63,32 +63,6 @@ void ExpectAddTimeAgrees(const TimeOfDay& time, const TimeOffset& offset) {
   }
 }
 
-TEST(AddTime, Examples) {
-  const struct {
-    TimeOfDay time;
-    TimeOffset offset;
-    std::int32_t carry;
-    TimeOfDay result;
-  } rows[] = {
-      {{23, 0, 0, 0}, {0, 2, 0, 0, 0}, 1, {1, 0, 0, 0}},
-      {{1, 0, 0, 0}, {0, -2, 0, 0, 0}, -1, {23, 0, 0, 0}},
-      {{10, 0, 0, 0}, {0, 0, 90, 0, 0}, 0, {11, 30, 0, 0}},
-      {{10, 0, 0, 0}, {-1, -2, 0, 0, 0}, -1, {8, 0, 0, 0}},
-      {{10, 0, 0, 0}, {2, 1, 0, 0, 0}, 2, {11, 0, 0, 0}},
-      {{0, 0, 0, 0}, {0, 0, 0, 0, -1}, -1, {23, 59, 59, 999}},
-      {{23, 59, 59, 999}, {0, 0, 0, 0, 1}, 1, {0, 0, 0, 0}},
-      {{0, 0, 0, 0}, {0, -24, 0, 0, 0}, -1, {0, 0, 0, 0}},
-      {{0, 0, 0, 0}, {0, -25, 0, 0, 0}, -2, {23, 0, 0, 0}},
-  };
-  for (const auto& row : rows) {
-    std::int32_t carry = 0;
-    TimeOfDay result;
-    ASSERT_EQ(AddTime(row.time, row.offset, carry, result), 0) << Describe(row.time, row.offset);
-    EXPECT_EQ(carry, row.carry) << Describe(row.time, row.offset);
-    EXPECT_EQ(result, row.result) << Describe(row.time, row.offset);
-  }
-}
-
 // The day carry must fit 32 bits; offsets at the edges of the count range
 // either fit exactly or are refused, never wrapped.
 TEST(AddTime, ExtremeCountsFitOrAreRefused) {
@@ -121,103 +95,6 @@ TEST(AddTime, AgreesWithMillisecondCountsForRandomOffsets) {
     };
     const TimeOffset offset{count(i % 3), count(i / 3 % 3), count(i / 9 % 3), count(i / 27 % 3), count(i / 81 % 3)};
     ExpectAddTimeAgrees(TimeAt(ms(random)), offset);
-  }
-}
-
-TEST(TimeDifference, AgreesWithMillisecondCounts) {
-  std::mt19937_64 random(1601);
-  std::uniform_int_distribution<std::int64_t> ms(0, kMsPerDay - 1);
-  std::uniform_int_distribution<DayNumber> day(kFirstDay, kLastDay);
-  for (int i = 0; i < 200000; ++i) {
-    // Every fourth pair without dates, every fourth on one day.
-    const DayNumber firstDay = i % 4 == 0 ? 0 : day(random);
-    const DayNumber secondDay = i % 4 == 0 ? 0 : i % 4 == 1 ? firstDay : day(random);
-    const Moment first{firstDay, TimeAt(i % 8 == 1 ? 0 : ms(random))};
-    const Moment second{secondDay, i % 16 == 1 ? first.time : TimeAt(ms(random))};
-    const std::int64_t signedDistance =
-        (secondDay - firstDay) * kMsPerDay + MillisecondsOf(second.time) - MillisecondsOf(first.time);
-    const std::int64_t distance = std::llabs(signedDistance);
-    const TimeDistance result = TimeDifference(first, second);
-    ASSERT_EQ(result.swapped, signedDistance < 0) << i;
-    ASSERT_EQ(result.days, distance / kMsPerDay) << i;
-    ASSERT_EQ(result.time, TimeAt(distance % kMsPerDay)) << i;
-  }
-}
-
-TEST(TimeDifference, EqualMomentsAreNotSwapped) {
-  const TimeDistance result = TimeDifference({5, {1, 2, 3, 4}}, {5, {1, 2, 3, 4}});
-  EXPECT_FALSE(result.swapped);
-  EXPECT_EQ(result.days, 0);
-  EXPECT_EQ(result.time, (TimeOfDay{}));
-}
-
-TEST(DecimalDays, Examples) {
-  const struct {
-    std::int32_t days;
-    TimeOfDay time;
-    double value;
-  } rows[] = {{0, {12, 0, 0, 0}, 0.5}, {2, {18, 0, 0, 0}, 2.75}, {-1, {12, 0, 0, 0}, -0.5}, {-3, {0, 0, 0, 0}, -3.0}};
-  for (const auto& row : rows) {
-    EXPECT_DOUBLE_EQ(ToDecimalDays(row.days, row.time), row.value);
-    std::int32_t days = 99;
-    TimeOfDay time;
-    ASSERT_EQ(FromDecimalDays(row.value, days, time), 0) << row.value;
-    EXPECT_EQ(days, row.days) << row.value;
-    EXPECT_EQ(time, row.time) << row.value;
-  }
-}
-
-TEST(DecimalDays, SplitsIntoFloorAndTruncatedTime) {
-  const struct {
-    double value;
-    std::int32_t days;
-    TimeOfDay time;
-  } rows[] = {
-      {0.0, 0, {0, 0, 0, 0}},
-      {1.75, 1, {18, 0, 0, 0}},
-      {-0.25, -1, {18, 0, 0, 0}},
-      {1.0 / 3, 0, {8, 0, 0, 0}},
-      {0.99999999999, 0, {23, 59, 59, 999}},  // the nudge would reach 1.0: not applied
-      {-1e-20, 0, {0, 0, 0, 0}},              // rounds to a whole day: midnight, not "hour 24"
-      {-1e-12, -1, {23, 59, 59, 999}},
-      {2147483647.5, 2147483647, {12, 0, 0, 0}},
-      {-2147483648.0, -2147483647 - 1, {0, 0, 0, 0}},
-  };
-  for (const auto& row : rows) {
-    std::int32_t days = 99;
-    TimeOfDay time;
-    ASSERT_EQ(FromDecimalDays(row.value, days, time), 0) << row.value;
-    EXPECT_EQ(days, row.days) << row.value;
-    EXPECT_EQ(time, row.time) << row.value;
-  }
-}
-
-TEST(DecimalDays, RefusesWholeDaysBeyond32Bits) {
-  for (double value : {2147483648.0, -2147483648.5, 1e300, -1e300, std::numeric_limits<double>::infinity(),
-                       -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
-    std::int32_t days = 99;
-    TimeOfDay time{1, 2, 3, 4};
-    EXPECT_EQ(FromDecimalDays(value, days, time), -1) << value;
-    EXPECT_EQ(days, 99);
-    EXPECT_EQ(time, (TimeOfDay{1, 2, 3, 4}));
-  }
-}
-
-// Written with nine decimals and read back, every whole minute of a day
-// gives itself, for day counts -3 to 3.
-TEST(DecimalDays, EveryMinuteSurvivesTheTextRoundTrip) {
-  for (std::int32_t day = -3; day <= 3; ++day) {
-    for (std::uint32_t minute = 0; minute < 1440; ++minute) {
-      const TimeOfDay time{minute / 60, minute % 60, 0, 0};
-      const std::u16string text = FixedPoint(ToDecimalDays(day, time), 9);
-      std::int32_t days = 99;
-      TimeOfDay back;
-      ASSERT_EQ(FromDecimalDays(std::stod(std::string(text.begin(), text.end())), days, back), 0);
-      ASSERT_EQ(back, time) << day << " days " << minute << " minutes";
-      // -1 day 12:00 is -0.5: the day count applies to the days alone, so
-      // it reads back as the floor of the value.
-      ASSERT_EQ(days, day) << day << " days " << minute << " minutes";
-    }
   }
 }
 

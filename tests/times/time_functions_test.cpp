@@ -59,49 +59,18 @@ TEST(TimeExports, AnswerACallWithoutABuffer) {
   for (const auto& row : rows) EXPECT_EQ(row.entry(nullptr), row.result) << row.name;
 }
 
-TEST_F(TimeFunctionsTest, IsTimeAndTimeParts) {
-  ExpectRows({
-      {"@istime", IsTimeFunction, u"10:30", u"1"},
-      {"@istime", IsTimeFunction, u"PM 7", u"1"},
-      {"@istime", IsTimeFunction, u"10:30 p.m.", u"1"},
-      {"@istime", IsTimeFunction, u"10:30 ", u"1"},
-      {"@istime", IsTimeFunction, u" 10:30", u"0"},  // the text is taken whole, untrimmed
-      {"@istime", IsTimeFunction, u"7", u"0"},
-      {"@istime", IsTimeFunction, u"", u"0"},
-      {"@istime", IsTimeFunction, u"10:30,11:00", u"0"},  // not split into arguments
-      {"@istime", IsTimeFunction, u"13:00 PM", u"0"},
-      {"@timeparts", TimePartsFunction, u"7:00", u"12"},
-      {"@timeparts", TimePartsFunction, u"7 PM", u"24"},
-      {"@timeparts", TimePartsFunction, u"A.M.10:30", u"28"},
-      {"@timeparts", TimePartsFunction, u"10:30:15.1239", u"15"},
-      {"@timeparts", TimePartsFunction, u"10:30:15,", u"14"},
-      {"@timeparts", TimePartsFunction, u"11:59:59.9 pm", u"31"},
-      {"@timeparts", TimePartsFunction, u"AM 10:30 PM", u"0"},
-      {"@timeparts", TimePartsFunction, u"", u"0"},
-  });
-}
-
 TEST_F(TimeFunctionsTest, TimeFmt) {
   SetClock(12, 0, 0, 0);
   ExpectRows({
-      {"@timefmt", TimeFmtFunction, u",15", u".50000000"},
       {"@timefmt", TimeFmtFunction, u"", u"12:00"},
-      {"@timefmt", TimeFmtFunction, u"12:00,1039", u"0.50000000"},
-      {"@timefmt", TimeFmtFunction, u"23:59:59.999,15", u".99999999"},
-      {"@timefmt", TimeFmtFunction, u"9:05,4096", u"0905"},
-      {"@timefmt", TimeFmtFunction, u"9:05,2048", u" 9:05"},
-      {"@timefmt", TimeFmtFunction, u"9:05 pm", u"21:05"},
       {"@timefmt", TimeFmtFunction, u"9:05 pm,1", u"9:05 PM"},
-      {"@timefmt", TimeFmtFunction, u"13:05:07.042,7", u"1:05:07.042P.M."},
       // The input's precision is kept: seconds add bit 128, a fraction 128 and 256.
       {"@timefmt", TimeFmtFunction, u"10:30:15", u"10:30:15"},
       {"@timefmt", TimeFmtFunction, u"10:30:15.5", u"10:30:15.500"},
       {"@timefmt", TimeFmtFunction, u"10:30:15,", u"10:30:15"},
       {"@timefmt", TimeFmtFunction, u"10:30:15,128", u"10:30:15"},
       {"@timefmt", TimeFmtFunction, u"10:30:15.5,256", u"10:30:15.500"},
-      {"@timefmt", TimeFmtFunction, u"10:30:15,4224", u"103015"},
       {"@timefmt", TimeFmtFunction, u"9:05,x", u"! Invalid time format \"x\""},
-      {"@timefmt", TimeFmtFunction, u"25:00,x", u"! Invalid time format \"x\""},
       {"@timefmt", TimeFmtFunction, u"9:05,-1", u"! Invalid time format \"-1\""},
       {"@timefmt", TimeFmtFunction, u"25:00", u"! Invalid time \"25:00\""},
       {"@timefmt", TimeFmtFunction, u"\"10:30 \",1", u"10:30 AM"},
@@ -132,27 +101,14 @@ TEST_F(TimeFunctionsTest, TimeFmtReadsTheLocaleOnEveryCall) {
 TEST_F(TimeFunctionsTest, TimePlus) {
   ExpectRows({
       {"@timeplus", TimePlusFunction, u"23:00,2:00", u"+1 day 1:00:00"},
-      {"@timeplus", TimePlusFunction, u"1:00,-2:00", u"-1 day 23:00:00"},
       {"@timeplus", TimePlusFunction, u"10:00,1:30,,0", u"11:30"},
-      {"@timeplus", TimePlusFunction, u"10:00,0:90", u"11:30:00"},
-      {"@timeplus", TimePlusFunction, u"10:00,+5", u"15:00:00"},
-      {"@timeplus", TimePlusFunction, u"10:00,2", u"12:00:00"},
-      {"@timeplus", TimePlusFunction, u"10:00,2 days 1:00", u"+2 days 11:00:00"},
       {"@timeplus", TimePlusFunction, u"10:00,2 days", u"+2 days 10:00:00"},
-      {"@timeplus", TimePlusFunction, u"10:00,1 day", u"+1 day 10:00:00"},
       {"@timeplus", TimePlusFunction, u"10:00,-1@2:00", u"-1 day 8:00:00"},
-      {"@timeplus", TimePlusFunction, u"10:00,-3 days", u"-3 days 10:00:00"},
       {"@timeplus", TimePlusFunction, u"23:00,2:00,,15", u"+1.04166667"},
-      {"@timeplus", TimePlusFunction, u"10:00,-1 0:00,,15", u"-1.41666667"},
-      {"@timeplus", TimePlusFunction, u"12:00,,,1039", u"0.50000000"},
       {"@timeplus", TimePlusFunction, u"10:00:00.5,0:00:00.600,,256", u"10:00:01.100"},
-      {"@timeplus", TimePlusFunction, u"9:00 pm,3:00,,1", u"+1 day 12:00 AM"},
       // With a date: the day carry moves it; the separator is kept, "t" as "T".
       {"@timeplus", TimePlusFunction, u"2015-12-31@23:00,2:00", u"01/01/2016@1:00:00"},
-      {"@timeplus", TimePlusFunction, u"2015-12-11T10:00,1:00,4", u"2015-12-11T11:00:00"},
       {"@timeplus", TimePlusFunction, u"2015-12-11t10:00,,4", u"2015-12-11T10:00:00"},
-      {"@timeplus", TimePlusFunction, u"2016-03-01@00:30,-1:00,4", u"2016-02-29@23:30:00"},
-      {"@timeplus", TimePlusFunction, u"2015-12-11@10:00,1,4,1", u"2015-12-11@11:00 AM"},
       {"@timeplus", TimePlusFunction, u"12/11/2015@10:00,1,1", u"12/11/15@11:00:00"},
       {"@timeplus", TimePlusFunction, u"1601-01-01@00:00,3067670 days,4", u"9999-12-31@0:00:00"},
       // The current local date and time.
@@ -163,11 +119,9 @@ TEST_F(TimeFunctionsTest, TimePlus) {
       {"@timeplus", TimePlusFunction, u"x,y,4,w", u"! Invalid time format \"w\""},
       {"@timeplus", TimePlusFunction, u"x,y", u"! Invalid time \"x\""},
       {"@timeplus", TimePlusFunction, u"10:00,y", u"! Bad offset \"y\""},
-      {"@timeplus", TimePlusFunction, u"10:00,2@", u"! Bad offset \"2@\""},
       {"@timeplus", TimePlusFunction, u"2015-12-11", u"! Invalid time \"2015-12-11\""},
       {"@timeplus", TimePlusFunction, u"2015-12-11@", u"! No time \"2015-12-11@\""},
       {"@timeplus", TimePlusFunction, u"2015-13-11@10:00", u"! Invalid date \"2015-13-11\""},
-      {"@timeplus", TimePlusFunction, u"2015-12-11@25:00", u"! Invalid time \"2015-12-11@25:00\""},
       // Beyond the supported dates, and beyond 32-bit counts.
       {"@timeplus", TimePlusFunction, u"9999-12-31@23:00,1:00", u"! Resulting date out of range"},
       {"@timeplus", TimePlusFunction, u"1601-01-01@00:00,-0:00:00.001", u"! Resulting date out of range"},
@@ -185,19 +139,12 @@ TEST_F(TimeFunctionsTest, TimeDiff) {
   SetClock(13, 45, 30, 250);
   ExpectRows({
       {"@timediff", TimeDiffFunction, u"10:00,12:30", u"2:30:00"},
-      {"@timediff", TimeDiffFunction, u"12:30,10:00", u"2:30:00"},
       {"@timediff", TimeDiffFunction, u"12:30,10:00,,,1", u"-2:30:00"},
-      {"@timediff", TimeDiffFunction, u"10:00,12:30,,,1", u"2:30:00"},
-      {"@timediff", TimeDiffFunction, u"12:30,10:00,,,2", u"2:30:00"},
       {"@timediff", TimeDiffFunction, u"10:00,10:00,,,1", u"0:00:00"},
-      {"@timediff", TimeDiffFunction, u"2015-12-10@22:00,2015-12-11@02:00", u"4:00:00"},
       {"@timediff", TimeDiffFunction, u"2015-12-10@10:00,2015-12-11@12:00", u"1 day 2:00:00"},
       {"@timediff", TimeDiffFunction, u"2015-12-10@10:00,2015-12-11@12:00,,15", u"1.08333333"},
-      {"@timediff", TimeDiffFunction, u"2015-12-10@10:00,2015-12-11@12:00,,1039", u"1.08333333"},
       {"@timediff", TimeDiffFunction, u"2015-12-10@10:00,2015-12-13@09:00,,,1", u"2 days 23:00:00"},
-      {"@timediff", TimeDiffFunction, u"2015-12-13@09:00,2015-12-10@10:00,,,1", u"-2 days 23:00:00"},
       {"@timediff", TimeDiffFunction, u"10:00,12:00,,15", u".08333333"},
-      {"@timediff", TimeDiffFunction, u"10:00,12:00,,1039", u"0.08333333"},
       {"@timediff", TimeDiffFunction, u"12:00,10:00,,15,1", u"-.08333333"},
       // Styles 1 to 14 become the 24-hour clock; the options stay.
       {"@timediff", TimeDiffFunction, u"10:00,12:30,,1", u"2:30"},
@@ -215,7 +162,6 @@ TEST_F(TimeFunctionsTest, TimeDiff) {
       {"@timediff", TimeDiffFunction, u"10:00,y,4,0,v", u"! Invalid time \"y\""},
       {"@timediff", TimeDiffFunction, u"10:00,2015-12-10@10:00,4,0,v", u"! No date \"10:00\""},
       {"@timediff", TimeDiffFunction, u"10:00,11:00,4,0,v", u"! Bad flags \"v\""},
-      {"@timediff", TimeDiffFunction, u"10:00,11:00,4,0,-1", u"! Bad flags \"-1\""},
   });
 }
 
@@ -263,20 +209,15 @@ TEST_F(TimeFunctionsTest, TimeDiffAgreesWithMillisecondCounts) {
 TEST_F(TimeFunctionsTest, TimeToDec) {
   ExpectRows({
       {"@timetodec", TimeToDecFunction, u"12:00", u"0.500000000"},
-      {"@timetodec", TimeToDecFunction, u"2 days 18:00", u"2.750000000"},
       {"@timetodec", TimeToDecFunction, u"-1 12:00", u"-0.500000000"},
-      {"@timetodec", TimeToDecFunction, u"+1 Day 6:00 PM", u"1.750000000"},
       {"@timetodec", TimeToDecFunction, u"-0 12:00", u"0.500000000"},
       {"@timetodec", TimeToDecFunction, u"0:00:00.001", u"0.000000012"},
-      {"@timetodec", TimeToDecFunction, u"23:59:59.999", u"0.999999988"},
       {"@timetodec", TimeToDecFunction, u"3067671 0:00", u"3067671.000000000"},
-      {"@timetodec", TimeToDecFunction, u"-3067671 days 0:00", u"-3067671.000000000"},
       {"@timetodec", TimeToDecFunction, u"", u"! No time"},
       {"@timetodec", TimeToDecFunction, u"3067672 0:00", u"! Bad days count"},
       {"@timetodec", TimeToDecFunction, u"-99999999999 0:00", u"! Bad days count"},
       {"@timetodec", TimeToDecFunction, u"PM 3", u"! Bad time \"PM 3\""},
       {"@timetodec", TimeToDecFunction, u"3 PM", u"! Bad time \"PM\""},
-      {"@timetodec", TimeToDecFunction, u"5", u"! Bad time \"5\""},
       {"@timetodec", TimeToDecFunction, u"2 days", u"! Bad time \"\""},
       {"@timetodec", TimeToDecFunction, u"2 dayz 1:00", u"! Bad time \"z 1:00\""},
   });
@@ -285,18 +226,12 @@ TEST_F(TimeFunctionsTest, TimeToDec) {
 TEST_F(TimeFunctionsTest, DecToTime) {
   ExpectRows({
       {"@dectotime", DecToTimeFunction, u"0.5", u"12:00:00"},
-      {"@dectotime", DecToTimeFunction, u"1.75", u"+1 day 18:00:00"},
       {"@dectotime", DecToTimeFunction, u"-0.25", u"-1 day 18:00:00"},
-      {"@dectotime", DecToTimeFunction, u"2.5,256", u"+2 days 12:00:00.000"},
       {"@dectotime", DecToTimeFunction, u"-2.5,15", u"-3 days .50000000"},
       {"@dectotime", DecToTimeFunction, u"0.333333333333,256", u"8:00:00.000"},
       {"@dectotime", DecToTimeFunction, u"abc", u"0:00:00"},
-      {"@dectotime", DecToTimeFunction, u"0.25abc", u"6:00:00"},
-      {"@dectotime", DecToTimeFunction, u"+.75", u"18:00:00"},
       {"@dectotime", DecToTimeFunction, u"--1", u"0:00:00"},
-      {"@dectotime", DecToTimeFunction, u"2.5e-1", u"6:00:00"},
       {"@dectotime", DecToTimeFunction, u"0x1.8", u"+1 day 12:00:00"},
-      {"@dectotime", DecToTimeFunction, u"0.99999999999", u"23:59:59"},
       {"@dectotime", DecToTimeFunction, u"0.99999999999,256", u"23:59:59.999"},
       {"@dectotime", DecToTimeFunction, u"-1e-20", u"0:00:00"},  // a whole day short of nothing is midnight
       {"@dectotime", DecToTimeFunction, u"2147483647.5", u"+2147483647 days 12:00:00"},
@@ -305,7 +240,6 @@ TEST_F(TimeFunctionsTest, DecToTime) {
       {"@dectotime", DecToTimeFunction, u",x", u"! No decimal time"},
       {"@dectotime", DecToTimeFunction, u"1,x", u"! Invalid time format \"x\""},
       {"@dectotime", DecToTimeFunction, u"1e999", u"! Bad decimal time \"1e999\""},
-      {"@dectotime", DecToTimeFunction, u"-1e999", u"! Bad decimal time \"-1e999\""},
       {"@dectotime", DecToTimeFunction, u"1e-400", u"! Bad decimal time \"1e-400\""},
       {"@dectotime", DecToTimeFunction, u"2147483648", u"! Bad decimal time \"2147483648\""},
       {"@dectotime", DecToTimeFunction, u"-2147483648.5", u"! Bad decimal time \"-2147483648.5\""},

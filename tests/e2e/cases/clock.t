@@ -27,20 +27,8 @@ $ got=$(TZ=UTC torvane -c "echo %@localdatetime[2015-07-01,,4,1024]" | tr -d '\r
 $ TZ=Europe/Berlin torvane -c "echo %@localdatetime[9999-12-31,23:30,4]"
 ! KALENDRA plugin: Error converting UTC to local
 [1]
-$ TZ=Europe/Berlin torvane -c "echo %@utcdatetime[1601-01-01,0:30,4]"
-! KALENDRA plugin: Error converting local to UTC
-[1]
-$ torvane -c "echo %@localdatetime[2015-02-30]"
-! KALENDRA plugin: Invalid date "2015-02-30"
-[1]
 $ torvane -c "echo %@utcdatetime[,24:00]"
 ! KALENDRA plugin: Invalid time "24:00"
-[1]
-$ torvane -c "echo %@utcdatetime[x,y,z]"
-! KALENDRA plugin: Invalid date format "z"
-[1]
-$ torvane -c "echo %@localdatetime[x,y,4,z]"
-! KALENDRA plugin: Invalid time format "z"
 [1]
 
 # Ages: counts of 100 ns since 1601, exact both ways; white space separates.
@@ -48,24 +36,6 @@ $ torvane -c "echo %@makeage[1601-01-01] %@makeage[1601-01-02] %@makeage[2015-12
   0 864000000000 130943178050420000 1601-01-02,00:00:00.000 1601-01-02T00:00:00.000 1601-01-02,12:00 AM
 $ torvane -c "echo %@agedate[130943178050429999,4,1408,2] %@agedate[2650467743999999999]"
   2015-12-11@14:30:05.042 9999-12-31,23:59:59.999
-$ torvane -c "echo %@agedate[2650467744000000000]"
-! KALENDRA plugin: Age out of range "2650467744000000000"
-[1]
-$ torvane -c "echo %@agedate[-1]"
-! KALENDRA plugin: Age out of range "-1"
-[1]
-$ torvane -c "echo %@agedate[12x]"
-! KALENDRA plugin: Invalid age "12x"
-[1]
-$ torvane -c "echo %@agedate[]"
-! KALENDRA plugin: No age
-[1]
 $ torvane -c "echo %@agedate[0,4,0,x]"
 ! KALENDRA plugin: Bad option "x"
-[1]
-$ torvane -c "echo %@makeage[]"
-! KALENDRA plugin: No date
-[1]
-$ torvane -c "echo %@makeage[2015-12-11,25:00]"
-! KALENDRA plugin: Invalid time "25:00"
 [1]

@@ -7,114 +7,18 @@ $ torvane -c "echo %@dateplus[9999-12-31 1]"
 ! KALENDRA plugin: Resulting date out of range
 [1]
 
-$ torvane -c "echo %@dateplus[1601-01-01 -1]"
-! KALENDRA plugin: Resulting date out of range
-[1]
-
-# An offset beyond 32 bits lands out of range instead of wrapping.
-$ torvane -c "echo %@dateplus[2015-12-25 4294967296]"
-! KALENDRA plugin: Resulting date out of range
-[1]
-
-$ torvane -c "echo %@dateplus[2015-12-25 5x]"
-! KALENDRA plugin: Bad offset "5x"
-[1]
-
-$ torvane -c "echo %@dateplus[2015-12-25]"
-! KALENDRA plugin: No offset
-[1]
-
-$ torvane -c "echo %@dateplus[]"
-! KALENDRA plugin: No date
-[1]
-
-$ torvane -c "echo %@dateplus[2015-12-25 1 x]"
-! KALENDRA plugin: Invalid date format "x"
-[1]
-
-$ torvane -c "echo %@dateplus[x 1]"
-! KALENDRA plugin: Invalid date "x"
-[1]
-
 $ torvane -c "echo %@days[2015-01-01 2015-12-31] %@days[2015-01-01 2015-12-31 4 1] %@days[2015-12-31 2015-01-01] %@days[2015-12-31 2015-01-01 4 1] %@days[2015-12-31 2015-12-31 4 1]"
   364 365 -364 365 1
-
-$ torvane -c "echo %@days[2015-01-01 2015-12-31 4 2]"
-! KALENDRA plugin: Invalid mode "2"
-[1]
-
-$ torvane -c "echo %@days[x 2015-12-31 4 2]"
-! KALENDRA plugin: Invalid start date "x"
-[1]
-
-$ torvane -c "echo %@days[2015-01-01 y]"
-! KALENDRA plugin: Invalid end date "y"
-[1]
-
-$ torvane -c "echo %@days[2015-01-01]"
-! KALENDRA plugin: No end date
-[1]
-
-$ torvane -c "echo %@days[]"
-! KALENDRA plugin: No start date
-[1]
 
 $ torvane -c "echo %@makedate[0 4] %@makedate[-138426 4] %@makedate[2929244 4]"
   1980-01-01 1601-01-01 9999-12-31
 
-$ torvane -c "echo %@makedate[-138427]"
-! KALENDRA plugin: Invalid day number "-138427"
-[1]
-
-$ torvane -c "echo %@makedate[2929245]"
-! KALENDRA plugin: Invalid day number "2929245"
-[1]
-
-$ torvane -c "echo %@makedate[]"
-! KALENDRA plugin: No day number
-[1]
-
 $ torvane -c "echo %@dateconv[2015-12-25 4] %@dateconv[12/25/2015 1 4] %@dateconv[25.12.2015 2 5] %@dateconv[2015-12-25 4 19]"
   2015-12-25 2015-12-25 2015-W52-5 A+151569
-
-$ torvane -c "echo %@dateconv[,4]"
-! KALENDRA plugin: No date
-[1]
-
-$ torvane -c "echo %@dateconv[,x]"
-! KALENDRA plugin: Invalid date format "x"
-[1]
 
 $ torvane -c "echo %@inrange[2015-01-01 2015-01-01 2015-12-31] %@inrange[2015-12-31 2015-12-31 2015-01-01] %@inrange[2014-12-31 2015-12-31 2015-01-01] %@inrange[2016-01-01 2015-12-31 2015-01-01]"
   0 0 -1 1
 
-$ torvane -c "echo %@inrange[a b]"
-! KALENDRA plugin: No end date
-[1]
-
-$ torvane -c "echo %@inrange[2015-01-01 b c]"
-! KALENDRA plugin: Invalid start date "b"
-[1]
-
 $ torvane -c "echo %@nextdate[12 25 2015-12-25 4] %@nextdate[12 25 2015-12-24 4] %@nextdate[2 29 2015-03-01 4] %@nextdate[2 29 2096-03-01 4]"
   2016-12-25 2015-12-25 2016-02-29 2104-02-29
 
-$ torvane -c "echo %@nextdate[4 31]"
-! KALENDRA plugin: Bad day "31"
-[1]
-
-$ torvane -c "echo %@nextdate[13 1]"
-! KALENDRA plugin: Bad month "13"
-[1]
-
-$ torvane -c "echo %@nextdate[12]"
-! KALENDRA plugin: No day
-[1]
-
-$ torvane -c "echo %@nextdate[]"
-! KALENDRA plugin: No month
-[1]
-
-$ torvane -c "echo %@nextdate[12 25 9999-12-25 4]"
-! KALENDRA plugin: Resulting date out of range
-[1]

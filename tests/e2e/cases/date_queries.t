@@ -28,38 +28,3 @@ $ torvane -c "echo %@date[x]"
 ! KALENDRA plugin: Invalid date "x"
 [1]
 
-$ torvane -c "echo %@day[2015-12-11 x]"
-! KALENDRA plugin: Invalid date format "x"
-[1]
-
-$ torvane -c "echo %@usweek[2012-12-31,,8]"
-! KALENDRA plugin: Bad day-of-the-week "8"
-[1]
-
-$ torvane -c "echo %@usweek[2012-12-31,,1,y]"
-! KALENDRA plugin: Bad flags "y"
-[1]
-
-$ torvane -c "echo %@leap[1600]"
-! KALENDRA plugin: Invalid year "1600"
-[1]
-
-$ torvane -c "echo %@monthlen[13 x]"
-! KALENDRA plugin: Invalid month "13"
-[1]
-
-$ torvane -c "echo %@monthlen[2 x]"
-! KALENDRA plugin: Invalid year "x"
-[1]
-
-$ torvane -c "echo %@monthname[9 -1]"
-! KALENDRA plugin: Invalid arg "-1"
-[1]
-
-$ torvane -c "echo %@monthname[13]"
-! KALENDRA plugin: Invalid month "13"
-[1]
-
-$ torvane -c "echo %@isdate[2015-02-28 x]"
-! KALENDRA plugin: Invalid date format "x"
-[1]

@@ -14,18 +14,6 @@ $ torvane -c "echo %@easter[2015,2]"
 ! KALENDRA plugin: Invalid church "2"
 [1]
 
-$ torvane -c "echo %@easter[1601,,4,-366]"
-! KALENDRA plugin: Resulting date out of range
-[1]
-
-$ torvane -c "echo %@holiday[6,1,1]"
-! KALENDRA plugin: Bad index "6"
-[1]
-
-$ torvane -c "echo %@holiday[1,1,1,2016,4,32]"
-! KALENDRA plugin: Bad offset "32"
-[1]
-
 # "*": the next occurrence after today, computed now.
 $ torvane -c "echo %@easter[*,,4] %@holiday[3,1,1,*,4]"
   {{sh python3 "$E2E_CASES/holidays_next.py"}}
@@ -50,10 +38,6 @@ $ . "$E2E_CASES/holidays.sh"; marked_days 1700
 # @isholiday with the built-in rules.
 $ torvane -c "echo %@isholiday[2015-12-25] %@isholiday[2015-12-24] %@isholiday[25/12/2015,2]"
   1 0 1
-
-$ torvane -c "echo %@isholiday[2015-12-25,x]"
-! KALENDRA plugin: Invalid date format "x"
-[1]
 
 # A holidays.ini beside the plug-in, in 8-bit text and in UTF-16 with a
 # byte-order mark: the section of the country named in the third argument.
@@ -104,14 +88,6 @@ $ . "$E2E_CASES/holidays.sh"
 # @inlieu moves a date off its weekday by the mode's table.
 $ torvane -c "echo %@inlieu[2015-07-04,4] %@inlieu[2015-07-04,4,2] %@inlieu[2022-12-25,4] %@inlieu[2022-12-25,4,1] %@inlieu[2015-12-30,4,4] %@inlieu[2015-12-30,4,5]"
   2015-07-03 2015-07-06 2022-12-26 2022-12-23 2015-12-28 2016-01-01
-
-$ torvane -c "echo %@inlieu[2015-07-04,4,6]"
-! KALENDRA plugin: Invalid mode "6"
-[1]
-
-$ torvane -c "echo %@inlieu[9999-12-31,4,4]"
-! KALENDRA plugin: Resulting date out of range
-[1]
 
 # A rule that asks whether a day is a holiday is refused inside the rules;
 # the outer call still answers from the other rules.

@@ -55,26 +55,8 @@ $ torvane -c "qcal /?" | tr -d '\r' | sed -n '1,3p'
 $ torvane -c "qcal 5 6"
 ! KALENDRA plugin: QCAL syntax error "6"
 [1]
-$ torvane -c "qcal 12345678"
-! KALENDRA plugin: QCAL syntax error "12345678"
-[1]
-$ torvane -c "qcal ma"
-! KALENDRA plugin: Invalid date "MA"
-[1]
 $ torvane -c "qcal /q"
 ! KALENDRA plugin: Unknown QCAL option "/Q"
-[1]
-$ torvane -c "qcal /w:9"
-! KALENDRA plugin: Unknown QCAL option "/W:9"
-[1]
-$ torvane -c "qcal /c"
-! KALENDRA plugin: Unknown QCAL option "/C"
-[1]
-$ torvane -c "qcal /z707"
-! KALENDRA plugin: Invalid colors "/Z707"
-[1]
-$ torvane -c "qcal /zz77"
-! KALENDRA plugin: Invalid colors "/ZZ77"
 [1]
 
 # /ZZ saves the colours of the current background as ten bytes: in the

@@ -17,9 +17,8 @@ $ before=$(date +%-H:%M); got=$(torvane -c "echo %@timefmt[]" | tr -d '\r'); aft
 > [ "$got" = "$before" ] || [ "$got" = "$after" ] && echo "matches the clock"
   matches the clock
 
-$ torvane -c "echo %@timefmt[9:05,x]"
-! KALENDRA plugin: Invalid time format "x"
-[1]
+# A message of each kind ends the line with status 1; the unit tables hold
+# every message of every function.
 $ torvane -c "echo %@timefmt[25:00]"
 ! KALENDRA plugin: Invalid time "25:00"
 [1]
@@ -35,67 +34,16 @@ $ before=$(date +%F@%-H:%M); got=$(torvane -c "echo %@timeplus[,0:00,4,0]" | tr 
 > [ "$got" = "$before" ] || [ "$got" = "$after" ] && echo "matches the clock"
   matches the clock
 
-$ torvane -c "echo %@timeplus[10:00,2@]"
-! KALENDRA plugin: Bad offset "2@"
-[1]
-$ torvane -c "echo %@timeplus[10:00,2147483648]"
-! KALENDRA plugin: Bad offset "2147483648"
-[1]
-$ torvane -c "echo %@timeplus[2015-12-11]"
-! KALENDRA plugin: Invalid time "2015-12-11"
-[1]
-$ torvane -c "echo %@timeplus[2015-12-11@]"
-! KALENDRA plugin: No time "2015-12-11@"
-[1]
-$ torvane -c "echo %@timeplus[2015-13-11@10:00]"
-! KALENDRA plugin: Invalid date "2015-13-11"
-[1]
 $ torvane -c "echo %@timeplus[9999-12-31@23:00,1:00]"
 ! KALENDRA plugin: Resulting date out of range
-[1]
-$ torvane -c "echo %@timeplus[10:00,1:00,x,y]"
-! KALENDRA plugin: Invalid date format "x"
-[1]
-$ torvane -c "echo %@timeplus[10:00,1:00,4,y]"
-! KALENDRA plugin: Invalid time format "y"
 [1]
 
 # @timediff: never negative unless flag 1 asks for the sign.
 $ torvane -c "echo %@timediff[10:00,12:30] / %@timediff[12:30,10:00,,,1] / %@timediff[2015-12-10@22:00,2015-12-11@02:00] / %@timediff[2015-12-10@10:00,2015-12-11@12:00] / %@timediff[2015-12-10@10:00,2015-12-11@12:00,,15] / %@timediff[10:00,12:00,,15]"
   2:30:00 / -2:30:00 / 4:00:00 / 1 day 2:00:00 / 1.08333333 / .08333333
-$ torvane -c "echo %@timediff[]"
-! KALENDRA plugin: No time1
-[1]
-$ torvane -c "echo %@timediff[10:00,2015-12-10@10:00]"
-! KALENDRA plugin: No date "10:00"
-[1]
-$ torvane -c "echo %@timediff[10:00,11:00,,,x]"
-! KALENDRA plugin: Bad flags "x"
-[1]
 
 # @timetodec and @dectotime.
 $ torvane -c "echo %@timetodec[12:00] %@timetodec[2 days 18:00] %@timetodec[-1 12:00]"
   0.500000000 2.750000000 -0.500000000
 $ torvane -c "echo %@dectotime[0.5] / %@dectotime[1.75] / %@dectotime[-0.25] / %@dectotime[2.5,256] / %@dectotime[abc] / %@dectotime[0.99999999999]"
   12:00:00 / +1 day 18:00:00 / -1 day 18:00:00 / +2 days 12:00:00.000 / 0:00:00 / 23:59:59
-$ torvane -c "echo %@timetodec[]"
-! KALENDRA plugin: No time
-[1]
-$ torvane -c "echo %@timetodec[3067672 12:00]"
-! KALENDRA plugin: Bad days count
-[1]
-$ torvane -c "echo %@timetodec[3 PM]"
-! KALENDRA plugin: Bad time "PM"
-[1]
-$ torvane -c "echo %@dectotime[]"
-! KALENDRA plugin: No decimal time
-[1]
-$ torvane -c "echo %@dectotime[1e999]"
-! KALENDRA plugin: Bad decimal time "1e999"
-[1]
-$ torvane -c "echo %@dectotime[3e9]"
-! KALENDRA plugin: Bad decimal time "3e9"
-[1]
-$ torvane -c "echo %@dectotime[1,x]"
-! KALENDRA plugin: Invalid time format "x"
-[1]

@@ -13,30 +13,3 @@ $ torvane -c "echo %@dowis[]"
 ! KALENDRA plugin: Missing days-of-the-week list
 [1]
 
-$ torvane -c "echo %@dowis[!Sun-Sat,2015-12-26]"
-! KALENDRA plugin: Invalid days-of-the-week list "!Sun-Sat"
-[1]
-
-$ torvane -c "echo %@dowis[Mon,2015-12-26,y]"
-! KALENDRA plugin: Invalid date format "y"
-[1]
-
-$ torvane -c "echo %@nextdow[Mon,x]"
-! KALENDRA plugin: Invalid date "x"
-[1]
-
-$ torvane -c "echo %@nextdow[Mon,2015-12-21,128]"
-! KALENDRA plugin: Bad index "128"
-[1]
-
-$ torvane -c "echo %@nextdow[Mon,2015-12-21,x]"
-! KALENDRA plugin: Bad index "x"
-[1]
-
-$ torvane -c "echo %@nextdow[Mon,9999-12-31,1,4]"
-! KALENDRA plugin: Resulting date out of range
-[1]
-
-$ torvane -c "echo %@nextdow[Mon,1601-01-01,-1,4]"
-! KALENDRA plugin: Resulting date out of range
-[1]
