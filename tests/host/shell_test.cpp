@@ -168,15 +168,6 @@ TEST(ShellRun, PluginAndHelpCommands) {
   EXPECT_NE(help.out.find(u"plugin [/L PATH | /U NAME]"), std::u16string::npos);
 }
 
-TEST(ShellRun, BadOptionsExitWithTwoAndTheUsage) {
-  const ShellResult run = RunShell({u"-x"});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_TRUE(run.err.starts_with(u"torvane: Unknown option \"-x\"\r\nUsage: torvane")) << Narrow(run.err);
-  const ShellResult usage = RunShell({u"--help"});
-  EXPECT_EQ(usage.status, 0);
-  EXPECT_TRUE(usage.out.starts_with(u"Usage: torvane")) << Narrow(usage.out);
-}
-
 // ---- Plug-in commands --------------------------------------------------------
 
 PluginInfo* CommandPluginInfo() {
