@@ -10,15 +10,12 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 
 #include "frame/text.h"
-#include "times/file_stamp.h"
 
 namespace kalendra {
 namespace {
@@ -66,48 +63,6 @@ TEST(UtcNow, IsTheSystemClock) {
   constexpr milliseconds kTick{20};
   EXPECT_GE(AsSysTime(now), before - kTick);
   EXPECT_LE(AsSysTime(now), after + kTick);
-}
-
-// The fixed zone both ways, by the standard library's own arithmetic.
-TEST(TimeZone, ConvertsByTheZonesOffsetBothWays) {
-  for (const auto& utc : {platform::SystemDateTime{2015, 7, 1, 12, 0, 0, 250},
-                          platform::SystemDateTime{2015, 12, 31, 20, 45, 59, 999},
-                          platform::SystemDateTime{1980, 1, 1, 0, 0, 0, 0}}) {
-    const std::optional<platform::SystemDateTime> local = platform::UtcToLocal(utc);
-    ASSERT_TRUE(local.has_value());
-    EXPECT_EQ(AsSysTime(*local) - AsSysTime(utc), kZoneOffset);
-    const std::optional<platform::SystemDateTime> back = platform::LocalToUtc(*local);
-    ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(AsSysTime(*back), AsSysTime(utc));
-  }
-  constexpr platform::FileTime kTicksPerMinute = 600'000'000;
-  EXPECT_EQ(platform::ToLocalFileTimeByCurrentBias(1'000'000 * kTicksPerMinute),
-            (1'000'000 + kZoneOffset.count()) * kTicksPerMinute);
-}
-
-// A file this test writes carries stamps of now; a missing one has none.
-TEST(FileStamps, OfAFileJustWritten) {
-  const std::filesystem::path file = std::filesystem::temp_directory_path() / "kalendra_platform_stamp.txt";
-  const auto before = floor<seconds>(system_clock::now());
-  std::ofstream(file) << "stamp";
-  const auto after = ceil<seconds>(system_clock::now());
-  const std::u16string path = FromUtf8(file.string());
-  const std::optional<platform::FileStamps> stamps = platform::FindFileStamps(path);
-  const std::optional<std::u16string> root = VolumeRoot(path);
-  const std::optional<std::u16string> fileSystem = root ? platform::VolumeFileSystemName(*root) : std::nullopt;
-  std::filesystem::remove(file);
-  ASSERT_TRUE(stamps.has_value());
-  EXPECT_NE(fileSystem.value_or(u""), u"") << Narrow(path);
-  // File times count 100 ns from 1601; the system clock, from 1970.
-  const auto asSysTime = [](platform::FileTime stamp) {
-    return sys_days{year{1601} / January / 1} + duration_cast<seconds>(duration<std::int64_t, std::ratio<1, 10'000'000>>(stamp));
-  };
-  constexpr seconds kFileSystemGrain{2};  // FAT keeps two-second write times
-  for (platform::FileTime stamp : {stamps->lastWrite, stamps->lastAccess, stamps->creation}) {
-    EXPECT_GE(asSysTime(stamp), before - kFileSystemGrain);
-    EXPECT_LE(asSysTime(stamp), after + kFileSystemGrain);
-  }
-  EXPECT_FALSE(platform::FindFileStamps(path).has_value());
 }
 
 TEST(ModulePath, NamesTheFileThisCodeRunsFrom) {

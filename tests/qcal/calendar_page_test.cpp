@@ -1,12 +1,10 @@
-// The calendar pages: line counts and widths of the three views, day
-// positions and week numbers against the standard library's calendar, the
-// marks and colours of single days, and the edges of the calendar.
+// The calendar pages: line counts and widths of the three views, the marks
+// and colours of single days, and the edges of the calendar. Whole months
+// are checked against an independent calendar by the end-to-end cases.
 #include "qcal/calendar_page.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -18,8 +16,6 @@
 
 namespace kalendra {
 namespace {
-
-using namespace std::chrono;
 
 // A page as text: a coloured run is written "{XX|text}".
 std::vector<std::string> Markup(const CalendarPage& page) {
@@ -88,68 +84,6 @@ TEST_F(CalendarPageTest, LineCountsAndWidths) {
         const std::size_t expected = (i - 3) % 10 == 1 || (i - 3) % 10 == 9 ? 0 : 69 + 3 * extra;
         EXPECT_EQ(Width(year.lines[i]), expected) << i;
       }
-    }
-  }
-}
-
-TEST_F(CalendarPageTest, OneMonthExactly) {
-  CalendarStyle style = Style(true);
-  style.firstWeekday = 1;  // Monday
-  EXPECT_EQ(Markup(MonthPage(2015, 12, 11, style)), (std::vector<std::string>{
-                                                        "",
-                                                        "     December 2015        ",
-                                                        "",
-                                                        "   Mo Tu We Th Fr Sa Su   ",
-                                                        "49     1  2  3  4  5  6 ",
-                                                        "50  7  8  9 10  * 12 13 ",
-                                                        "51 14 15 16 17 18 19 20 ",
-                                                        "52 21 22 23 24 25 26 27 ",
-                                                        "53 28 29 30 31          ",
-                                                        "                        ",
-                                                        "",
-                                                    }));
-  // February 2015 fits four rows with Sunday on the left; six are written.
-  EXPECT_EQ(Markup(MonthPage(2015, 2, 0, Style(true))).back(), "");
-  EXPECT_EQ(Markup(MonthPage(2015, 2, 0, Style(true)))[8], "                        ");
-  EXPECT_EQ(Markup(MonthPage(2015, 2, 0, Style(true)))[7], "08 22 23 24 25 26 27 28 ");
-}
-
-// Every cell against the standard library's weekdays and month lengths, and
-// every row's week number against the ISO rule (the week holds a Thursday).
-TEST_F(CalendarPageTest, DayPositionsAndWeekNumbersAgreeWithTheStandardCalendar) {
-  std::mt19937 random(1211);
-  std::uniform_int_distribution<int> years(1601, 9999);
-  std::uniform_int_distribution<int> months(1, 12);
-  const HolidayMarks noMarks;
-  for (int i = 0; i < 4000; ++i) {
-    const int y = i < 14 ? (i < 7 ? 1601 : 9999) : years(random);
-    const int m = i < 14 ? (i < 7 ? 1 : 12) : months(random);
-    const int first = i % 7;
-    const MonthBlock block = BuildMonthBlock(y, m, first, noMarks, 0);
-    const year_month ym{year{y}, month{static_cast<unsigned>(m)}};
-    const int length = static_cast<int>(static_cast<unsigned>(year_month_day_last{ym / last}.day()));
-    int expectedDay = 1;
-    for (int cell = 0; cell < kGridRows * kGridColumns; ++cell) {
-      const DayCell& c = block.cells[cell];
-      if (c.day == 0) continue;
-      ASSERT_EQ(c.day, expectedDay++) << y << "-" << m;
-      const weekday wd{sys_days{ym / day{static_cast<unsigned>(c.day)}}};
-      ASSERT_EQ(static_cast<int>(wd.c_encoding()), (first + cell % 7) % 7) << y << "-" << m << "-" << c.day;
-      ASSERT_EQ(c.weekday, static_cast<int>(wd.c_encoding()));
-    }
-    ASSERT_EQ(expectedDay - 1, length) << y << "-" << m;
-    for (int row = 0; row < kGridRows; ++row) {
-      const int leftDay = std::max(1, row * 7 + 1 - static_cast<int>((weekday{sys_days{ym / 1}}.c_encoding() + 7 - first) % 7));
-      if (leftDay > length) {
-        ASSERT_EQ(block.weekNumbers[row], 0);
-        continue;
-      }
-      const sys_days date{ym / day{static_cast<unsigned>(leftDay)}};
-      const int isoWeekday = static_cast<int>(weekday{date}.iso_encoding());
-      const sys_days thursday = date + days{4 - isoWeekday};
-      const year_month_day thursdayDate{thursday};
-      const auto week = static_cast<int>((thursday - sys_days{thursdayDate.year() / January / 1}).count() / 7 + 1);
-      ASSERT_EQ(block.weekNumbers[row], week) << y << "-" << m << " row " << row;
     }
   }
 }
