@@ -9,7 +9,6 @@
 #include <string>
 
 #include "calendar/english_names.h"
-#include "calendar/variables.h"
 #include "calendar_fixture.h"
 #include "frame/text.h"
 
@@ -169,33 +168,6 @@ TEST_F(FormatDateTest, LocaleFormatsAreCutToTheirCapacityAndEmptyOnFailure) {
     return std::optional<std::u16string>();
   });
   for (DateFormat format = 32; format <= 35; ++format) EXPECT_EQ(Format(kMarch7, format), u"") << format;
-}
-
-class IsoVariablesTest : public CalendarTest {
- protected:
-  static std::u16string Call(int (*variable)(KChar*)) {
-    std::array<KChar, kHostBufferLength> buffer{};
-    EXPECT_EQ(variable(buffer.data()), 0);
-    return buffer.data();
-  }
-};
-
-TEST_F(IsoVariablesTest, WriteTodayAsOrdinalAndWeekDate) {
-  const struct {
-    platform::SystemDateTime now;
-    std::u16string ordinal, week;
-  } kTable[] = {
-      {{2015, 3, 7, 0, 0, 0, 0}, u"2015-066", u"2015-W10-6"},
-      {{2010, 1, 3, 23, 59, 59, 999}, u"2010-003", u"2009-W53-7"},
-      {{2008, 12, 29, 12, 0, 0, 0}, u"2008-364", u"2009-W01-1"},
-      {{2016, 12, 31, 12, 0, 0, 0}, u"2016-366", u"2016-W52-6"},
-  };
-  SetLongYearsMode(LongYearsMode::kStrict);  // no effect on ISO forms
-  for (const auto& row : kTable) {
-    fake::SetNow(row.now);
-    EXPECT_EQ(Call(IsoOrdinalDateVariable), row.ordinal) << row.now.year << "-" << row.now.month << "-" << row.now.day;
-    EXPECT_EQ(Call(IsoWeekDateVariable), row.week) << row.now.year << "-" << row.now.month << "-" << row.now.day;
-  }
 }
 
 }  // namespace
