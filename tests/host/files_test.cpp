@@ -204,6 +204,8 @@ TEST(AsciiToUnicode, WidensUtf8OrLatin1IntoTheCapacity) {
       {"", 1024, u"", 0},
       {"caf\xC3\xA9", 1024, u"caf\u00e9", 4},
       {"caf\xE9", 1024, u"caf\u00e9", 4},
+      {"\xF4\x8F\xBF\xBF \xF0\x9F\x98\x80", 1024, u"\U0010FFFF \U0001F600", 5},  // the last and a middle lead byte of four
+      {"\xF5\x80\x80\x80", 1024, u"\u00F5\u0080\u0080\u0080", 4},               // no lead byte: Latin-1
       {"abcdef", 3, u"ab", 2},
       {"abcdef", 1, u"", 0},
   };
