@@ -39,6 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const torvane::testing::CapturedOutput output =
       torvane::testing::CaptureOutput([&] { status = function(buffer.data()); });
   const int otherFailure = function == kalendra::OrdFunction ? kalendra::kEvaluateFailedResult : kalendra::kErrorResult;
-  fuzz::CheckOutcome(status, buffer.data(), output, fuzz::LineEnds(text), otherFailure);
+  fuzz::CheckOutcome(status, buffer.data(), output, fuzz::LineFeeds(text), otherFailure);
   return 0;
 }
