@@ -34,9 +34,9 @@ inline std::size_t LineFeeds(std::u16string_view text) {
 // A call succeeds with a result that fits the buffer and no message, or
 // fails with exactly one message line after the library's prefix. A message
 // may quote the caller's text, so line feeds quoted from the input are
-// allowed beside the message's own (counted as line feeds: taking out a
-// quote can join a CR and an LF of the input into a line end). A function may also fail with
-// otherFailure after a message of the shell's.
+// allowed beside the message's own (line feeds, not CR LF pairs: taking out
+// a quote can join a CR and an LF of the input). A function may also fail
+// with otherFailure after a message of the shell's.
 inline void CheckOutcome(int status, const KChar* buffer, const torvane::testing::CapturedOutput& output,
                          std::size_t quotedLineFeeds = 0, int otherFailure = kalendra::kErrorResult) {
   if (status == 0) {
