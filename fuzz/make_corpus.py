@@ -102,8 +102,9 @@ def main():
     echoed = re.findall(r"echo ([^\"]*)\"", text)
     sums = [args for name, args in found if name == "eval"] + ["(1+2)*-3 % 4", "9223372036854775807+1", "7/0"]
     batches = [case.read_bytes() for case in CASES] + [b"\xff\xfe" + utf16("echo one\r\necho two\r\n")]
+    formats = ["%d|%5q|%-8x|%.2f|%10.3s|%c", "%+05d %q %08X %e %s", "100%% %0-3.0d%.q", "%999.999f"]
     write("fuzz_shell", [b"\0" + utf16(line) for line in echoed] + [b"\1" + utf16(s) for s in sums] +
-          [b"\2" + batch for batch in batches])
+          [b"\2" + utf16(f) for f in formats] + [b"\3" + batch for batch in batches])
 
 
 if __name__ == "__main__":
