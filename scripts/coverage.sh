@@ -36,3 +36,25 @@ ignored='(/usr/|/tests/|/fuzz/|/bench/|/googletest/|/platform/win32/)'
 options=(-instr-profile build/coverage/merged.profdata -ignore-filename-regex "$ignored")
 llvm-cov report "${options[@]}" "${objects[@]:1}" | sed "s|$PWD/||"
 llvm-cov show "${options[@]}" "${objects[@]:1}" -format=html -output-dir build/coverage/html >/dev/null
+
+echo
+echo "Lines never run:"
+llvm-cov export "${options[@]}" "${objects[@]:1}" -format=lcov | python3 -c '
+import sys
+missed, name = {}, None
+for line in sys.stdin:
+    if line.startswith("SF:"):
+        name = line[3:].strip()
+    elif line.startswith("DA:"):
+        number, count = map(int, line[3:].split(",")[:2])
+        if count == 0: missed.setdefault(name, set()).add(number)
+for name in sorted(missed):
+    numbers = sorted(missed[name])
+    if not numbers: continue
+    ranges, start = [], numbers[0]
+    for a, b in zip(numbers, numbers[1:] + [None]):
+        if b != a + 1:
+            ranges.append(str(start) if start == a else f"{start}-{a}")
+            start = b
+    print("  " + name.replace(sys.argv[1] + "/", "") + ": " + ", ".join(ranges))
+' "$PWD"

@@ -7,6 +7,10 @@ $ torvane -c "echo %@eval[2*(3+4)] %@comma[1234567] %@if[plugin kalendra,yes,no]
 $ torvane --no-plugins -c "echo %@if[plugin KALENDRA,yes,no] [%_isoweek]"
   no []
 
+# "set" alone lists the environment.
+$ KALENDRA_SET_CASE=1 torvane -c "set" | tr -d '\r' | grep '^KALENDRA_SET_CASE='
+  KALENDRA_SET_CASE=1
+
 # Variables set by one line are seen by the next; %% is a percent sign.
 $ torvane -c "set X=5" -c "echo %X %[X]x 100%%"
   5 5x 100%
