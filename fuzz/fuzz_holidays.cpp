@@ -51,10 +51,20 @@ std::filesystem::path SetUpFolder() {
 }
 const std::filesystem::path kFolder = SetUpFolder();
 
-void WriteRuleFile(int encoding, const std::vector<std::uint8_t>& bytes) {
+// Longer than the longest line the shell's reader takes whole.
+constexpr std::size_t kLongFileBytes = 20000;
+
+// The bytes after a UTF-16 mark (encoding 1) or as they are (0 and 2),
+// repeated past kLongFileBytes when asked, so that a text without line ends
+// makes one overlong line.
+void WriteRuleFile(int encoding, bool repeated, const std::vector<std::uint8_t>& bytes) {
   std::ofstream file(kFolder / "holidays.ini", std::ios::binary | std::ios::trunc);
-  if (encoding == 1) file.write("\xFF\xFE", 2);  // UTF-16 after its mark; 0 and 2 leave the bytes as they are
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (encoding == 1) file.write("\xFF\xFE", 2);
+  std::size_t written = 0;
+  do {
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    written += bytes.size();
+  } while (repeated && !bytes.empty() && written < kLongFileBytes);
 }
 
 std::forward_list<std::u16string> Rules() {
@@ -64,16 +74,17 @@ std::forward_list<std::u16string> Rules() {
 
 }  // namespace
 
-// Byte 0 picks the call and byte 1 the file's encoding; bytes 2 and 3 give
-// the length of the call's text (UTF-16LE) that follows; the rest is the
-// file.
+// Byte 0 picks the call, byte 1 the file's encoding and whether it is
+// repeated; bytes 2 and 3 give the length of the call's text (UTF-16LE)
+// that follows; the rest is the file.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 4) return 0;
   const Function call = kCalls[data[0] % std::size(kCalls)];
   const int encoding = data[1] % 3;
+  const bool repeated = data[1] / 3 % 2 != 0;
   const std::size_t callLength = std::min<std::size_t>(data[2] | (data[3] << 8), size - 4);
   const std::uint8_t* callBytes = data + 4;
-  WriteRuleFile(encoding, {callBytes + callLength, data + size});
+  WriteRuleFile(encoding, repeated, {callBytes + callLength, data + size});
 
   kalendra::FreeHolidayRules();
   kalendra::AddHolidayRule(u"12-25");  // a list the call must not lose by failing
