@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <ostream>
 #include <vector>
@@ -68,6 +69,20 @@ TEST(NthWeekday, AgreesWithAScanOfEveryMonth) {
         }
       }
     }
+  }
+}
+
+// What the functions' own checks keep from the rules, refused by the rules
+// themselves: an unknown church, an index, weekday or month out of range,
+// years outside 1601..9999.
+TEST(DateRules, RefuseWhatTheyCannotCompute) {
+  EXPECT_EQ(EasterDate(2015, 2, 0), std::nullopt);
+  EXPECT_EQ(EasterDate(1600, kWesternChurch, 0), std::nullopt);
+  for (const auto& [n, weekday, month, year] : {std::array{0, 1, 1, 2015}, std::array{kLastWeekdayIndex + 1, 1, 1, 2015},
+                                                std::array{1, -1, 1, 2015}, std::array{1, 8, 1, 2015},
+                                                std::array{1, 1, 0, 2015}, std::array{1, 1, 13, 2015},
+                                                std::array{1, 1, 1, 10000}}) {
+    EXPECT_EQ(NthWeekday(n, weekday, month, year, 0), std::nullopt) << n << " " << weekday << " " << month << " " << year;
   }
 }
 
