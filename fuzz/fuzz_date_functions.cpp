@@ -32,13 +32,7 @@ constexpr Function kFunctions[] = {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;
   const Function function = kFunctions[data[0] % std::size(kFunctions)];
-  const std::u16string text = fuzz::Utf16(data + 1, size - 1);
-  std::array<KChar, kHostBufferLength> buffer{};
-  kalendra::CopyText(buffer.data(), buffer.size(), text);
-  int status = 0;
-  const torvane::testing::CapturedOutput output =
-      torvane::testing::CaptureOutput([&] { status = function(buffer.data()); });
   const int otherFailure = function == kalendra::OrdFunction ? kalendra::kEvaluateFailedResult : kalendra::kErrorResult;
-  fuzz::CheckOutcome(status, buffer.data(), output, fuzz::LineFeeds(text), otherFailure);
+  fuzz::CallAndCheck(function, fuzz::Utf16(data + 1, size - 1), otherFailure);
   return 0;
 }

@@ -89,19 +89,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   kalendra::FreeHolidayRules();
   kalendra::AddHolidayRule(u"12-25");  // a list the call must not lose by failing
   const std::forward_list<std::u16string> before = Rules();
-  const std::u16string text = fuzz::Utf16(callBytes, callLength);
-  std::array<KChar, kHostBufferLength> buffer{};
-  kalendra::CopyText(buffer.data(), buffer.size(), text);
-  int status = 0;
-  const torvane::testing::CapturedOutput output =
-      torvane::testing::CaptureOutput([&] { status = call(buffer.data()); });
+  const fuzz::Call result = fuzz::CallWith(fuzz::Utf16(callBytes, callLength), call);
   // A rule's own message may stand beside the call's result; a failed call
   // reports one line of its own.
-  if (status == 0) {
-    if (kalendra::TextLength(buffer.data()) >= kHostBufferLength) std::abort();
+  if (result.status == 0) {
+    if (kalendra::TextLength(result.buffer.data()) >= kHostBufferLength) std::abort();
     return 0;
   }
-  if (status != kalendra::kErrorResult || !output.err.ends_with(u"\r\n")) std::abort();
+  if (result.status != kalendra::kErrorResult || !result.output.err.ends_with(u"\r\n")) std::abort();
   if (Rules() != before) std::abort();
   return 0;
 }

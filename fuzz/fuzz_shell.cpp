@@ -31,22 +31,15 @@ constexpr int kLineChars = 511;  // short, so that cut lines are common
 
 // Expansion fails exactly when a message was written; its result fits.
 void CheckExpansion(std::u16string_view text) {
-  std::array<KChar, kHostBufferLength> buffer{};
-  kalendra::CopyText(buffer.data(), buffer.size(), text);
-  int status = 0;
-  const auto output = torvane::testing::CaptureOutput([&] { status = ExpandVariables(buffer.data(), 1); });
-  if ((status != 0) != !output.err.empty()) std::abort();
-  if (kalendra::TextLength(buffer.data()) >= kHostBufferLength) std::abort();
+  const fuzz::Call call = fuzz::CallWith(text, [](KChar* buffer) { return ExpandVariables(buffer, 1); });
+  if ((call.status != 0) != !call.output.err.empty()) std::abort();
+  if (kalendra::TextLength(call.buffer.data()) >= kHostBufferLength) std::abort();
 }
 
 // A failed evaluation leaves the buffer as it was.
 void CheckEvaluation(std::u16string_view text) {
-  std::array<KChar, kHostBufferLength> buffer{};
-  kalendra::CopyText(buffer.data(), buffer.size(), text);
-  const std::array<KChar, kHostBufferLength> before = buffer;
-  int status = 0;
-  torvane::testing::CaptureOutput([&] { status = Evaluate(buffer.data()); });
-  if (status != 0 && buffer != before) std::abort();
+  const fuzz::Call call = fuzz::CallWith(text, Evaluate);
+  if (call.status != 0 && call.buffer != fuzz::BufferOf(text)) std::abort();
 }
 
 struct Line {

@@ -51,15 +51,36 @@ inline void CheckOutcome(int status, const KChar* buffer, const torvane::testing
   }
 }
 
-// Calls the function with the text in a buffer of the shell's size, as the
-// shell would, and checks the outcome.
-inline void CallAndCheck(int (*function)(KChar*), std::u16string_view text) {
-  std::array<KChar, kHostBufferLength> buffer{};
+using Buffer = std::array<KChar, kHostBufferLength>;
+
+// The text in a buffer of the shell's size, cut to fit as the shell cuts it.
+inline Buffer BufferOf(std::u16string_view text) {
+  Buffer buffer{};
   kalendra::CopyText(buffer.data(), buffer.size(), text.substr(0, buffer.size() - 1));
+  return buffer;
+}
+
+// What one call with a text did: its result, its buffer and what it wrote.
+struct Call {
+  Buffer buffer{};
   int status = 0;
-  const torvane::testing::CapturedOutput output =
-      torvane::testing::CaptureOutput([&] { status = function(buffer.data()); });
-  CheckOutcome(status, buffer.data(), output, LineFeeds(text));
+  torvane::testing::CapturedOutput output;
+};
+
+// Calls function(buffer) with the text in the buffer, as the shell would.
+template <typename Function>
+Call CallWith(std::u16string_view text, Function&& function) {
+  Call call;
+  call.buffer = BufferOf(text);
+  call.output = torvane::testing::CaptureOutput([&] { call.status = function(call.buffer.data()); });
+  return call;
+}
+
+// Calls the function and checks the outcome.
+inline void CallAndCheck(int (*function)(KChar*), std::u16string_view text,
+                         int otherFailure = kalendra::kErrorResult) {
+  const Call call = CallWith(text, function);
+  CheckOutcome(call.status, call.buffer.data(), call.output, LineFeeds(text), otherFailure);
 }
 
 }  // namespace fuzz

@@ -30,8 +30,6 @@ class BatchScope {
   std::size_t index_;
 };
 
-std::u16string LineNumber(int line) { return kalendra::Widen(std::to_string(line)); }
-
 // Runs every line; true when the last one succeeded (an empty file succeeds).
 // A line beyond the limit fails without being run; a zero byte in an 8-bit
 // file shows it is no text at all, and ends the batch.
@@ -45,13 +43,13 @@ bool RunLines(HostFile file, BatchScope& scope, const std::u16string& path) {
     if (read.consumed == 0) break;
     const int number = scope.NextLine();
     if (read.hasNul && !unicode) {
-      output::ReportError(Quoted(path) + u" is not a text file: line " + LineNumber(number) + u" holds a zero byte");
+      output::ReportError(Quoted(path) + u" is not a text file: line " + Decimal(number) + u" holds a zero byte");
       CurrentSession().lastLineFailed = true;
       return false;
     }
     if (read.cut) {
-      output::ReportError(u"Line " + LineNumber(number) + u" of " + Quoted(path) + u" is longer than " +
-                          LineNumber(kMaxBatchLineLength) + u" characters; not run");
+      output::ReportError(u"Line " + Decimal(number) + u" of " + Quoted(path) + u" is longer than " +
+                          Decimal(kMaxBatchLineLength) + u" characters; not run");
       CurrentSession().lastLineFailed = true;
       lastSucceeded = false;
       continue;

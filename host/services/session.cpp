@@ -3,11 +3,10 @@
 
 #include "frame/text.h"
 #include "platform/host_platform.h"
+#include "services/texts.h"
 
 namespace torvane {
 namespace {
-
-std::u16string Number(std::size_t value) { return kalendra::Widen(std::to_string(value)); }
 
 std::u16string Flag(bool value) { return value ? u"1" : u"0"; }
 
@@ -38,9 +37,9 @@ std::vector<std::u16string> ShellVariableNames() {
 std::optional<std::u16string> ShellVariable(std::u16string_view name) {
   const auto is = [&](std::u16string_view candidate) { return kalendra::EqualsIgnoringAsciiCase(name, candidate); };
   const BatchFrame* batch = InnermostBatch();
-  if (is(u"_batch")) return Number(CurrentSession().batches.size());
+  if (is(u"_batch")) return Decimal(static_cast<long long>(CurrentSession().batches.size()));
   if (is(u"_batchname")) return batch != nullptr ? batch->path : u"";
-  if (is(u"_batchline")) return batch != nullptr ? Number(static_cast<std::size_t>(batch->line)) : u"0";
+  if (is(u"_batchline")) return batch != nullptr ? Decimal(batch->line) : u"0";
   if (is(u"_transient")) return Flag(CurrentSession().transient);
   if (is(u"_pipe")) return Flag(InPipe());
   if (is(u"_cmdspec")) return platform::ExecutablePath();

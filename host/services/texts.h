@@ -19,8 +19,11 @@ inline std::u16string_view TrimSpace(std::u16string_view text) {
 // The text in double quotes, as messages name what they refuse.
 inline std::u16string Quoted(std::u16string_view text) { return u"\"" + std::u16string(text) + u"\""; }
 
+// A count in decimal digits.
+inline std::u16string Decimal(long long value) { return kalendra::Widen(std::to_string(value)); }
+
 // "8191 characters": the most a plug-in's buffer holds before its terminator.
-inline std::u16string TextLimit() { return kalendra::Widen(std::to_string(kHostBufferLength - 1)) + u" characters"; }
+inline std::u16string TextLimit() { return Decimal(kHostBufferLength - 1) + u" characters"; }
 
 // The directory part of a path with its trailing separator; empty when the
 // path has no separator.
