@@ -179,8 +179,8 @@ bool RunPluginCommand(const CommandLine& command) {
   if (command.tail.size() >= kHostBufferLength) {
     return Fail(u"The text after " + Quoted(command.name) + u" is longer than " + TextLimit());
   }
-  std::u16string buffer(kHostBufferLength, u'\0');
-  kalendra::CopyText(buffer.data(), buffer.size(), command.tail);
+  const CallBuffer buffer;
+  kalendra::CopyText(buffer.data(), kHostBufferLength, command.tail);
   const std::optional<int> result = plugins::Call(plugins::FeatureKind::kCommand, command.name, buffer.data());
   return result.value_or(1) == 0;
 }

@@ -3,9 +3,6 @@
 // a buffer of theirs is kept across a call.
 #include "services/expansion.h"
 
-#include <memory>
-#include <vector>
-
 #include "frame/text.h"
 #include "platform/host_platform.h"
 #include "services/output.h"
@@ -42,31 +39,6 @@ std::size_t NameLength(std::u16string_view text) {
   while (length < text.size() && IsNameCharacter(text[length])) ++length;
   return length;
 }
-
-// The buffers handed to plug-in calls, one per level of nesting (a call may
-// expand text that calls a plug-in again). They are kept for the next call
-// instead of allocating and clearing 8192 characters every time; only the
-// argument text and its terminator are written.
-class CallBuffer {
- public:
-  CallBuffer() {
-    std::vector<std::unique_ptr<KChar[]>>& pool = Pool();
-    if (pool.size() <= depth_) pool.push_back(std::make_unique<KChar[]>(kHostBufferLength));
-    data_ = pool[depth_++].get();
-  }
-  ~CallBuffer() { --depth_; }
-  CallBuffer(const CallBuffer&) = delete;
-  CallBuffer& operator=(const CallBuffer&) = delete;
-  KChar* data() const { return data_; }
-
- private:
-  static std::vector<std::unique_ptr<KChar[]>>& Pool() {
-    static std::vector<std::unique_ptr<KChar[]>> pool;
-    return pool;
-  }
-  static inline std::size_t depth_ = 0;
-  KChar* data_;
-};
 
 // A plug-in call gets a writable buffer of the interface's length holding
 // text, and answers in it.

@@ -3,9 +3,11 @@
 // expanded again).
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "frame/host_interface.h"
 
@@ -14,6 +16,32 @@ namespace torvane {
 // Expansions (plug-in calls that expand again included) nest at most this
 // deep, so that no text can exhaust the stack.
 inline constexpr int kMaxExpansionDepth = 128;
+
+// The buffers handed to plug-in functions, variables and commands, one per
+// level of nesting (a call may expand text that calls a plug-in again). They
+// are kept for the next call instead of allocating and clearing 8192
+// characters every time; only the argument text and its terminator are
+// written.
+class CallBuffer {
+ public:
+  CallBuffer() {
+    std::vector<std::unique_ptr<KChar[]>>& pool = Pool();
+    if (pool.size() <= depth_) pool.push_back(std::make_unique<KChar[]>(kHostBufferLength));
+    data_ = pool[depth_++].get();
+  }
+  ~CallBuffer() { --depth_; }
+  CallBuffer(const CallBuffer&) = delete;
+  CallBuffer& operator=(const CallBuffer&) = delete;
+  KChar* data() const { return data_; }
+
+ private:
+  static std::vector<std::unique_ptr<KChar[]>>& Pool() {
+    static std::vector<std::unique_ptr<KChar[]>> pool;
+    return pool;
+  }
+  static inline std::size_t depth_ = 0;
+  KChar* data_;
+};
 
 // The expanded text, or nullopt when a function failed (its message has been
 // written, by the plug-in or by the shell).
