@@ -18,6 +18,27 @@ void BM_DayNumberRoundTrip(benchmark::State& state) {
 }
 BENCHMARK(BM_DayNumberRoundTrip);
 
+void BM_FromDayNumber(benchmark::State& state) {
+  DayNumber day = kFirstDay;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(FromDayNumber(day));
+    day = day == kLastDay ? kFirstDay : day + 1;
+  }
+}
+BENCHMARK(BM_FromDayNumber);
+
+// Dates of every month and day length, so the validation cannot be predicted away.
+void BM_ToDayNumber(benchmark::State& state) {
+  CalendarDate date{1601, 1, 1};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ToDayNumber(date));
+    date.day = date.day % 28 + 1;
+    date.month = date.month % 12 + 1;
+    date.year = date.year == kLastYear ? kFirstYear : date.year + 1;
+  }
+}
+BENCHMARK(BM_ToDayNumber);
+
 void BM_IsoWeekDate(benchmark::State& state) {
   DayNumber day = kFirstDay;
   for (auto _ : state) {

@@ -53,13 +53,6 @@ constexpr int DaysBeforeMonth(int month, int leap) {
   return kBefore[month - 1] + (month > 2 ? leap : 0);
 }
 
-// The month (1..12) that holds a 1-based day of the year (1..365+leap).
-constexpr int MonthOfYearDay(int yearDay, int leap) {
-  int month = 1;
-  while (DaysBeforeMonth(month + 1, leap) < yearDay) ++month;  // [1, 12]
-  return month;
-}
-
 // The day number of a date, or kInvalidDay when the year lies outside
 // 1601..9999, the month outside 1..12 or the day outside the month.
 constexpr DayNumber ToDayNumber(int year, int month, int day) {
@@ -75,23 +68,21 @@ constexpr DayNumber ToDayNumber(const CalendarDate& date) { return ToDayNumber(d
 // The date of a day number 1..3067671; {0, 0, 0} for any other value.
 constexpr CalendarDate FromDayNumber(DayNumber day) {
   if (!IsValidDayNumber(day)) return {};
-  // 1601 starts a 400-year cycle of 146097 days, so the cycle, the century
-  // and the four-year block follow by division.
-  const int z = day - 1;                                    // [0, 3067670]
-  const int cycle = z / 146097;                             // [0, 20]
-  const int dayOfCycle = z - cycle * 146097;                // [0, 146096]
-  int century = dayOfCycle / 36524;                         // [0, 4]
-  if (century == 4) century = 3;                            // the cycle's last day, a 400-year leap day
-  const int dayOfCentury = dayOfCycle - century * 36524;    // [0, 36524]
-  const int block = dayOfCentury / 1461;                    // [0, 24]
-  const int dayOfBlock = dayOfCentury - block * 1461;       // [0, 1460]
-  int yearOfBlock = dayOfBlock / 365;                       // [0, 4]
-  if (yearOfBlock == 4) yearOfBlock = 3;                    // the block's leap day
-  const int year = kFirstYear + cycle * 400 + century * 100 + block * 4 + yearOfBlock;
-  const int yearDay = dayOfBlock - yearOfBlock * 365 + 1;   // [1, 366]
-  const int leap = IsLeapYear(year);
-  const int month = MonthOfYearDay(yearDay, leap);
-  return {year, month, yearDay - DaysBeforeMonth(month, leap)};
+  // Counted in years that begin on March 1, the leap day ends the year, so
+  // the year, day of year and month follow from 400-year cycles by unsigned
+  // division by constants, without branches or a month search.
+  constexpr std::uint32_t kDaysBeforeDay1 = 584693;  // 0000-03-01 .. 1601-01-01
+  const std::uint32_t z = static_cast<std::uint32_t>(day) + kDaysBeforeDay1;
+  const std::uint32_t cycle = z / 146097;
+  const std::uint32_t dayOfCycle = z - cycle * 146097;                                       // [0, 146096]
+  const std::uint32_t yearOfCycle =
+      (dayOfCycle - dayOfCycle / 1460 + dayOfCycle / 36524 - dayOfCycle / 146096) / 365;  // [0, 399]
+  const std::uint32_t dayOfYear = dayOfCycle - (365 * yearOfCycle + yearOfCycle / 4 - yearOfCycle / 100);
+  const std::uint32_t monthFromMarch = (5 * dayOfYear + 2) / 153;                           // [0, 11]
+  const int monthDay = static_cast<int>(dayOfYear - (153 * monthFromMarch + 2) / 5) + 1;
+  const int month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
+  const int year = static_cast<int>(cycle * 400 + yearOfCycle) + (month <= 2 ? 1 : 0);
+  return {year, month, monthDay};
 }
 
 // 0 = Sunday ... 6 = Saturday; day 1 was a Monday.
