@@ -41,6 +41,21 @@ class UnitReader {
     return true;
   }
 
+  // The bytes read ahead and not yet handed out, refilled when none are
+  // left; empty at the end of the file.
+  std::string_view Ahead() {
+    if (next_ >= filled_) Refill();
+    return {chunk_.data() + next_, filled_ - next_};
+  }
+
+  // Hands out bytes seen through Ahead().
+  void Skip(std::size_t bytes) {
+    next_ += bytes;
+    taken_ += static_cast<std::int64_t>(bytes);
+  }
+
+  int UnitSize() const { return unitSize_; }
+
   void Finish() {
     if (start_ >= 0 && !wholeFile_) platform::SetFilePosition(file_, start_ + taken_);
   }
@@ -80,8 +95,33 @@ struct RawLine {
   bool hasNul = false;
 };
 
+// Keeps the bytes of a run while the line has room, each as one unit.
+void Keep(RawLine& line, std::string_view bytes, std::size_t limit) {
+  if (bytes.find('\0') != std::string_view::npos) line.hasNul = true;
+  const std::size_t room = limit - std::min(limit, line.units.size());
+  if (bytes.size() > room) line.cut = true;
+  const std::size_t kept = std::min(room, bytes.size());
+  const std::size_t end = line.units.size();
+  line.units.resize(end + kept);
+  for (std::size_t i = 0; i < kept; ++i) line.units[end + i] = static_cast<unsigned char>(bytes[i]);
+}
+
+// Bytes are taken a run at a time up to the LF; UTF-16 units one by one.
 RawLine ReadRawLine(UnitReader& reader, std::size_t limit) {
   RawLine line;
+  if (reader.UnitSize() == 1) {
+    for (std::string_view ahead = reader.Ahead(); !ahead.empty(); ahead = reader.Ahead()) {
+      const std::size_t lf = ahead.find('\n');
+      const std::string_view run = ahead.substr(0, lf);
+      Keep(line, run, limit);
+      const std::size_t taken = run.size() + (lf != std::string_view::npos ? 1 : 0);
+      reader.Skip(taken);
+      line.consumed += static_cast<int>(taken);
+      if (lf != std::string_view::npos) break;
+    }
+    reader.Finish();
+    return line;
+  }
   char16_t unit = 0;
   while (reader.Next(unit)) {
     ++line.consumed;
