@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <unordered_map>
 
 #include "frame/text.h"
 #include "platform/host_platform.h"
@@ -21,6 +22,22 @@ struct Feature {
   FeatureEntry entry;  // null when the plug-in lists the name but lacks the export
 };
 
+// Hashes and compares names without regard to ASCII case, and looks them
+// up by view, so that a lookup makes no copy of the name.
+struct FoldedHash {
+  using is_transparent = void;
+  std::size_t operator()(std::u16string_view name) const {
+    std::size_t hash = 14695981039346656037u;  // FNV-1a
+    for (const KChar c : name) hash = (hash ^ kalendra::FoldAscii(c)) * 1099511628211u;
+    return hash;
+  }
+};
+
+struct FoldedEqual {
+  using is_transparent = void;
+  bool operator()(std::u16string_view a, std::u16string_view b) const { return kalendra::EqualsIgnoringAsciiCase(a, b); }
+};
+
 struct Plugin {
   std::u16string name;
   std::u16string featureList;
@@ -28,6 +45,9 @@ struct Plugin {
   int minor = 0;
   int build = 0;
   std::vector<Feature> features;
+  // The index in features of each name the plug-in exports, its first
+  // listing where a name is listed twice.
+  std::unordered_map<std::u16string, std::size_t, FoldedHash, FoldedEqual> exported;
   ShutdownPluginEntry shutdown = nullptr;
   HelpEntry help = nullptr;
   UsageEntry usage = nullptr;
@@ -78,6 +98,7 @@ void ReadRecord(Plugin& plugin, const PluginInfo& info, const Resolver& resolve)
   for (std::u16string& name : FeatureNames(plugin.featureList)) {
     const FeatureKind kind = KindOf(name);
     const FeatureEntry entry = resolve(ExportName(name));
+    if (entry != nullptr) plugin.exported.emplace(name, plugin.features.size());
     plugin.features.push_back(Feature{std::move(name), kind, entry});
   }
 }
@@ -96,11 +117,10 @@ struct FoundFeature {
 
 FoundFeature FindFeature(FeatureKind kind, std::u16string_view name) {
   for (const PluginPointer& plugin : Loaded()) {
-    for (const Feature& feature : plugin->features) {
-      if (feature.kind == kind && feature.entry != nullptr && kalendra::EqualsIgnoringAsciiCase(feature.name, name)) {
-        return FoundFeature{plugin, feature.entry};
-      }
-    }
+    const auto found = plugin->exported.find(name);
+    if (found == plugin->exported.end()) continue;
+    const Feature& feature = plugin->features[found->second];
+    if (feature.kind == kind) return FoundFeature{plugin, feature.entry};
   }
   return {};
 }
