@@ -30,11 +30,15 @@ class TableWriter {
     ArgEntry& entry = table_.entries[index_];
     if (entry.length >= kMaxArgLength) return;
     entry.text[static_cast<std::size_t>(entry.length++)] = c;
-    entry.text[static_cast<std::size_t>(entry.length)] = u'\0';
     table_.used = index_ + 1;
   }
 
+  // Every split ends each entry it stored into, so the terminator is written here once.
   void EndEntry() {
+    if (index_ < kMaxArgs) {
+      ArgEntry& entry = table_.entries[index_];
+      entry.text[static_cast<std::size_t>(entry.length)] = u'\0';
+    }
     ++count_;
     ++index_;
   }
