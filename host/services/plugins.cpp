@@ -110,8 +110,10 @@ PluginPointer Find(std::u16string_view name) {
   return nullptr;
 }
 
+// The plug-in that exports a name and its entry; plugin points into the
+// loaded list and is valid until a plug-in is loaded or unloaded.
 struct FoundFeature {
-  PluginPointer plugin;
+  const PluginPointer* plugin = nullptr;
   FeatureEntry entry = nullptr;
 };
 
@@ -120,7 +122,7 @@ FoundFeature FindFeature(FeatureKind kind, std::u16string_view name) {
     const auto found = plugin->exported.find(name);
     if (found == plugin->exported.end()) continue;
     const Feature& feature = plugin->features[found->second];
-    if (feature.kind == kind) return FoundFeature{plugin, feature.entry};
+    if (feature.kind == kind) return FoundFeature{&plugin, feature.entry};
   }
   return {};
 }
@@ -219,7 +221,8 @@ bool Offers(FeatureKind kind, std::u16string_view name) { return FindFeature(kin
 std::optional<int> Call(FeatureKind kind, std::u16string_view name, KChar* buffer) {
   const FoundFeature found = FindFeature(kind, name);
   if (found.entry == nullptr) return std::nullopt;
-  return found.entry(buffer);  // found.plugin keeps the module mapped meanwhile
+  const PluginPointer keepMapped = *found.plugin;  // the call may unload its own plug-in
+  return found.entry(buffer);
 }
 
 std::vector<std::u16string> OfferedNames() {
