@@ -57,8 +57,9 @@ std::optional<std::u16string> CallPlugin(plugins::FeatureKind kind, std::u16stri
   return std::u16string(buffer.data());
 }
 
-std::optional<std::u16string> CallFunction(std::u16string_view name, std::u16string_view arguments) {
-  const std::u16string feature = u"@" + std::u16string(name);
+// feature is the name with its "@".
+std::optional<std::u16string> CallFunction(std::u16string_view feature, std::u16string_view arguments) {
+  const std::u16string_view name = feature.substr(1);
   if (plugins::Offers(plugins::FeatureKind::kFunction, feature)) {
     const std::optional<std::u16string> expanded = ExpandText(arguments);
     if (!expanded) return std::nullopt;
@@ -98,7 +99,7 @@ bool ExpandFunction(std::u16string_view text, std::size_t& pos, std::u16string& 
   const std::size_t close = MatchingBracket(text, open);
   if (close == kNoPosition) return ReportMissingBracket(text.substr(pos, open + 1 - pos));
   const std::optional<std::u16string> value =
-      CallFunction(text.substr(nameStart, open - nameStart), text.substr(open + 1, close - open - 1));
+      CallFunction(text.substr(pos + 1, open - pos - 1), text.substr(open + 1, close - open - 1));
   if (!value) return false;
   out += *value;
   pos = close + 1;
