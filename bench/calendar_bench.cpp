@@ -1,9 +1,16 @@
-// How fast the calendar spine and the splitter run: the whole day range is
-// walked by several tests, and every function call splits its text.
+// How fast the calendar spine, the splitter and the date and time readers
+// and writers run: every function call passes through them.
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <string>
+
+#include "calendar/date_format.h"
+#include "calendar/date_grammar.h"
 #include "calendar/day_number.h"
 #include "frame/arguments.h"
+#include "times/time_format.h"
+#include "times/time_grammar.h"
 
 namespace kalendra {
 namespace {
@@ -54,6 +61,43 @@ void BM_SplitArguments(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SplitArguments);
+
+void BM_ParseIsoDate(benchmark::State& state) {
+  for (auto _ : state) {
+    CalendarDate date;
+    benchmark::DoNotOptimize(ParseDate(u"2015-12-25", date, kIsoDate));
+    benchmark::DoNotOptimize(date);
+  }
+}
+BENCHMARK(BM_ParseIsoDate);
+
+void BM_FormatDateWithFourDigitYear(benchmark::State& state) {
+  std::array<KChar, kHostBufferLength> buffer{};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(FormatDate(buffer.data(), CalendarDate{2015, 12, 25}, kMonthDayYearDate | kFourDigitYearBit));
+    benchmark::DoNotOptimize(buffer);
+  }
+}
+BENCHMARK(BM_FormatDateWithFourDigitYear);
+
+void BM_ParseTime(benchmark::State& state) {
+  for (auto _ : state) {
+    TimeOfDay time;
+    benchmark::DoNotOptimize(ParseTime(u"13:45:30", time));
+    benchmark::DoNotOptimize(time);
+  }
+}
+BENCHMARK(BM_ParseTime);
+
+void BM_FormatTimeWithSeconds(benchmark::State& state) {
+  const TimeLocale locale;
+  std::u16string text;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(FormatTime(TimeOfDay{13, 45, 30, 0}, k24HourStyle | kWithSeconds, locale, text));
+    benchmark::DoNotOptimize(text);
+  }
+}
+BENCHMARK(BM_FormatTimeWithSeconds);
 
 }  // namespace
 }  // namespace kalendra
