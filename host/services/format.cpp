@@ -72,7 +72,8 @@ Conversion ParseConversion(const KChar*& pos, std::va_list& args) {
 
 // Pads a converted field to the width; zeros go between sign and digits
 // (the precision's zeros first, then those of the width).
-void AppendField(std::u16string& out, const Conversion& conversion, std::u16string_view sign,
+template <typename Out>
+void AppendField(Out& out, const Conversion& conversion, std::u16string_view sign,
                  std::u16string_view body, bool zeroPadAllowed, std::size_t precisionZeros = 0) {
   const std::size_t length = sign.size() + precisionZeros + body.size();
   const std::size_t padding = static_cast<std::size_t>(conversion.width) > length ? conversion.width - length : 0;
@@ -110,7 +111,8 @@ DigitText Digits(std::uint64_t magnitude, unsigned base, bool upper) {
   return digits;
 }
 
-void AppendInteger(std::u16string& out, const Conversion& conversion, bool negative, std::uint64_t magnitude,
+template <typename Out>
+void AppendInteger(Out& out, const Conversion& conversion, bool negative, std::uint64_t magnitude,
                    bool isSigned) {
   const bool hex = conversion.type == u'x' || conversion.type == u'X';
   const DigitText text = Digits(magnitude, hex ? 16 : 10, conversion.type == u'X');
@@ -123,13 +125,15 @@ void AppendInteger(std::u16string& out, const Conversion& conversion, bool negat
   AppendField(out, conversion, sign, digits, conversion.precision < 0, precisionZeros);
 }
 
-void AppendSigned(std::u16string& out, const Conversion& conversion, std::int64_t value) {
+template <typename Out>
+void AppendSigned(Out& out, const Conversion& conversion, std::int64_t value) {
   // The magnitude of INT64_MIN does not fit a signed type; unsigned negation does.
   const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
   AppendInteger(out, conversion, value < 0, magnitude, true);
 }
 
-void AppendFixed(std::u16string& out, const Conversion& conversion, double value) {
+template <typename Out>
+void AppendFixed(Out& out, const Conversion& conversion, double value) {
   const int precision = conversion.precision < 0 ? 6 : conversion.precision;
   std::string text(static_cast<std::size_t>(precision) + 400, '\0');
   const auto result =
@@ -138,14 +142,16 @@ void AppendFixed(std::u16string& out, const Conversion& conversion, double value
   AppendField(out, conversion, SignOf(std::signbit(value), conversion), kalendra::Widen(text), std::isfinite(value));
 }
 
-void AppendText(std::u16string& out, const Conversion& conversion, const KChar* text) {
+template <typename Out>
+void AppendText(Out& out, const Conversion& conversion, const KChar* text) {
   std::u16string_view body = text != nullptr ? std::u16string_view(text) : u"(null)";
   if (conversion.precision >= 0) body = body.substr(0, static_cast<std::size_t>(conversion.precision));
   AppendField(out, conversion, u"", body, false);
 }
 
 // Writes one conversion; returns false when its type is unknown.
-bool AppendConversion(std::u16string& out, const Conversion& conversion, std::va_list& args) {
+template <typename Out>
+bool AppendConversion(Out& out, const Conversion& conversion, std::va_list& args) {
   switch (conversion.type) {
     case u'd':
     case u'i': AppendSigned(out, conversion, va_arg(args, int)); return true;
@@ -165,12 +171,42 @@ bool AppendConversion(std::u16string& out, const Conversion& conversion, std::va
   }
 }
 
-}  // namespace
+// Writes into a fixed array, dropping what does not fit; has the appends
+// of std::u16string that the writers above use.
+class BoundedText {
+ public:
+  BoundedText(KChar* text, std::size_t capacity) : text_(text), capacity_(capacity) {}
 
-std::u16string FormatText(const KChar* format, std::va_list args) {
-  std::u16string out;
-  if (format == nullptr) return out;
-  out.reserve(64);  // most results are short: one allocation
+  BoundedText& append(std::u16string_view part) {
+    const std::size_t n = std::min(part.size(), Room());
+    std::copy_n(part.data(), n, text_ + size_);
+    size_ += n;
+    return *this;
+  }
+  BoundedText& append(std::size_t count, KChar c) {
+    const std::size_t n = std::min(count, Room());
+    std::fill_n(text_ + size_, n, c);
+    size_ += n;
+    return *this;
+  }
+  BoundedText& append(const KChar* first, const KChar* last) {
+    return append(std::u16string_view(first, static_cast<std::size_t>(last - first)));
+  }
+  BoundedText& operator+=(KChar c) { return append(1, c); }
+
+  std::size_t size() const { return size_; }
+
+ private:
+  std::size_t Room() const { return capacity_ - size_; }
+
+  KChar* text_;
+  std::size_t capacity_;
+  std::size_t size_ = 0;
+};
+
+template <typename Out>
+void FormatInto(Out& out, const KChar* format, std::va_list args) {
+  if (format == nullptr) return;
   // A copy that the helpers can take by reference on every ABI.
   std::va_list values;
   va_copy(values, args);
@@ -188,7 +224,23 @@ std::u16string FormatText(const KChar* format, std::va_list args) {
     if (!AppendConversion(out, conversion, values)) out.append(start, pos + 1);
   }
   va_end(values);
+}
+
+}  // namespace
+
+std::u16string FormatText(const KChar* format, std::va_list args) {
+  std::u16string out;
+  out.reserve(64);  // most results are short: one allocation
+  FormatInto(out, format, args);
   return out;
+}
+
+std::size_t FormatText(KChar* text, std::size_t capacity, const KChar* format, std::va_list args) {
+  if (capacity == 0) return 0;
+  BoundedText out(text, capacity - 1);
+  FormatInto(out, format, args);
+  text[out.size()] = u'\0';
+  return out.size();
 }
 
 }  // namespace torvane

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdarg>
+#include <cstddef>
 #include <string>
 
 #include "frame/host_interface.h"
@@ -19,5 +20,9 @@ inline constexpr int kMaxFieldWidth = kHostBufferLength;
 // space; width and precision as digits or "*". No length modifiers: %q is
 // the 64-bit conversion. An unknown conversion is copied as it stands.
 std::u16string FormatText(const KChar* format, std::va_list args);
+
+// The same into text of capacity units, terminator included, cut where it
+// is full. Returns the units written before the terminator.
+std::size_t FormatText(KChar* text, std::size_t capacity, const KChar* format, std::va_list args);
 
 }  // namespace torvane

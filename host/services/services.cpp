@@ -1,6 +1,7 @@
 // The 21 host services of the interface header, with C linkage: each one
 // is a thin front to the subsystem that does the work.
 #include <algorithm>
+#include <array>
 #include <cstdarg>
 #include <string>
 
@@ -64,10 +65,15 @@ TORVANE_SERVICE int Evaluate(KChar* buffer) {
 }
 
 TORVANE_SERVICE int Sprintf(KChar* buffer, const KChar* format, ...) {
-  FORMAT_INTO(text, format);
   if (buffer == nullptr) return -1;
-  kalendra::CopyText(buffer, kHostBufferLength, text);
-  return std::min(Length(text), kHostBufferLength - 1);
+  // Formatted aside first: an argument or the format may lie in the buffer.
+  std::array<KChar, kHostBufferLength> text;  // NOLINT: written before it is read
+  std::va_list args;
+  va_start(args, format);
+  const std::size_t length = torvane::FormatText(text.data(), text.size(), format, args);
+  va_end(args);
+  std::copy_n(text.data(), length + 1, buffer);
+  return static_cast<int>(length);
 }
 
 TORVANE_SERVICE int Printf(const KChar* format, ...) {

@@ -2,6 +2,7 @@
 // against the C library's snprintf, texts, and the buffer limit.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <climits>
 #include <cstdint>
@@ -134,6 +135,18 @@ TEST(Printf, SprintfStopsAtTheBufferLength) {
   EXPECT_EQ(buffer[kHostBufferLength - 2], u'x');
   EXPECT_EQ(buffer[kHostBufferLength - 1], u'\0');
   EXPECT_EQ(buffer[kHostBufferLength], u'#');  // nothing written past the buffer
+}
+
+// Plug-ins format a buffer's own text back into it, and may pass a format
+// that lies there too.
+TEST(Printf, SprintfReadsItsArgumentsBeforeWritingTheBuffer) {
+  std::vector<KChar> buffer(kHostBufferLength, u'\0');
+  std::copy_n(u"abc", 4, buffer.data());
+  EXPECT_EQ(Sprintf(buffer.data(), u"<%s|%s>", buffer.data(), buffer.data()), 9);
+  EXPECT_EQ(std::u16string(buffer.data()), u"<abc|abc>");
+  std::copy_n(u"%d-%s", 6, buffer.data());
+  EXPECT_EQ(Sprintf(buffer.data(), buffer.data(), 7, buffer.data()), 7);
+  EXPECT_EQ(std::u16string(buffer.data()), u"7-%d-%s");
 }
 
 TEST(Printf, HugeWidthsAreCappedNotAllocated) {
