@@ -64,33 +64,12 @@ TEST(DayNumber, OutsideTheRangeGivesNoDate) {
   }
 }
 
-struct IsoRow {
-  CalendarDate date;
-  IsoWeekDate expected;
-};
-
-constexpr IsoRow kIsoTable[] = {
-    {{2008, 12, 29}, {2009, 1, 1}},  {{2010, 1, 3}, {2009, 53, 7}},  {{2015, 12, 31}, {2015, 53, 4}},
-    {{2016, 12, 31}, {2016, 52, 6}}, {{9999, 12, 31}, {9999, 52, 5}}, {{1601, 1, 1}, {1601, 1, 1}},
-    {{2016, 1, 3}, {2015, 53, 7}},   {{2015, 3, 7}, {2015, 10, 6}},   {{2014, 12, 29}, {2015, 1, 1}},
-};
-
-TEST(IsoWeek, KnownWeekDates) {
-  for (const IsoRow& row : kIsoTable) {
-    const IsoWeekDate got = ToIsoWeekDate(row.date);
-    EXPECT_EQ(got, row.expected) << row.date.year << "-" << row.date.month << "-" << row.date.day << " gave "
-                                 << got.year << "-W" << got.week << "-" << got.weekday;
-  }
-}
-
-TEST(IsoWeek, WeekOneStartAndWeeksInYear) {
+TEST(IsoWeek, WeekOneStart) {
   EXPECT_EQ(WeekOneStart(1601), 0);
   EXPECT_EQ(WeekOneStart(2015), -3);
   EXPECT_EQ(WeekOneStart(2016), 3);
   EXPECT_EQ(WeekOneStart(1600), -999);
   EXPECT_EQ(WeekOneStart(10000), -999);
-  for (const int year : {2015, 2020, 2026, 2009, 2004}) EXPECT_EQ(IsoWeeksInYear(year), 53) << year;
-  for (const int year : {2016, 2017, 2021, 9999}) EXPECT_EQ(IsoWeeksInYear(year), 52) << year;
 }
 
 // ISO week of a day by its week's Thursday: the Thursday's year is the

@@ -15,15 +15,6 @@ using test::CallFunction;
 
 class TodayTest : public test::PluginTest {};
 
-TEST_F(TodayTest, RefreshTodayReadsTheLocalDate) {
-  fake::SetNow({2016, 2, 29, 23, 59, 59, 999});
-  RefreshToday();
-  EXPECT_EQ(Today(), (CalendarDate{2016, 2, 29}));
-  fake::SetNow({2016, 3, 1, 0, 0, 0, 0});
-  RefreshToday();
-  EXPECT_EQ(Today(), (CalendarDate{2016, 3, 1}));
-}
-
 // Today is read again at the next local midnight, in a zone an hour east
 // (with an hour's saving in summer), and at once when the zone changes.
 TEST_F(TodayTest, MidnightAndAChangeOfZoneAreSeenOnTheNextCall) {

@@ -51,9 +51,6 @@ $ torvane -c "qcal /?" | tr -d '\r' | sed -n '1,3p'
 $ torvane -c "qcal 5 6"
 ! KALENDRA plugin: QCAL syntax error "6"
 [1]
-$ torvane -c "qcal /q"
-! KALENDRA plugin: Unknown QCAL option "/Q"
-[1]
 
 # /ZZ saves the colours of the current background as ten bytes: in the
 # registry under Wine, in the settings file natively; the next load reads
