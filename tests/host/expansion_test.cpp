@@ -1,5 +1,5 @@
 // ExpandVariables: references, the shell's own functions and variables, a
-// plug-in linked into the test (calls, failures, re-entry, self-unload),
+// plug-in linked into the test (calls, failures, re-entry),
 // unknown names, unbalanced brackets and the buffer limit.
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ constexpr KChar kPluginName[] = u"TESTPLUG";
 
 PluginInfo* TestPluginInfo() {
   static std::u16string name = kPluginName;
-  static std::u16string features = u"@twice,@fail,@nested,@unloadme,@missing,_answer,greet";
+  static std::u16string features = u"@twice,@fail,@nested,@missing,_answer,greet";
   static PluginInfo info{name.data(), nullptr, nullptr, nullptr, nullptr, features.data(), 2, 0, 7};
   return &info;
 }
@@ -48,11 +48,6 @@ int Nested(KChar* buffer) {
   return 0;
 }
 
-int UnloadMe(KChar* buffer) {
-  Sprintf(buffer, u"%d", UnloadOnePlugin(kPluginName));
-  return 0;
-}
-
 int Answer(KChar* buffer) {
   Sprintf(buffer, u"42");
   return 0;
@@ -62,7 +57,6 @@ FeatureEntry LookupExport(std::u16string_view name) {
   if (name == u"f_twice") return Twice;
   if (name == u"f_fail") return Fail;
   if (name == u"f_nested") return Nested;
-  if (name == u"f_unloadme") return UnloadMe;
   if (name == u"_answer") return Answer;
   return nullptr;  // "@missing" and "greet" are listed but not exported
 }
@@ -231,19 +225,6 @@ TEST_F(ExpansionTest, PluginFunctionsMayExpandAgain) {
       {u"%@nested[%@nested[x]]", u"<<xx><xx>>"},
       {u"[%@nested[%@twice[y]]]", u"[<yyyy>]"},
   });
-}
-
-TEST_F(ExpansionTest, APluginMayUnloadItselfDuringItsOwnCall) {
-  ExpectExpansions({{u"%@unloadme[]", u"0"}});
-  ExpectExpansions({{u"%@if[plugin TESTPLUG,1,0]", u"0"}});
-  EXPECT_EQ(Expand(u"%@twice[a]").err, u"torvane: Unknown function \"@twice\"\r\n");
-  EXPECT_NE(UnloadOnePlugin(kPluginName), 0);  // no longer there
-  ASSERT_TRUE(torvane::testing::RegisterPlugin(TestPluginInfo, LookupExport));
-}
-
-TEST_F(ExpansionTest, ARegisteredNameCannotBeTakenTwice) {
-  const auto captured = CaptureOutput([] { EXPECT_FALSE(torvane::testing::RegisterPlugin(TestPluginInfo, LookupExport)); });
-  EXPECT_EQ(captured.err, u"torvane: A plug-in named \"TESTPLUG\" is already loaded\r\n");
 }
 
 TEST_F(ExpansionTest, OutputIsCutAtTheBufferNeverPastIt) {

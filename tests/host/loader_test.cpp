@@ -59,12 +59,6 @@ TEST(Loader, CallsEveryKindOfNameAndShutsDownAtExit) {
             u"PROBE shutdown\r\n");
 }
 
-TEST(Loader, AListedNameWithoutExportIsUnknown) {
-  const Outcome run = RunWithProbe({u"echo %@gone[1]"});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, u"torvane: Unknown function \"@gone\"\r\n");
-}
-
 TEST(Loader, UnloadCallsShutdownAndForgetsTheNames) {
   const Outcome run = RunWithProbe({u"plugin /U Probe", u"echo %@probe[1]", u"plugin"});
   EXPECT_EQ(run.status, 0);
