@@ -36,21 +36,5 @@ TEST(WithholdFeatures, RemovesNamedEntriesWithTheirSeparator) {
   }
 }
 
-TEST(WithholdFeatures, TheIssueExampleWithholdsThreeNames) {
-  std::u16string list{kAllFeatures};
-  WithholdFeatures(list, u"@PICKDATE;qcal  _t4");
-  EXPECT_EQ(list.find(u"@pickdate"), std::u16string::npos);
-  EXPECT_EQ(list.find(u"qcal"), std::u16string::npos);
-  EXPECT_EQ(list.find(u"_t4"), std::u16string::npos);
-  EXPECT_EQ(list.size(), kAllFeatures.size() - std::u16string_view(u"@pickdate,qcal,_t4,").size());
-  EXPECT_EQ(list.back(), u's');  // ends with "longyears"
-}
-
-TEST(WithholdFeatures, EveryNameLeavesAnEmptyList) {
-  std::u16string list{kAllFeatures};
-  WithholdFeatures(list, kAllFeatures);
-  EXPECT_TRUE(list.empty());
-}
-
 }  // namespace
 }  // namespace kalendra
