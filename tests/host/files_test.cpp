@@ -90,6 +90,7 @@ TEST_F(FilesTest, EightBitLines) {
       {"CR before end of file", "x\r", {{2, u"x"}, {0, u""}}},
       {"UTF-8", "h\xC3\xA9\xE2\x82\xAC\n", {{7, u"h\u00e9\u20ac"}, {0, u""}}},
       {"UTF-8 outside the BMP", "\xF0\x9F\x98\x80\n", {{5, u"\U0001F600"}, {0, u""}}},
+      {"UTF-8 from the lowest three-byte lead", "\xE0\xA4\x85\n", {{4, u"\u0905"}, {0, u""}}},
       {"overlong UTF-8 is Latin-1", "\xC0\xAF\n", {{3, u"\u00c0\u00af"}, {0, u""}}},
       {"each line decides", "\xC3\xA9\n\xE9\n", {{3, u"\u00e9"}, {2, u"\u00e9"}, {0, u""}}},
       {"UTF-8 byte-order mark", "\xEF\xBB\xBFhi\nho\n", {{6, u"hi"}, {3, u"ho"}, {0, u""}}},
