@@ -1,0 +1,326 @@
+// The picker model without a screen: every navigation key over random
+// ranges, masks and left columns against a search that walks day by day,
+// the grid against the calendar, the month buttons, the countdown and the
+// texts a front-end shows.
+#include "picker/picker_model.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "calendar/locale_snapshot.h"
+#include "holidays/rule_list.h"
+#include "support/function_call.h"
+
+namespace kalendra {
+namespace {
+
+DayNumber Min(const PickerState& s) { return ToDayNumber(s.minimum); }
+DayNumber Max(const PickerState& s) { return ToDayNumber(s.maximum); }
+
+bool Selectable(const PickerState& s, DayNumber day) {
+  return day >= Min(s) && day <= Max(s) && ((s.weekdayMask >> WeekdayOf(day)) & 1) == 0;
+}
+DayNumber FirstSelectableFrom(const PickerState& s, DayNumber day) {
+  for (; day <= Max(s); ++day) {
+    if (Selectable(s, day)) return day;
+  }
+  return kInvalidDay;
+}
+DayNumber LastSelectableUpTo(const PickerState& s, DayNumber day) {
+  for (; day >= Min(s); --day) {
+    if (Selectable(s, day)) return day;
+  }
+  return kInvalidDay;
+}
+
+DayNumber MonthStart(const CalendarDate& d) { return ToDayNumber(d.year, d.month, 1); }
+bool SameMonth(DayNumber a, const CalendarDate& b) {
+  return FromDayNumber(a).year == b.year && FromDayNumber(a).month == b.month;
+}
+
+// Where each key should take the selection, found by walking the days: the
+// nearest selectable day in the direction of the key from the day it aims at.
+DayNumber ExpectedTarget(const PickerState& s, int command) {
+  const DayNumber day = ToDayNumber(s.selected);
+  const CalendarDate date = s.selected;
+  const DayNumber monthEnd = MonthStart(date) + MonthLength(date.month, IsLeapYear(date.year)) - 1;
+  const DayNumber rowStart = day - (WeekdayOf(day) - Locale().firstWeekday + 7) % 7;
+  const auto nextMonthStart = ToDayNumber(date.month == 12 ? date.year + 1 : date.year, date.month % 12 + 1, 1);
+  const auto previousMonthStart = ToDayNumber(date.month == 1 ? date.year - 1 : date.year, (date.month + 10) % 12 + 1, 1);
+  DayNumber aim = kInvalidDay;
+  switch (command) {
+    case kKeyLeft: return LastSelectableUpTo(s, day - 1);
+    case kKeyRight: return FirstSelectableFrom(s, day + 1);
+    case kKeyUp: return day - 7 >= Min(s) ? day - 7 : kInvalidDay;
+    case kKeyDown: return day + 7 <= Max(s) ? day + 7 : kInvalidDay;
+    case kKeyHome: return FirstSelectableFrom(s, std::max({rowStart, MonthStart(date), Min(s)}));
+    case kKeyEnd: return LastSelectableUpTo(s, std::min({rowStart + 6, monthEnd, Max(s)}));
+    case kKeyCtrlHome: return FirstSelectableFrom(s, Min(s));
+    case kKeyCtrlEnd: return LastSelectableUpTo(s, Max(s));
+    case kKeyPageUp:
+      if (day == Min(s)) return kInvalidDay;
+      if (SameMonth(day, s.minimum)) return FirstSelectableFrom(s, Min(s));
+      if (day != FirstSelectableFrom(s, MonthStart(date))) return FirstSelectableFrom(s, MonthStart(date));
+      return FirstSelectableFrom(s, std::max(previousMonthStart, Min(s)));
+    case kKeyCtrlPageUp:
+      if (day == Min(s)) return kInvalidDay;
+      if (date.year <= s.minimum.year) return FirstSelectableFrom(s, Min(s));
+      if (date.month != 1 || day != FirstSelectableFrom(s, MonthStart(date))) {
+        return FirstSelectableFrom(s, ToDayNumber(date.year, 1, 1));
+      }
+      return FirstSelectableFrom(s, std::max(ToDayNumber(date.year - 1, 1, 1), Min(s)));
+    case kKeyPageDown:
+      if (day == Max(s)) return kInvalidDay;
+      aim = SameMonth(day, s.maximum) ? Max(s) : nextMonthStart;
+      return SameMonth(aim, s.maximum) && FromDayNumber(aim).day >= 16 ? LastSelectableUpTo(s, aim)
+                                                                      : FirstSelectableFrom(s, aim);
+    case kKeyCtrlPageDown:
+      if (day == Max(s)) return kInvalidDay;
+      aim = date.year == s.maximum.year ? Max(s) : ToDayNumber(date.year + 1, 1, 1);
+      return SameMonth(aim, s.maximum) ? LastSelectableUpTo(s, aim) : FirstSelectableFrom(s, aim);
+    default: return kInvalidDay;
+  }
+}
+
+// The grid of the displayed month, cell by cell, against the calendar.
+void ExpectGridOfDisplayedMonth(const PickerState& s) {
+  const CalendarDate& shown = s.displayed;
+  const DayNumber first = ToDayNumber(shown.year, shown.month, 1);
+  const int lead = (WeekdayOf(first) - Locale().firstWeekday + 7) % 7;
+  const int length = MonthLength(shown.month, IsLeapYear(shown.year));
+  for (int cell = 0; cell < kPickerCells; ++cell) {
+    const int day = cell - lead + 1;
+    const DayCellFlags value = s.cells[static_cast<std::size_t>(cell)];
+    if (day < 1 || day > length) {
+      ASSERT_EQ(value, 0u) << "cell " << cell;
+      continue;
+    }
+    const DayNumber number = first + day - 1;
+    DayCellFlags expected = static_cast<DayCellFlags>(day);
+    if (!Selectable(s, number)) {
+      expected |= kCellUnavailable;
+    } else {
+      if (number == ToDayNumber(s.selected)) expected |= kCellSelected;
+      if (WeekdayOf(number) == kSunday) expected |= kCellSunday;
+    }
+    ASSERT_EQ(value, expected) << "cell " << cell;
+  }
+  EXPECT_EQ(s.earlierEnabled, MonthStart(shown) != MonthStart(s.minimum));
+  EXPECT_EQ(s.laterEnabled, MonthStart(shown) != MonthStart(s.maximum));
+}
+
+class PickerModelTest : public test::PluginTest {
+ protected:
+  void SetUp() override {
+    test::PluginTest::SetUp();
+    Locale() = LocaleSnapshot{};
+    FreeHolidayRules();
+  }
+  void TearDown() override {
+    FreeHolidayRules();
+    Locale() = LocaleSnapshot{};
+  }
+
+  // A picker on the date, within the range, marks off.
+  static PickerState Open(CalendarDate selected, CalendarDate minimum = {kFirstYear, 1, 1},
+                          CalendarDate maximum = {kLastYear, 12, 31}, int mask = 0) {
+    PickerState state;
+    state.selected = selected;
+    state.minimum = minimum;
+    state.maximum = maximum;
+    state.weekdayMask = mask;
+    state.flags = kPickerNoHolidays;
+    StartPicker(state);
+    return state;
+  }
+};
+
+TEST_F(PickerModelTest, EveryKeyOverRandomRangesAgreesWithAWalkOverTheDays) {
+  std::mt19937 random(20151210);
+  const int kKeys[] = {kKeyLeft,   kKeyRight, kKeyUp,       kKeyDown,    kKeyPageUp,     kKeyPageDown,
+                       kKeyCtrlPageUp, kKeyCtrlPageDown, kKeyHome, kKeyEnd, kKeyCtrlHome, kKeyCtrlEnd};
+  for (int round = 0; round < 3000; ++round) {
+    // Ranges of every size, some at the ends of the calendar.
+    const int span = std::uniform_int_distribution<int>(0, round % 3 == 0 ? 20 : round % 3 == 1 ? 400 : 9000)(random);
+    DayNumber min = std::uniform_int_distribution<DayNumber>(kFirstDay, kLastDay - span)(random);
+    if (round % 50 == 0) min = kFirstDay;
+    const DayNumber max = round % 50 == 1 ? kLastDay : min + span;
+    PickerState s = Open(FromDayNumber(min), FromDayNumber(min), FromDayNumber(max),
+                         std::uniform_int_distribution<int>(0, 126)(random));
+    Locale().firstWeekday = round % 7;
+    const DayNumber start = FirstSelectableFrom(s, std::uniform_int_distribution<DayNumber>(min, max)(random));
+    if (start == kInvalidDay) continue;
+    s.selected = FromDayNumber(start);
+    StartPicker(s);
+    for (int step = 0; step < 6; ++step) {
+      const int key = kKeys[std::uniform_int_distribution<int>(0, 11)(random)];
+      const DayNumber before = ToDayNumber(s.selected);
+      const DayNumber target = ExpectedTarget(s, key);
+      ASSERT_EQ(RunPickerCommand(s, key), kPickerStaysOpen);
+      ASSERT_EQ(ToDayNumber(s.selected), target == kInvalidDay ? before : target)
+          << "key " << key << " from " << before << " in " << min << ".." << max << " mask " << s.weekdayMask
+          << " left column " << Locale().firstWeekday;
+      ASSERT_TRUE(Selectable(s, ToDayNumber(s.selected)));
+      ASSERT_NO_FATAL_FAILURE(ExpectGridOfDisplayedMonth(s));
+    }
+  }
+}
+
+TEST_F(PickerModelTest, TheGridOfMonthsOfEveryShape) {
+  const struct {
+    CalendarDate month;
+    int firstWeekday;
+    int cellsUsed;
+  } rows[] = {
+      {{2016, 10, 1}, kSunday, 37},  // 31 days from the last column
+      {{2015, 2, 1}, kSunday, 28},   // 28 days from the first
+      {{2015, 2, 1}, kMonday, 34},
+  };
+  for (const auto& row : rows) {
+    Locale().firstWeekday = row.firstWeekday;
+    const PickerState s = Open(row.month);
+    const auto last = std::find_if(s.cells.rbegin(), s.cells.rend(), [](DayCellFlags v) { return v != 0; });
+    EXPECT_EQ(s.cells.rend() - last, row.cellsUsed) << row.month.year << "-" << row.month.month;
+    ExpectGridOfDisplayedMonth(s);
+  }
+}
+
+TEST_F(PickerModelTest, DaysBeforeTheMinimumAreGreyAndRefused) {
+  PickerState s = Open({2015, 12, 10}, {2015, 12, 10});
+  for (int day = 1; day <= 9; ++day) EXPECT_EQ(s.cells[static_cast<std::size_t>(day + 1)], (day | kCellUnavailable));
+  EXPECT_FALSE(s.earlierEnabled);
+  EXPECT_EQ(ClickCell(s, 3, true), kPickerStaysOpen);  // the 2nd
+  RunPickerCommand(s, kKeyLeft);
+  RunPickerCommand(s, kPreviousMonth);
+  RunPickerCommand(s, kPreviousYear);
+  EXPECT_EQ(s.selected, (CalendarDate{2015, 12, 10}));
+  EXPECT_EQ(s.displayed, (CalendarDate{2015, 12, 1}));
+  EXPECT_EQ(ClickCell(s, 12, false), kPickerStaysOpen);  // the 11th: selected, still open
+  EXPECT_EQ(s.selected, (CalendarDate{2015, 12, 11}));
+  EXPECT_EQ(ClickCell(s, 13, true), kPickerAccepted);
+  EXPECT_EQ(s.selected, (CalendarDate{2015, 12, 12}));
+}
+
+TEST_F(PickerModelTest, MonthAndYearButtonsStayWithinTheRange) {
+  const CalendarDate kMin{2014, 5, 20};
+  const CalendarDate kMax{2016, 3, 2};
+  const struct {
+    CalendarDate shown;
+    int command;
+    CalendarDate expected;
+  } rows[] = {
+      {{2015, 1, 1}, kPreviousMonth, {2014, 12, 1}},  {{2014, 5, 1}, kPreviousMonth, {2014, 5, 1}},
+      {{2015, 12, 1}, kNextMonth, {2016, 1, 1}},      {{2016, 3, 1}, kNextMonth, {2016, 3, 1}},
+      {{2015, 2, 1}, kPreviousYear, {2014, 5, 1}},    {{2015, 8, 1}, kPreviousYear, {2014, 8, 1}},
+      {{2014, 9, 1}, kPreviousYear, {2014, 5, 1}},    {{2014, 5, 1}, kPreviousYear, {2014, 5, 1}},
+      {{2015, 8, 1}, kNextYear, {2016, 3, 1}},        {{2015, 2, 1}, kNextYear, {2016, 2, 1}},
+      {{2016, 1, 1}, kNextYear, {2016, 3, 1}},        {{2016, 3, 1}, kNextYear, {2016, 3, 1}},
+  };
+  for (const auto& row : rows) {
+    PickerState s = Open({2015, 6, 15}, kMin, kMax);
+    s.displayed = row.shown;
+    FillMonthGrid(s);
+    RunPickerCommand(s, row.command);
+    EXPECT_EQ(s.displayed, row.expected) << row.shown.year << "-" << row.shown.month << " command " << row.command;
+    EXPECT_EQ(s.selected, (CalendarDate{2015, 6, 15}));  // the buttons move the view, not the selection
+  }
+  // The date line shows the selected date's month again; Backspace returns to
+  // the initial date.
+  PickerState s = Open({2015, 6, 15}, kMin, kMax);
+  RunPickerCommand(s, kNextYear);
+  RunPickerCommand(s, kDateLine);
+  EXPECT_EQ(s.displayed, (CalendarDate{2015, 6, 1}));
+  RunPickerCommand(s, kKeyCtrlEnd);
+  RunPickerCommand(s, kKeyBackspace);
+  EXPECT_EQ(s.selected, (CalendarDate{2015, 6, 15}));
+}
+
+TEST_F(PickerModelTest, MaskedWeekendsAreSteppedOver) {
+  PickerState s = Open({2015, 6, 5}, {kFirstYear, 1, 1}, {kLastYear, 12, 31}, (1 << kSaturday) | (1 << kSunday));
+  RunPickerCommand(s, kKeyRight);
+  EXPECT_EQ(s.selected, (CalendarDate{2015, 6, 8}));
+  RunPickerCommand(s, kKeyLeft);
+  EXPECT_EQ(s.selected, (CalendarDate{2015, 6, 5}));
+}
+
+TEST_F(PickerModelTest, TheCountdownAndWhatStopsIt) {
+  PickerState s = Open({2015, 6, 15});
+  s.timeout = 3;
+  StartPicker(s);
+  std::vector<std::u16string> texts{OkButtonText(s)};
+  PickerEnd end = kPickerStaysOpen;
+  for (int tick = 0; tick < 10 && end == kPickerStaysOpen; ++tick) {
+    end = CountdownTick(s);
+    texts.push_back(OkButtonText(s));
+  }
+  EXPECT_EQ(end, kPickerAccepted);
+  EXPECT_EQ(texts, (std::vector<std::u16string>{u"OK - 3", u"OK - 2", u"OK - 1", u"OK - 0", u"OK - 0"}));
+
+  // A key before the first tick leaves the countdown; after it, stops it.
+  s.timeout = 3;
+  StartPicker(s);
+  NoteKeyEvent(s);
+  EXPECT_EQ(OkButtonText(s), u"OK - 3");
+  CountdownTick(s);
+  NoteKeyEvent(s);
+  EXPECT_EQ(OkButtonText(s), u"OK");
+  for (int tick = 0; tick < 5; ++tick) EXPECT_EQ(CountdownTick(s), kPickerStaysOpen);
+
+  // A navigation key stops it at once, for good.
+  s.timeout = 3;
+  StartPicker(s);
+  RunPickerCommand(s, CommandOfKey(PickerKey::kRight, false, false));
+  EXPECT_EQ(OkButtonText(s), u"OK");
+  for (int tick = 0; tick < 5; ++tick) EXPECT_EQ(CountdownTick(s), kPickerStaysOpen);
+}
+
+TEST_F(PickerModelTest, TheKeyMap) {
+  const struct {
+    PickerKey key;
+    bool ctrl, shift;
+    int command;
+  } rows[] = {
+      {PickerKey::kLeft, true, false, kKeyLeft},          {PickerKey::kDown, true, true, kKeyDown},
+      {PickerKey::kPageUp, false, false, kKeyPageUp},     {PickerKey::kPageUp, true, false, kKeyCtrlPageUp},
+      {PickerKey::kPageDown, true, false, kKeyCtrlPageDown}, {PickerKey::kHome, true, false, kKeyCtrlHome},
+      {PickerKey::kEnd, false, true, kKeyEnd},            {PickerKey::kBackspace, true, false, kKeyBackspace},
+      {PickerKey::kPause, false, false, 0},               {PickerKey::kPause, true, true, kRotateWeekdays},
+      {PickerKey::kOther, false, false, 0},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(CommandOfKey(row.key, row.ctrl, row.shift), row.command) << static_cast<int>(row.key);
+  }
+}
+
+TEST_F(PickerModelTest, TitlesHeadersDateLineAndHolidays) {
+  RefreshLocale();
+  Locale().monthNames[12].Assign(u"décembre");
+  Locale().abbreviatedWeekdayNames[kMonday].Assign(u"lu");
+  ASSERT_EQ(AddHolidayRule(u"*-12-25"), kRuleAdded);
+  PickerState s = Open({2015, 12, 11});
+  s.flags = 0;
+  s.marksYear = 0;
+  FillMonthGrid(s);
+  EXPECT_EQ(MonthTitle(s), u"décembre 2015");
+  EXPECT_EQ(WeekdayHeader(s, 1), u"lu");
+  EXPECT_NE(s.cells[25 + 1] & kCellHoliday, 0u);  // December 2015 starts on a Tuesday
+  EXPECT_EQ(DateLine(s), u"2:2015-12-11:5:");  // the fake platform describes the long date it was asked for
+  RunPickerCommand(s, CommandOfKey(PickerKey::kPause, false, true));
+  EXPECT_EQ(Locale().firstWeekday, kMonday);
+  EXPECT_EQ(SundayColumn(), 6);
+  EXPECT_EQ(WeekdayHeader(s, 0), u"lu");
+  s.flags = kPickerEnglishNames | kPickerNoHolidays;
+  EXPECT_EQ(MonthTitle(s), u"December 2015");
+  EXPECT_EQ(WeekdayHeader(s, 0), u"Mon");
+  EXPECT_EQ(DateLine(s), u"Friday, December 11, 2015");
+  s.flags |= kPickerDateLineInOutputFormat;
+  s.outputFormat = kIsoWeekDate;
+  EXPECT_EQ(DateLine(s), u"2015-W50-5");
+}
+
+}  // namespace
+}  // namespace kalendra
