@@ -85,11 +85,11 @@ DayNumber KeyTarget(const PickerState& state, int command) {
       }
       return SameMonth(FromDayNumber(target), state.maximum) ? backward(target) : forward(target);
     case kKeyHome: {
-      const DayNumber rowStart = s - (WeekdayOf(s) - Locale().firstWeekday + kDaysPerWeek) % kDaysPerWeek;
+      const DayNumber rowStart = s - (WeekdayOf(s) - state.firstWeekday + kDaysPerWeek) % kDaysPerWeek;
       return forward(std::max({rowStart, FirstOfMonth(date), min}));
     }
     case kKeyEnd: {
-      const DayNumber rowStart = s - (WeekdayOf(s) - Locale().firstWeekday + kDaysPerWeek) % kDaysPerWeek;
+      const DayNumber rowStart = s - (WeekdayOf(s) - state.firstWeekday + kDaysPerWeek) % kDaysPerWeek;
       return backward(std::min({rowStart + kDaysPerWeek - 1, LastOfMonth(date), max}));
     }
     case kKeyCtrlHome: return forward(min);
@@ -145,7 +145,7 @@ void FillMonthGrid(PickerState& state) {
     MarkHolidays(year, state.marks);
     state.marksYear = year;
   }
-  const int firstWeekday = Locale().firstWeekday;
+  const int firstWeekday = state.firstWeekday;
   const int offset = (ToDayNumber(year, month, 1) + kDaysPerWeek - firstWeekday) % kDaysPerWeek;
   const int length = MonthLength(month, IsLeapYear(year));
   const bool firstMonth = SameMonth(state.displayed, state.minimum);
@@ -180,12 +180,12 @@ std::u16string MonthTitle(const PickerState& state) {
 }
 
 std::u16string WeekdayHeader(const PickerState& state, int column) {
-  const int weekday = (Locale().firstWeekday + column) % kDaysPerWeek;
+  const int weekday = (state.firstWeekday + column) % kDaysPerWeek;
   if ((state.flags & kPickerEnglishNames) != 0) return std::u16string(EnglishAbbreviation(kEnglishWeekdayNames[weekday]));
   return std::u16string(Locale().abbreviatedWeekdayNames[weekday].View());
 }
 
-int SundayColumn() { return (kDaysPerWeek - Locale().firstWeekday) % kDaysPerWeek; }
+int SundayColumn(const PickerState& state) { return (kDaysPerWeek - state.firstWeekday) % kDaysPerWeek; }
 
 std::u16string DateLine(const PickerState& state) {
   const DateFormat format = (state.flags & kPickerDateLineInOutputFormat) != 0 ? state.outputFormat
@@ -235,7 +235,7 @@ PickerEnd RunPickerCommand(PickerState& state, int command) {
     state.displayed = {state.selected.year, state.selected.month, 1};
     FillMonthGrid(state);
   } else if (command == kRotateWeekdays) {
-    Locale().firstWeekday = (Locale().firstWeekday + 1) % kDaysPerWeek;
+    state.firstWeekday = (state.firstWeekday + 1) % kDaysPerWeek;
     FillMonthGrid(state);
   } else if (const int month = ButtonMonth(state, command); month >= 0) {
     state.displayed = MonthOfIndex(month);

@@ -79,6 +79,10 @@ struct PickerState {
   int weekdayMask = 0;  // bit k: weekday k (0 = Sunday) cannot be picked
   PickerFlags flags = 0;
   DateFormat outputFormat = kFourDigitYearBit;
+  // The weekday of the left column (0 = Sunday). It lives here, not in the
+  // locale snapshot, because marking holidays runs rules that re-read the
+  // locale.
+  int firstWeekday = 0;
   // The countdown: seconds left, whether OK counts down, whether the first
   // tick has come (keys before it do not stop the countdown), and whether
   // the one-second timer still runs.
@@ -102,8 +106,7 @@ PickerState& Picker();
 void StartPicker(PickerState& state);
 
 // Lays out the displayed month: cell values, the enabled buttons, and the
-// holiday marks of the displayed year. The left column is the locale
-// snapshot's firstWeekday.
+// holiday marks of the displayed year.
 void FillMonthGrid(PickerState& state);
 
 // The texts a front-end shows.
@@ -112,7 +115,7 @@ std::u16string WeekdayHeader(const PickerState& state, int column);
 std::u16string DateLine(const PickerState& state);
 std::u16string OkButtonText(const PickerState& state);
 // The column whose header is drawn in the Sunday colour.
-int SundayColumn();
+int SundayColumn(const PickerState& state);
 
 // A command of the dialog (buttons, date line, keys); it stops the
 // countdown first. Day cells go through ClickCell.

@@ -48,7 +48,7 @@ DayNumber ExpectedTarget(const PickerState& s, int command) {
   const DayNumber day = ToDayNumber(s.selected);
   const CalendarDate date = s.selected;
   const DayNumber monthEnd = MonthStart(date) + MonthLength(date.month, IsLeapYear(date.year)) - 1;
-  const DayNumber rowStart = day - (WeekdayOf(day) - Locale().firstWeekday + 7) % 7;
+  const DayNumber rowStart = day - (WeekdayOf(day) - s.firstWeekday + 7) % 7;
   const auto nextMonthStart = ToDayNumber(date.month == 12 ? date.year + 1 : date.year, date.month % 12 + 1, 1);
   const auto previousMonthStart = ToDayNumber(date.month == 1 ? date.year - 1 : date.year, (date.month + 10) % 12 + 1, 1);
   DayNumber aim = kInvalidDay;
@@ -90,7 +90,7 @@ DayNumber ExpectedTarget(const PickerState& s, int command) {
 void ExpectGridOfDisplayedMonth(const PickerState& s) {
   const CalendarDate& shown = s.displayed;
   const DayNumber first = ToDayNumber(shown.year, shown.month, 1);
-  const int lead = (WeekdayOf(first) - Locale().firstWeekday + 7) % 7;
+  const int lead = (WeekdayOf(first) - s.firstWeekday + 7) % 7;
   const int length = MonthLength(shown.month, IsLeapYear(shown.year));
   for (int cell = 0; cell < kPickerCells; ++cell) {
     const int day = cell - lead + 1;
@@ -127,8 +127,9 @@ class PickerModelTest : public test::PluginTest {
 
   // A picker on the date, within the range, marks off.
   static PickerState Open(CalendarDate selected, CalendarDate minimum = {kFirstYear, 1, 1},
-                          CalendarDate maximum = {kLastYear, 12, 31}, int mask = 0) {
+                          CalendarDate maximum = {kLastYear, 12, 31}, int mask = 0, int firstWeekday = kSunday) {
     PickerState state;
+    state.firstWeekday = firstWeekday;
     state.selected = selected;
     state.minimum = minimum;
     state.maximum = maximum;
@@ -151,7 +152,7 @@ TEST_F(PickerModelTest, EveryKeyOverRandomRangesAgreesWithAWalkOverTheDays) {
     const DayNumber max = round % 50 == 1 ? kLastDay : min + span;
     PickerState s = Open(FromDayNumber(min), FromDayNumber(min), FromDayNumber(max),
                          std::uniform_int_distribution<int>(0, 126)(random));
-    Locale().firstWeekday = round % 7;
+    s.firstWeekday = round % 7;
     const DayNumber start = FirstSelectableFrom(s, std::uniform_int_distribution<DayNumber>(min, max)(random));
     if (start == kInvalidDay) continue;
     s.selected = FromDayNumber(start);
@@ -163,7 +164,7 @@ TEST_F(PickerModelTest, EveryKeyOverRandomRangesAgreesWithAWalkOverTheDays) {
       ASSERT_EQ(RunPickerCommand(s, key), kPickerStaysOpen);
       ASSERT_EQ(ToDayNumber(s.selected), target == kInvalidDay ? before : target)
           << "key " << key << " from " << before << " in " << min << ".." << max << " mask " << s.weekdayMask
-          << " left column " << Locale().firstWeekday;
+          << " left column " << s.firstWeekday;
       ASSERT_TRUE(Selectable(s, ToDayNumber(s.selected)));
       ASSERT_NO_FATAL_FAILURE(ExpectGridOfDisplayedMonth(s));
     }
@@ -181,8 +182,7 @@ TEST_F(PickerModelTest, TheGridOfMonthsOfEveryShape) {
       {{2015, 2, 1}, kMonday, 34},
   };
   for (const auto& row : rows) {
-    Locale().firstWeekday = row.firstWeekday;
-    const PickerState s = Open(row.month);
+    const PickerState s = Open(row.month, {kFirstYear, 1, 1}, {kLastYear, 12, 31}, 0, row.firstWeekday);
     const auto last = std::find_if(s.cells.rbegin(), s.cells.rend(), [](DayCellFlags v) { return v != 0; });
     EXPECT_EQ(s.cells.rend() - last, row.cellsUsed) << row.month.year << "-" << row.month.month;
     ExpectGridOfDisplayedMonth(s);
@@ -310,8 +310,8 @@ TEST_F(PickerModelTest, TitlesHeadersDateLineAndHolidays) {
   EXPECT_NE(s.cells[25 + 1] & kCellHoliday, 0u);  // December 2015 starts on a Tuesday
   EXPECT_EQ(DateLine(s), u"2:2015-12-11:5:");  // the fake platform describes the long date it was asked for
   RunPickerCommand(s, CommandOfKey(PickerKey::kPause, false, true));
-  EXPECT_EQ(Locale().firstWeekday, kMonday);
-  EXPECT_EQ(SundayColumn(), 6);
+  EXPECT_EQ(s.firstWeekday, kMonday);
+  EXPECT_EQ(SundayColumn(s), 6);
   EXPECT_EQ(WeekdayHeader(s, 0), u"lu");
   s.flags = kPickerEnglishNames | kPickerNoHolidays;
   EXPECT_EQ(MonthTitle(s), u"December 2015");

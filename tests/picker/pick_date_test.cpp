@@ -1,0 +1,132 @@
+// @pickdate over a scripted dialog: the defaults, the offsets, the moves off
+// masked days, every message in the order of the checks, and the results of
+// OK, Cancel and a dialog that fails. The fake clock says today is Saturday
+// 2015-03-07.
+#include "picker/pick_date.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+#include "calendar/locale_snapshot.h"
+#include "holidays/holiday_fixture.h"
+#include "holidays/rule_list.h"
+
+namespace kalendra {
+namespace {
+
+// The dialog of the tests: it keeps the state it opened with, then runs its
+// commands and presses OK, or fails with its code.
+std::vector<int> gCommands;
+int gFailure = 0;
+PickerState gOpened;
+
+int ScriptedDialog(PickerState& state) {
+  gOpened = state;
+  if (gFailure != 0) return gFailure;
+  for (const int command : gCommands) {
+    const PickerEnd end = RunPickerCommand(state, command);
+    if (end != kPickerStaysOpen) return end;
+  }
+  return kPickerAccepted;
+}
+
+int PickDate(KChar* buffer) { return PickDateFunction(buffer, ScriptedDialog); }
+
+// The holiday functions are registered so that the built-in rules mark.
+class PickDateTest : public test::HolidayTest {
+ protected:
+  void SetUp() override {
+    test::HolidayTest::SetUp();
+    Locale() = LocaleSnapshot{};
+    gCommands.clear();
+    gFailure = 0;
+  }
+  void TearDown() override {
+    Locale() = LocaleSnapshot{};
+    test::HolidayTest::TearDown();
+  }
+};
+
+TEST_F(PickDateTest, ArgumentsDefaultsAndMessages) {
+  const struct {
+    std::u16string_view text;
+    std::vector<int> commands;
+    std::u16string_view expected;
+  } rows[] = {
+      {u"", {}, u"03/07/2015"},
+      {u"\"Pick, please\",2015-12-25,4", {}, u"2015-12-25"},
+      {u"Pick a day,2015-12-25,4", {}, u"2015-12-25"},
+      {u",25.12.2015,2,,,,,,", {}, u"25/12/15"},
+      // Offsets count from the initial date, or from today.
+      {u",2015-12-25,4,+0,+30", {kKeyCtrlEnd}, u"2016-01-24"},
+      {u",,4,+0,+30", {kKeyCtrlEnd}, u"2015-04-06"},
+      {u",,4,-5x,+5", {kKeyCtrlHome}, u"2015-03-02"},
+      {u",,4,,+3067671", {}, u"! Invalid maximum date \"+3067671\" (offset)"},
+      {u",1601-01-01,4,-1", {}, u"! Invalid minimum date \"-1\" (offset)"},
+      {u",,4,,+99999999999999999999", {}, u"! Invalid maximum date \"+99999999999999999999\" (offset)"},
+      // A masked initial date moves: to the nearer day, the earlier on a tie,
+      // or as flag 16 or 32 says, within the range.
+      {u",2015-12-26,4,,,8", {}, u"2015-12-25"},
+      {u",2015-12-26,4,,,40", {}, u"2015-12-28"},
+      {u",2015-12-26,4,,,56", {}, u"2015-12-25"},
+      {u",2015-12-27,4,,,24", {}, u"2015-12-25"},
+      {u",2015-12-27,4,,,8", {}, u"2015-12-28"},
+      {u",2015-12-26,4,2015-12-26,2015-12-31,8", {}, u"2015-12-28"},
+      {u",2015-12-27,4,2015-12-21,2015-12-27,,,Sat-Sun", {}, u"2015-12-25"},
+      {u",2015-12-27,4,2015-12-27,2015-12-27,8", {}, u"! No unmasked days in range 2015-12-27 - 2015-12-27"},
+      // Without an initial date a range beside today opens on its nearer end.
+      {u",,4,2016-01-01", {}, u"2016-01-01"},
+      {u",,4,,2015-01-01", {}, u"2015-01-01"},
+      {u",2015-03-01,4,2015-03-02", {}, u"! Date 2015-03-01 not in range 2015-03-02 - 9999-12-31"},
+      {u",,4,2015-03-09,2015-03-08", {}, u"! Invalid date range 2015-03-09 - 2015-03-08"},
+      {u",,20,2015-03-09,2015-03-08", {}, u"! Invalid date range 03/09/2015 - 03/08/2015"},
+      // Flag 4 keeps the range within 1980..2099.
+      {u",1985-06-01,4,1900-01-01,2200-01-01,4", {kKeyCtrlHome}, u"1980-01-01"},
+      {u",1985-06-01,4,1900-01-01,2200-01-01,4", {kKeyCtrlEnd}, u"2099-12-31"},
+      {u",,,,,,,,600", {kPickerCancel}, u"*CANCEL*"},
+      {u",,,,,,,,601", {}, u"! Invalid timeout \"601\""},
+      {u",,4,,,8,,Sun-Sat", {}, u"! Invalid days-of-the-week mask \"Sun-Sat\""},
+      // The checks in their order.
+      {u",x,y,z,w,v,u,t,s", {}, u"! Invalid format \"y\""},
+      {u",x,4,z,w,v,u,t,s", {}, u"! Invalid days-of-the-week mask \"t\""},
+      {u",x,4,z,w,v,u,Mon,s", {}, u"! Invalid flags \"v\""},
+      {u",x,4,z,w,0,u,Mon,s", {}, u"! Invalid initial date \"x\""},
+      {u",2015-01-01,4,z,w,0,u,Mon,s", {}, u"! Invalid minimum date \"z\""},
+      {u",2015-01-01,4,-1,w,0,u,Mon,s", {}, u"! Invalid maximum date \"w\""},
+      {u",2015-01-01,4,-1,+1,0,u,Mon,s", {}, u"! Invalid left-column day value \"u\""},
+      {u",2015-01-01,4,-1,+1,0,7,Mon,s", {}, u"! Invalid timeout \"s\""},
+  };
+  for (const auto& row : rows) {
+    gCommands = row.commands;
+    EXPECT_EQ(test::CallFunction(PickDate, row.text), test::Expected(row.expected)) << test::Narrow(row.text);
+  }
+}
+
+TEST_F(PickDateTest, TheDialogOpensOnTheStateTheArgumentsSettle) {
+  ASSERT_EQ(test::CallFunction(PickDate, u",2015-12-11,4,,,,Mon,,30").status, 0);
+  EXPECT_EQ(gOpened.firstWeekday, kMonday);
+  EXPECT_EQ(gOpened.timeout, 30u);
+  EXPECT_TRUE(gOpened.countdownActive);
+  EXPECT_EQ(gOpened.displayed, (CalendarDate{2015, 12, 1}));
+  EXPECT_EQ(gOpened.initial, (CalendarDate{2015, 12, 11}));
+  // The built-in rules mark Christmas unless flag 128 asks for no marks.
+  EXPECT_NE(gOpened.cells[24 + 1] & kCellHoliday, 0u);  // December 2015 starts on a Tuesday
+  ASSERT_EQ(test::CallFunction(PickDate, u",2015-12-11,4,,,128").status, 0);
+  EXPECT_EQ(gOpened.cells[24 + 2] & kCellHoliday, 0u);
+  EXPECT_FALSE(gOpened.countdownActive);
+}
+
+TEST_F(PickDateTest, ADialogThatFailsGivesItsCodeAndNoMessage) {
+  gFailure = -103;
+  const test::FunctionOutcome outcome = test::CallFunction(PickDate, u"");
+  EXPECT_EQ(outcome.status, -1);
+  EXPECT_EQ(outcome.err, u"");
+  std::array<KChar, kHostBufferLength> buffer{};
+  EXPECT_EQ(PickDate(buffer.data()), -1);
+  EXPECT_EQ(std::u16string(buffer.data()), u"Dialog error -103");
+}
+
+}  // namespace
+}  // namespace kalendra
