@@ -11,19 +11,12 @@ $ torvane --no-plugins -c "echo %@if[plugin KALENDRA,yes,no] [%_isoweek]"
 $ KALENDRA_SET_CASE=1 torvane -c "set" | tr -d '\r' | grep '^KALENDRA_SET_CASE='
   KALENDRA_SET_CASE=1
 
-# Variables set by one line are seen by the next; %% is a percent sign.
-$ torvane -c "set X=5" -c "echo %X %[X]x 100%%"
-  5 5x 100%
-
 # A plug-in's message fails the line, and the last line's status is the
 # shell's.
 $ torvane -c "echo first" -c "echo %@dateplus[x]"
   first
 ! KALENDRA plugin: Invalid date "x"
 [1]
-
-$ torvane -c "exit 3"
-[3]
 
 # A batch run is transient: its output is exactly that of its commands, with
 # no load message, so it can go straight into a file.
