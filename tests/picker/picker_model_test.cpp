@@ -194,7 +194,6 @@ TEST_F(PickerModelTest, DaysBeforeTheMinimumAreGreyAndRefused) {
   for (int day = 1; day <= 9; ++day) EXPECT_EQ(s.cells[static_cast<std::size_t>(day + 1)], (day | kCellUnavailable));
   EXPECT_FALSE(s.earlierEnabled);
   EXPECT_EQ(ClickCell(s, 3, true), kPickerStaysOpen);  // the 2nd
-  RunPickerCommand(s, kKeyLeft);
   RunPickerCommand(s, kPreviousMonth);
   RunPickerCommand(s, kPreviousYear);
   EXPECT_EQ(s.selected, (CalendarDate{2015, 12, 10}));
@@ -239,12 +238,29 @@ TEST_F(PickerModelTest, MonthAndYearButtonsStayWithinTheRange) {
   EXPECT_EQ(s.selected, (CalendarDate{2015, 6, 15}));
 }
 
-TEST_F(PickerModelTest, MaskedWeekendsAreSteppedOver) {
-  PickerState s = Open({2015, 6, 5}, {kFirstYear, 1, 1}, {kLastYear, 12, 31}, (1 << kSaturday) | (1 << kSunday));
-  RunPickerCommand(s, kKeyRight);
-  EXPECT_EQ(s.selected, (CalendarDate{2015, 6, 8}));
-  RunPickerCommand(s, kKeyLeft);
-  EXPECT_EQ(s.selected, (CalendarDate{2015, 6, 5}));
+// The worked examples of the dialog's keys.
+TEST_F(PickerModelTest, KeysOnWorkedExamples) {
+  constexpr CalendarDate kFirst{kFirstYear, 1, 1};
+  constexpr CalendarDate kLast{kLastYear, 12, 31};
+  constexpr int kWeekend = (1 << kSaturday) | (1 << kSunday);
+  const struct {
+    CalendarDate selected, minimum;
+    int mask;
+    std::vector<int> keys;
+    CalendarDate expected;
+  } rows[] = {
+      {{2015, 12, 10}, {2015, 12, 10}, 0, {kKeyLeft}, {2015, 12, 10}},
+      {{2015, 12, 15}, {2015, 12, 10}, 0, {kKeyUp}, {2015, 12, 15}},  // less than a week after the minimum
+      {{2015, 6, 5}, kFirst, kWeekend, {kKeyRight}, {2015, 6, 8}},
+      {{2015, 6, 5}, kFirst, kWeekend, {kKeyRight, kKeyLeft}, {2015, 6, 5}},
+      {{2015, 6, 15}, kFirst, kWeekend, {kKeyPageUp}, {2015, 6, 1}},
+      {{2015, 6, 15}, kFirst, kWeekend, {kKeyPageUp, kKeyPageUp}, {2015, 5, 1}},
+  };
+  for (const auto& row : rows) {
+    PickerState s = Open(row.selected, row.minimum, kLast, row.mask);
+    for (const int key : row.keys) RunPickerCommand(s, key);
+    EXPECT_EQ(s.selected, row.expected) << row.selected.year << "-" << row.selected.month << "-" << row.selected.day;
+  }
 }
 
 TEST_F(PickerModelTest, TheCountdownAndWhatStopsIt) {
@@ -284,12 +300,10 @@ TEST_F(PickerModelTest, TheKeyMap) {
     bool ctrl, shift;
     int command;
   } rows[] = {
-      {PickerKey::kLeft, true, false, kKeyLeft},          {PickerKey::kDown, true, true, kKeyDown},
-      {PickerKey::kPageUp, false, false, kKeyPageUp},     {PickerKey::kPageUp, true, false, kKeyCtrlPageUp},
-      {PickerKey::kPageDown, true, false, kKeyCtrlPageDown}, {PickerKey::kHome, true, false, kKeyCtrlHome},
-      {PickerKey::kEnd, false, true, kKeyEnd},            {PickerKey::kBackspace, true, false, kKeyBackspace},
-      {PickerKey::kPause, false, false, 0},               {PickerKey::kPause, true, true, kRotateWeekdays},
-      {PickerKey::kOther, false, false, 0},
+      {PickerKey::kLeft, true, false, kKeyLeft},      {PickerKey::kPageUp, false, false, kKeyPageUp},
+      {PickerKey::kPageUp, true, false, kKeyCtrlPageUp}, {PickerKey::kEnd, false, true, kKeyEnd},
+      {PickerKey::kHome, true, false, kKeyCtrlHome},  {PickerKey::kPause, false, false, 0},
+      {PickerKey::kPause, true, true, kRotateWeekdays}, {PickerKey::kOther, false, false, 0},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(CommandOfKey(row.key, row.ctrl, row.shift), row.command) << static_cast<int>(row.key);
