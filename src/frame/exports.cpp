@@ -16,6 +16,7 @@
 #include "holidays/holiday_functions.h"
 #include "numerals/ordinal.h"
 #include "numerals/roman.h"
+#include "picker/pick_date.h"
 #include "qcal/qcal_command.h"
 #include "times/time_functions.h"
 
@@ -87,6 +88,9 @@ PLUGIN_EXPORT int f_easter(KChar* buffer) { return WithBuffer(buffer, kalendra::
 PLUGIN_EXPORT int f_holiday(KChar* buffer) { return WithBuffer(buffer, kalendra::HolidayFunction); }
 PLUGIN_EXPORT int f_isholiday(KChar* buffer) { return WithBuffer(buffer, kalendra::IsHolidayFunction); }
 PLUGIN_EXPORT int f_inlieu(KChar* buffer) { return WithBuffer(buffer, kalendra::InLieuFunction); }
+
+// ---- Date picker ------------------------------------------------------------
+PLUGIN_EXPORT int f_pickdate(KChar* buffer) { return WithBuffer(buffer, kalendra::PickDateFunction); }
 
 // ---- Numerals ---------------------------------------------------------------
 PLUGIN_EXPORT int f_roman(KChar* buffer) { return WithBuffer(buffer, kalendra::RomanFunction); }

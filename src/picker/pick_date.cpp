@@ -14,6 +14,7 @@
 #include "frame/errors.h"
 #include "frame/text.h"
 #include "holidays/holiday_file.h"
+#include "platform/platform.h"
 
 namespace kalendra {
 namespace {
@@ -91,11 +92,12 @@ bool AdjustInitialDate(PickerState& state) {
   return true;
 }
 
-int PickDateFunction(KChar* buffer, PickerDialog dialog) {
+int PickDateFunction(KChar* buffer) {
   ArgumentReader read(buffer, Separators::kCommasOnly);  // a title may hold blanks
   PickerState& state = Picker();
   state = PickerState{};
   state.selected = Today();
+  state.title = Argument(1);  // the rules the grid marks holidays with split arguments of their own
   const auto format = static_cast<DateFormat>(read.Number(3, kDefaultPickerFormat, u"Invalid format \"%s\""));
   const DateFormat order = static_cast<DateFormat>(FormatNumber(format));
   int mask = read.Parsed(8, ParseWeekdayList, 0, kMaskMessage);
@@ -139,7 +141,7 @@ int PickDateFunction(KChar* buffer, PickerDialog dialog) {
 
   StartPicker(state);
   HoldSignals();
-  const int end = dialog(state);
+  const int end = platform::RunPickerDialog(state);
   if (end == kPickerAccepted) return FormatDate(buffer, state.selected, format);
   if (end == kPickerCancelled) return AnswerText(buffer, u"*CANCEL*");
   Sprintf(buffer, u"Dialog error %d", end);

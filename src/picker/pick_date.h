@@ -7,14 +7,10 @@
 
 namespace kalendra {
 
-// Runs the dialog modally over the picker state: kPickerAccepted,
-// kPickerCancelled, or a negative code when it could not be shown.
-using PickerDialog = int (*)(PickerState& state);
-
 // The function behind @pickdate, with the dialog of this system's front-end.
 // Returns 0 with the date or "*CANCEL*", -1 with "Dialog error %d", or
 // kErrorResult after a message about an argument.
-int PickDateFunction(KChar* buffer, PickerDialog dialog);
+int PickDateFunction(KChar* buffer);
 
 // Moves a selected date on a masked weekday to the nearest selectable one,
 // as the flags ask (kPickerMoveEarlier, kPickerMoveLater, both or neither:

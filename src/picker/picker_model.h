@@ -71,6 +71,7 @@ enum PickerCommand : int {
 enum PickerEnd : int { kPickerStaysOpen = 0, kPickerAccepted = kPickerOk, kPickerCancelled = kPickerCancel };
 
 struct PickerState {
+  std::u16string title;      // empty: the dialog's own, "Select Date"
   CalendarDate selected{};   // always selectable
   CalendarDate displayed{};  // the month shown (its day is not used)
   CalendarDate initial{};    // Backspace returns here

@@ -121,7 +121,8 @@ bool Within(int column, int first, std::size_t width) {
 
 }  // namespace
 
-std::vector<ScreenLine> DrawPicker(const PickerState& state, std::u16string_view title) {
+std::vector<ScreenLine> DrawPicker(const PickerState& state) {
+  const std::u16string_view title = state.title;
   std::vector<ScreenLine> lines(static_cast<std::size_t>(kButtonLine + 1));
   lines[kTitleLine] = {{Centred(title.empty() ? u"Select Date" : title, kScreenWidth), ScreenStyle::kTitle}};
   lines[kMonthLine] = MonthLine(state);

@@ -38,8 +38,8 @@ using ScreenLine = std::vector<ScreenRun>;
 inline constexpr int kScreenCellWidth = 4;
 inline constexpr int kScreenWidth = kScreenCellWidth * kDaysPerWeek;
 
-// The lines of the picture, from the window title to the OK button.
-std::vector<ScreenLine> DrawPicker(const PickerState& state, std::u16string_view title);
+// The lines of the picture, from the title to the OK button.
+std::vector<ScreenLine> DrawPicker(const PickerState& state);
 
 // The command of a click at the line and column of the picture (0 = the
 // first of each): a button, the date line or a day cell; 0 for none.

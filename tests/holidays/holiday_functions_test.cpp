@@ -199,7 +199,7 @@ struct Move {
 constexpr Move kStays{-1, 0};
 
 std::u16string IsoText(const CalendarDate& date) {
-  char text[16];
+  char text[32];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
   return Widen(text);
 }

@@ -1,4 +1,4 @@
-// @pickdate over a scripted dialog: the defaults, the offsets, the moves off
+// @pickdate over the fake's scripted dialog: the defaults, the offsets, the moves off
 // masked days, every message in the order of the checks, and the results of
 // OK, Cancel and a dialog that fails. The fake clock says today is Saturday
 // 2015-03-07.
@@ -16,23 +16,7 @@
 namespace kalendra {
 namespace {
 
-// The dialog of the tests: it keeps the state it opened with, then runs its
-// commands and presses OK, or fails with its code.
-std::vector<int> gCommands;
-int gFailure = 0;
-PickerState gOpened;
-
-int ScriptedDialog(PickerState& state) {
-  gOpened = state;
-  if (gFailure != 0) return gFailure;
-  for (const int command : gCommands) {
-    const PickerEnd end = RunPickerCommand(state, command);
-    if (end != kPickerStaysOpen) return end;
-  }
-  return kPickerAccepted;
-}
-
-int PickDate(KChar* buffer) { return PickDateFunction(buffer, ScriptedDialog); }
+int PickDate(KChar* buffer) { return PickDateFunction(buffer); }
 
 // The holiday functions are registered so that the built-in rules mark.
 class PickDateTest : public test::HolidayTest {
@@ -40,8 +24,6 @@ class PickDateTest : public test::HolidayTest {
   void SetUp() override {
     test::HolidayTest::SetUp();
     Locale() = LocaleSnapshot{};
-    gCommands.clear();
-    gFailure = 0;
   }
   void TearDown() override {
     Locale() = LocaleSnapshot{};
@@ -99,27 +81,27 @@ TEST_F(PickDateTest, ArgumentsDefaultsAndMessages) {
       {u",2015-01-01,4,-1,+1,0,7,Mon,s", {}, u"! Invalid timeout \"s\""},
   };
   for (const auto& row : rows) {
-    gCommands = row.commands;
+    fake::SetPickerScript(row.commands);
     EXPECT_EQ(test::CallFunction(PickDate, row.text), test::Expected(row.expected)) << test::Narrow(row.text);
   }
 }
 
 TEST_F(PickDateTest, TheDialogOpensOnTheStateTheArgumentsSettle) {
   ASSERT_EQ(test::CallFunction(PickDate, u",2015-12-11,4,,,,Mon,,30").status, 0);
-  EXPECT_EQ(gOpened.firstWeekday, kMonday);
-  EXPECT_EQ(gOpened.timeout, 30u);
-  EXPECT_TRUE(gOpened.countdownActive);
-  EXPECT_EQ(gOpened.displayed, (CalendarDate{2015, 12, 1}));
-  EXPECT_EQ(gOpened.initial, (CalendarDate{2015, 12, 11}));
+  EXPECT_EQ(fake::OpenedPicker().firstWeekday, kMonday);
+  EXPECT_EQ(fake::OpenedPicker().timeout, 30u);
+  EXPECT_TRUE(fake::OpenedPicker().countdownActive);
+  EXPECT_EQ(fake::OpenedPicker().displayed, (CalendarDate{2015, 12, 1}));
+  EXPECT_EQ(fake::OpenedPicker().initial, (CalendarDate{2015, 12, 11}));
   // The built-in rules mark Christmas unless flag 128 asks for no marks.
-  EXPECT_NE(gOpened.cells[24 + 1] & kCellHoliday, 0u);  // December 2015 starts on a Tuesday
+  EXPECT_NE(fake::OpenedPicker().cells[24 + 1] & kCellHoliday, 0u);  // December 2015 starts on a Tuesday
   ASSERT_EQ(test::CallFunction(PickDate, u",2015-12-11,4,,,128").status, 0);
-  EXPECT_EQ(gOpened.cells[24 + 2] & kCellHoliday, 0u);
-  EXPECT_FALSE(gOpened.countdownActive);
+  EXPECT_EQ(fake::OpenedPicker().cells[24 + 2] & kCellHoliday, 0u);
+  EXPECT_FALSE(fake::OpenedPicker().countdownActive);
 }
 
 TEST_F(PickDateTest, ADialogThatFailsGivesItsCodeAndNoMessage) {
-  gFailure = -103;
+  fake::SetPickerScript({}, -103);
   const test::FunctionOutcome outcome = test::CallFunction(PickDate, u"");
   EXPECT_EQ(outcome.status, -1);
   EXPECT_EQ(outcome.err, u"");

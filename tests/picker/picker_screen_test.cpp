@@ -47,7 +47,7 @@ class PickerScreenTest : public test::PluginTest {
 
 TEST_F(PickerScreenTest, OneMonthDrawnWhole) {
   std::vector<std::string> lines;
-  for (const ScreenLine& line : DrawPicker(state_, u"")) lines.push_back(Markup(line));
+  for (const ScreenLine& line : DrawPicker(state_)) lines.push_back(Markup(line));
   const std::vector<std::string> expected = {
       "{T|        Select Date         }",
       "",
@@ -71,7 +71,7 @@ TEST_F(PickerScreenTest, OneMonthDrawnWhole) {
 TEST_F(PickerScreenTest, ClicksLandOnTheCommandDrawnThere) {
   const std::map<std::string, int> kButtons = {
       {"<<", kPreviousYear}, {">", kNextMonth}, {"[ Cancel ]", kPickerCancel}, {"[ OK - 3 ]", kPickerOk}};
-  const std::vector<ScreenLine> lines = DrawPicker(state_, u"Pick");
+  const std::vector<ScreenLine> lines = DrawPicker(state_);
   for (int line = 0; line < static_cast<int>(lines.size()); ++line) {
     int column = 0;
     for (const ScreenRun& run : lines[static_cast<std::size_t>(line)]) {

@@ -3,7 +3,8 @@
 the plug-in exports exactly the names exports.cpp defines, each one of the
 plug-in's external interface names; no binary imports anything but Windows
 system DLLs (and the plug-in and shell import the shell's Torvane.dll); the
-plug-in carries its version block and a manifest that asks for no elevation.
+plug-in carries its version block, a manifest that asks for no elevation,
+and the date picker's icon and dialog.
 
 Usage: check_binaries.py --bin DIR --source DIR [--tool-prefix x86_64-w64-mingw32-]
 """
@@ -167,6 +168,17 @@ def check_plugin_resources(checks, rc, source):
     manifest = rc_manifest(rc)
     checks.expect(manifest is not None and execution_level(manifest) == "asInvoker",
                   f"{PLUGIN} manifest requests the level asInvoker", f"manifest: {manifest!r}")
+    check_picker_resources(checks, rc)
+
+
+def check_picker_resources(checks, rc):
+    """The date picker's icon and dialog 101 with its 53 controls in tab order."""
+    checks.expect(re.search(r'^"CALDATE_ICON" 14\b', rc, flags=re.M) is not None,
+                  f"{PLUGIN} holds the icon CALDATE_ICON")
+    block = re.search(r"^101 DIALOG 20, 40, 203, 220\n(.*?)^END", rc, flags=re.S | re.M)
+    ids = [int(i) for i in re.findall(r"^\s*CONTROL \"[^\"]*\", (\d+),", block.group(1), flags=re.M)] if block else []
+    tab_order = [1, 105, 101, 102, 106, 104, 2] + list(range(260, 267)) + list(range(200, 237)) + [103, 100]
+    checks.expect(ids == tab_order, f"{PLUGIN} holds dialog 101 with its controls in tab order", f"ids: {ids}")
 
 
 def main():

@@ -119,6 +119,9 @@ struct FakeState {
   fake::LocaleDateFormatter localeDateFormatter = fake::DescribeLocaleDateCall;
   std::uint64_t localeGeneration = NextGeneration();
   std::uint64_t zoneGeneration = NextGeneration();
+  std::vector<int> pickerCommands;
+  int pickerFailure = 0;
+  PickerState openedPicker;
 };
 
 FakeState& State() {
@@ -171,6 +174,12 @@ void SetLocaleName(LocaleNameSet set, int index, std::optional<std::u16string> v
 }
 void SetLocaleDateFormatter(LocaleDateFormatter formatter) { State().localeDateFormatter = std::move(formatter); }
 
+void SetPickerScript(std::vector<int> commands, int failure) {
+  State().pickerCommands = std::move(commands);
+  State().pickerFailure = failure;
+}
+const PickerState& OpenedPicker() { return State().openedPicker; }
+
 std::optional<std::u16string> DescribeLocaleDateCall(platform::LocaleDateStyle style, const platform::LocaleDate& date,
                                                      std::u16string_view picture) {
   return Decimal(static_cast<int>(style)) + u":" + Decimal(date.year) + u"-" + Decimal(date.month) + u"-" +
@@ -180,6 +189,16 @@ std::optional<std::u16string> DescribeLocaleDateCall(platform::LocaleDateStyle s
 }  // namespace fake
 
 namespace platform {
+
+int RunPickerDialog(PickerState& state) {
+  State().openedPicker = state;
+  if (State().pickerFailure != 0) return State().pickerFailure;
+  for (const int command : State().pickerCommands) {
+    const PickerEnd end = RunPickerCommand(state, command);
+    if (end != kPickerStaysOpen) return end;
+  }
+  return kPickerAccepted;
+}
 
 SystemDateTime LocalNow() { return State().now; }
 SystemDateTime UtcNow() { return State().utcNow; }

@@ -7,7 +7,9 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "picker/picker_model.h"
 #include "platform/platform.h"
 
 namespace kalendra::fake {
@@ -62,5 +64,11 @@ using LocaleDateFormatter = std::function<std::optional<std::u16string>(
 void SetLocaleDateFormatter(LocaleDateFormatter formatter);
 std::optional<std::u16string> DescribeLocaleDateCall(platform::LocaleDateStyle style, const platform::LocaleDate& date,
                                                      std::u16string_view picture);
+
+// The picker dialog of the tests: it keeps a copy of the state it opened
+// with, then runs the commands in turn and presses OK (ending earlier when a
+// command ends it), or, with a failure code, returns that code at once.
+void SetPickerScript(std::vector<int> commands, int failure = 0);
+const PickerState& OpenedPicker();
 
 }  // namespace kalendra::fake

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/platform.h"
+#include "platform/win32/module_handle.h"
 #include "platform/win32/wide.h"
 
 namespace kalendra::platform {
@@ -18,6 +19,8 @@ constexpr DWORD kMaxPathLength = 32768;
 }  // namespace
 
 void RecordModuleHandle(void* module) { recordedModule = static_cast<HMODULE>(module); }
+
+HMODULE PluginModule() { return recordedModule; }
 
 std::u16string ModulePath() {
   std::u16string path(MAX_PATH, u'\0');

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# @pickdate drawn on a terminal (tmux): keys move the selection and Enter
+# accepts it, Escape cancels, a click on a day selects it and a double click
+# accepts it, the countdown closes the picker by itself, the picker is drawn
+# on the terminal while the result goes to a file, and the prompt works
+# afterwards.
+# Usage: picker_on_a_terminal.sh TORVANE
+set -euo pipefail
+torvane="$(realpath "$1")"
+socket="picker-$$"
+session="picker"
+work="$(mktemp -d)"
+trap 'tmux -L "$socket" kill-server 2>/dev/null || true; rm -rf "$work"' EXIT
+
+pane() { tmux -L "$socket" capture-pane -p -t "$session"; }
+keys() { tmux -L "$socket" send-keys -t "$session" "$@"; }
+# Waits up to ten seconds for the pane to show the text.
+wait_for() {
+  for _ in $(seq 200); do
+    pane | grep -qF -- "$1" && return 0
+    sleep 0.05
+  done
+  echo "timed out waiting for: $1"; pane; exit 1
+}
+# A left click at a column and line of the pane (0 = the first), as an
+# tmux reports it: a press, then a release.
+click() {
+  local at
+  at=$(printf "\\$(printf %03o $((33 + $1)))\\$(printf %03o $((33 + $2)))")
+  keys -l $'\e[M '"$at"; keys -l $'\e[M#'"$at"
+}
+# The pane column and line of a day's number in the picture.
+where() { pane | awk -v day=" $1 " '{ i = index($0 " ", day); if (i && !found) { print i, NR - 1; found = 1 } }'; }
+
+cd "$work"
+tmux -L "$socket" new-session -d -s "$session" -x 80 -y 24 "env TERM=tmux-256color LANG=C.UTF-8 $torvane"
+wait_for "torvane>"
+
+keys "echo [%@pickdate[,2015-12-25,4]]" Enter
+wait_for "December 2015"
+keys Right PageDown End
+wait_for "January 2, 2016"
+keys Enter
+wait_for "[2016-01-02]"
+
+keys "echo [%@pickdate[Choose,2015-12-25,4]]" Enter
+wait_for "Choose"
+keys Escape
+wait_for "[*CANCEL*]"
+
+keys "echo [%@pickdate[,2015-12-25,4,2015-12-10]]" Enter
+wait_for "December 2015"
+read -r column line <<<"$(where 3)"
+click "$column" "$line"   # before the minimum: nothing happens
+sleep 0.5                 # longer than a double click
+pane | grep -qF "December 25, 2015" || { echo "a greyed day was selected"; pane; exit 1; }
+read -r column line <<<"$(where 17)"
+click "$column" "$line"
+wait_for "December 17, 2015"
+sleep 0.5
+click "$column" "$line"; click "$column" "$line"
+wait_for "[2015-12-17]"
+
+keys "echo [%@pickdate[,2015-12-25,4,,,,,,1]]" Enter
+wait_for "OK - 1"
+wait_for "[2015-12-25]"
+
+keys "echo after the picker" Enter
+wait_for "after the picker"
+if pane | grep -q "Sun Mon"; then echo "the picker was not erased"; pane; exit 1; fi
+
+# With its output in a file, the picker is drawn on the terminal.
+session="redirected"
+tmux -L "$socket" new-session -d -s "$session" -x 80 -y 24 \
+  "env TERM=tmux-256color LANG=C.UTF-8 $torvane -c 'echo %@pickdate[,2015-12-25,4]' > picked.txt; sleep 10"
+wait_for "December 2015"
+keys Up Enter
+for _ in $(seq 100); do [ -s picked.txt ] && break; sleep 0.05; done
+[ "$(tr -d '\r' < picked.txt)" = "2015-12-18" ] || { echo "redirected result: $(cat picked.txt)"; exit 1; }
+echo "picker on a terminal: ok"
