@@ -55,17 +55,23 @@ result_is "[2015-12-25]"
 start "Pick a day,2015-12-25,4"
 find_dialog "Pick a day"
 keys Right Next End
-keys Return
-result_is "[2016-01-02]"
+keys BackSpace Left Return
+result_is "[2015-12-24]"
 
 start ",2015-12-25,4"
 find_dialog "Select Date"
 keys Escape
 result_is "[*CANCEL*]"
 
-# December 2015 starts on a Tuesday: the 17th is cell 18 with Sunday on the left.
+# December 2015 starts on a Tuesday: with Sunday on the left the 17th is
+# cell 18 and the 19th cell 20.
 start ",2015-12-25,4,,,,0"
 find_dialog "Select Date"
-click_cell 18 2
+click_cell 18 1
+keys Return
 result_is "[2015-12-17]"
+start ",2015-12-25,4,,,,0"
+find_dialog "Select Date"
+click_cell 20 2
+result_is "[2015-12-19]"
 echo "picker dialog under Wine: ok"
