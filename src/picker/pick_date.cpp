@@ -67,18 +67,16 @@ int ReportRange(std::u16string_view message, const PickerState& state) {
                      MessageDate(state.maximum, state.outputFormat).c_str());
 }
 
-bool IsMasked(const PickerState& state, DayNumber day) { return ((state.weekdayMask >> WeekdayOf(day)) & 1) != 0; }
-
 }  // namespace
 
 bool AdjustInitialDate(PickerState& state) {
   if (state.weekdayMask == kEveryDayMask) return false;
   const DayNumber day = ToDayNumber(state.selected);
-  if (!IsMasked(state, day)) return true;
+  if (!IsMaskedDay(state, day)) return true;
   DayNumber next = day + 1;
-  while (IsMasked(state, next)) ++next;
+  while (IsMaskedDay(state, next)) ++next;
   DayNumber previous = day - 1;
-  while (IsMasked(state, previous)) --previous;
+  while (IsMaskedDay(state, previous)) --previous;
   const bool previousFits = previous >= ToDayNumber(state.minimum);
   const bool nextFits = next <= ToDayNumber(state.maximum);
   if (!previousFits && !nextFits) return false;

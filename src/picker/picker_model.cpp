@@ -24,8 +24,6 @@ DayNumber LastOfMonth(const CalendarDate& date) {
 int MonthIndex(const CalendarDate& date) { return date.year * 12 + date.month - 1; }
 CalendarDate MonthOfIndex(int index) { return {index / 12, index % 12 + 1, 1}; }
 
-bool IsMasked(const PickerState& state, DayNumber day) { return ((state.weekdayMask >> WeekdayOf(day)) & 1) != 0; }
-
 void Select(PickerState& state, DayNumber day) {
   state.selected = FromDayNumber(day);
   state.displayed = {state.selected.year, state.selected.month, 1};
@@ -124,6 +122,8 @@ bool IsNavigationKey(int command) { return command >= kKeyLeft && command <= kKe
 
 }  // namespace
 
+bool IsMaskedDay(const PickerState& state, DayNumber day) { return ((state.weekdayMask >> WeekdayOf(day)) & 1) != 0; }
+
 PickerState& Picker() {
   static PickerState state;
   return state;
@@ -203,9 +203,9 @@ std::u16string OkButtonText(const PickerState& state) {
 
 bool NextUnmaskedDay(const PickerState& state, DayNumber& day) {
   if (state.weekdayMask == kEveryWeekdayMasked) return false;
-  if (!IsMasked(state, day)) return true;
+  if (!IsMaskedDay(state, day)) return true;
   DayNumber next = day;
-  while (IsMasked(state, next)) ++next;
+  while (IsMaskedDay(state, next)) ++next;
   if (next > ToDayNumber(state.maximum)) return false;
   day = next;
   return true;
@@ -213,9 +213,9 @@ bool NextUnmaskedDay(const PickerState& state, DayNumber& day) {
 
 bool PrevUnmaskedDay(const PickerState& state, DayNumber& day) {
   if (state.weekdayMask == kEveryWeekdayMasked) return false;
-  if (!IsMasked(state, day)) return true;
+  if (!IsMaskedDay(state, day)) return true;
   DayNumber previous = day;
-  while (IsMasked(state, previous)) --previous;
+  while (IsMaskedDay(state, previous)) --previous;
   if (previous < ToDayNumber(state.minimum)) return false;
   day = previous;
   return true;

@@ -134,6 +134,9 @@ void NoteKeyEvent(PickerState& state);
 // The command a pressed key posts, 0 for none (Pause alone, other keys).
 int CommandOfKey(PickerKey key, bool ctrl, bool shift);
 
+// Whether the day's weekday is one the mask takes out.
+bool IsMaskedDay(const PickerState& state, DayNumber day);
+
 // The nearest selectable weekday from day forwards (not after the maximum)
 // or backwards (not before the minimum); false when there is none.
 bool NextUnmaskedDay(const PickerState& state, DayNumber& day);
