@@ -2,7 +2,8 @@
 # @pickdate's dialog under Wine, on the session's X display: the countdown
 # closes it with the selected date, keys (xdotool) move the selection and
 # Enter accepts it, Escape cancels, a click on a day selects it and a double
-# click accepts it. A screenshot of the open dialog is kept in OUTPUT_DIR.
+# click accepts it, and in a console window it opens over its middle. A
+# screenshot of the open dialog is kept in OUTPUT_DIR.
 # Usage: picker_dialog_under_wine.sh WINE_RUNNER TORVANE_EXE OUTPUT_DIR
 set -euo pipefail
 runner="$1"
@@ -74,4 +75,19 @@ start ",2015-12-25,4,,,,0"
 find_dialog "Select Date"
 click_cell 20 2
 result_is "[2015-12-19]"
+# In a console window, the dialog opens over the middle of it.
+wineconsole "$torvane" -c "echo %@pickdate[Over the console,2015-12-25,4]" >/dev/null 2>&1 &
+shell=$!
+find_dialog "Over the console"
+console=$(xdotool search --onlyvisible --name 'torvane\.exe$' | head -1)
+centre() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  echo $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
+}
+read -r dx dy <<<"$(centre "$dialog")"
+read -r cx cy <<<"$(centre "$console")"
+# Within a pixel or two: halves of odd sizes round.
+[ $(( (dx - cx) * (dx - cx) + (dy - cy) * (dy - cy) )) -le 8 ] || { echo "dialog $dx,$dy, console $cx,$cy"; exit 1; }
+keys Escape
+wait "$shell" || true
 echo "picker dialog under Wine: ok"
