@@ -2,7 +2,8 @@
 # @pickdate's dialog under Wine, on the session's X display: the countdown
 # closes it with the selected date, keys (xdotool) move the selection and
 # Enter accepts it, Escape cancels, a click on a day selects it and a double
-# click accepts it, and in a console window it opens over its middle. A
+# click accepts it, the selection is drawn in the colours of a light and a
+# dark scheme, and in a console window it opens over its middle. A
 # screenshot of the open dialog is kept in OUTPUT_DIR.
 # Usage: picker_dialog_under_wine.sh WINE_RUNNER TORVANE_EXE OUTPUT_DIR
 set -euo pipefail
@@ -10,7 +11,9 @@ runner="$1"
 torvane="$2"
 output="$3"
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+# The scheme the dark case sets is taken back whatever happens.
+light_scheme() { "$runner" run reg delete 'HKCU\Control Panel\Colors' /v ButtonFace /f >/dev/null 2>&1 || true; }
+trap 'light_scheme; rm -rf "$work"' EXIT
 mkdir -p "$output"
 
 # Starts @pickdate with the arguments in the background; its result goes to
@@ -34,16 +37,25 @@ result_is() {
   [ "$(tr -d '\r' < "$work/result")" = "$1" ] || { echo "expected $1, got: $(cat "$work/result")"; exit 1; }
 }
 keys() { sleep 0.3; xdotool key --window "$dialog" "$@" 2>/dev/null; }
-# Clicks the centre of day cell k (0..36) of the dialog, in dialog units
-# scaled by the window's size (203 by 220 units and the caption above).
-click_cell() {
-  local k="$1" repeat="$2" width height x y
+# The point of day cell k (0..36) a number of dialog units from its left
+# edge, in the window: dialog units scaled by the window's size (203 by 220
+# units, the caption above them). Sets X, Y (the window's) and px, py.
+cell_point() {
+  local k="$1" across="$2"
   eval "$(xdotool getwindowgeometry --shell "$dialog")"
-  width=$WIDTH; height=$HEIGHT
-  x=$(( (12 + 26 * (k % 7) + 12) * width / 203 ))
-  y=$(( height - (220 - (60 + 20 * (k / 7) + 8)) * width * 13 / (203 * 12) ))
+  px=$(( (12 + 26 * (k % 7) + across) * WIDTH / 203 ))
+  py=$(( HEIGHT - (220 - (60 + 20 * (k / 7) + 8)) * WIDTH * 13 / (203 * 12) ))
+}
+click_cell() {
+  cell_point "$1" 12
   sleep 0.3
-  xdotool mousemove --window "$dialog" "$x" "$y" click --repeat "$repeat" --delay 80 1 2>/dev/null
+  xdotool mousemove --window "$dialog" "$px" "$py" click --repeat "$2" --delay 80 1 2>/dev/null
+}
+# The colour on the screen at the left of day cell k, as "srgb(r,g,b)".
+cell_colour() {
+  cell_point "$1" 2
+  import -window root "$work/shot.png"
+  convert "$work/shot.png" -format "%[pixel:p{$((X + px)),$((Y + py))}]" info:
 }
 
 # The countdown: "OK - 2", then closes with the initial date.
@@ -51,6 +63,17 @@ start ",2015-12-25,4,,,,,,2"
 find_dialog "Select Date"
 sleep 0.5
 import -window root "$output/picker.png"
+[ "$(cell_colour 26)" = "srgb(184,184,255)" ] || { echo "selected on a light face: $(cell_colour 26)"; exit 1; }
+result_is "[2015-12-25]"
+
+# On a dark button face the selection is drawn dark.
+"$runner" run reg add 'HKCU\Control Panel\Colors' /v ButtonFace /t REG_SZ /d '40 40 40' /f >/dev/null 2>&1
+start "Dark,2015-12-25,4,,,,,,1"
+find_dialog "Dark"
+sleep 0.5
+colour=$(cell_colour 26)
+light_scheme
+[ "$colour" = "srgb(48,48,96)" ] || { echo "selected on a dark face: $colour"; exit 1; }
 result_is "[2015-12-25]"
 
 start "Pick a day,2015-12-25,4"
