@@ -7,6 +7,7 @@
 #include "calendar/date_format.h"
 #include "calendar/english_names.h"
 #include "calendar/locale_snapshot.h"
+#include "datefuncs/weekday_search.h"
 #include "frame/host_interface.h"
 #include "frame/text.h"
 
@@ -122,7 +123,8 @@ bool IsNavigationKey(int command) { return command >= kKeyLeft && command <= kKe
 
 }  // namespace
 
-bool IsMaskedDay(const PickerState& state, DayNumber day) { return ((state.weekdayMask >> WeekdayOf(day)) & 1) != 0; }
+// Also below day 1, where the searches past the range may step.
+bool IsMaskedDay(const PickerState& state, DayNumber day) { return IsListedDay(day, state.weekdayMask); }
 
 PickerState& Picker() {
   static PickerState state;
