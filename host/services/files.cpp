@@ -13,9 +13,6 @@
 #include "platform/host_platform.h"
 
 namespace torvane {
-namespace {
-
-}  // namespace
 
 // Hands out a file's units (bytes or UTF-16 LE units). A reader for one
 // line puts the file position just after the last unit handed out when it

@@ -226,7 +226,8 @@ bool PrevUnmaskedDay(const PickerState& state, DayNumber& day) {
 PickerEnd RunPickerCommand(PickerState& state, int command) {
   StopCountdown(state);
   if (command == kPickerOk) return kPickerAccepted;
-  if (command == kPickerCancel) return kPickerCancelled;
+  // Without its Cancel button the picker cannot be cancelled, by Escape either.
+  if (command == kPickerCancel) return (state.flags & kPickerNoCancel) != 0 ? kPickerStaysOpen : kPickerCancelled;
   if (command >= kFirstCell && command <= kLastCell) return ClickCell(state, command - kFirstCell, false);
   if (IsNavigationKey(command)) {
     const DayNumber target = KeyTarget(state, command);

@@ -263,6 +263,14 @@ TEST_F(PickerModelTest, KeysOnWorkedExamples) {
   }
 }
 
+TEST_F(PickerModelTest, OkAndCancelEndThePicker) {
+  PickerState s = Open({2015, 6, 15});
+  EXPECT_EQ(RunPickerCommand(s, kPickerOk), kPickerAccepted);
+  EXPECT_EQ(RunPickerCommand(s, kPickerCancel), kPickerCancelled);
+  s.flags |= kPickerNoCancel;  // without its Cancel button, not by Escape either
+  EXPECT_EQ(RunPickerCommand(s, kPickerCancel), kPickerStaysOpen);
+}
+
 TEST_F(PickerModelTest, TheCountdownAndWhatStopsIt) {
   PickerState s = Open({2015, 6, 15});
   s.timeout = 3;

@@ -162,7 +162,7 @@ PickerEnd HandleKey(PickerState& state, int code, const Origin& origin) {
     case '\n':
     case '\r':
     case KEY_ENTER: return RunPickerCommand(state, kPickerOk);
-    case kEscape: return (state.flags & kPickerNoCancel) != 0 ? kPickerStaysOpen : RunPickerCommand(state, kPickerCancel);
+    case kEscape: return RunPickerCommand(state, kPickerCancel);
     case '<': return RunPickerCommand(state, kPreviousMonth);
     case '>': return RunPickerCommand(state, kNextMonth);
     case ',': return RunPickerCommand(state, kPreviousYear);
