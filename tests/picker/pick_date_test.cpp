@@ -53,6 +53,7 @@ TEST_F(PickDateTest, ArgumentsDefaultsAndMessages) {
       {u",2015-12-26,4,,,8", {}, u"2015-12-25"},
       {u",2015-12-26,4,,,40", {}, u"2015-12-28"},
       {u",2015-12-26,4,,,56", {}, u"2015-12-25"},
+      {u",2015-12-26,4,,,,,Sat", {}, u"2015-12-25"},  // a true tie: Friday and Sunday
       {u",2015-12-27,4,,,24", {}, u"2015-12-25"},
       {u",2015-12-27,4,,,8", {}, u"2015-12-28"},
       {u",2015-12-26,4,2015-12-26,2015-12-31,8", {}, u"2015-12-28"},
@@ -67,6 +68,8 @@ TEST_F(PickDateTest, ArgumentsDefaultsAndMessages) {
       // Flag 4 keeps the range within 1980..2099.
       {u",1985-06-01,4,1900-01-01,2200-01-01,4", {kKeyCtrlHome}, u"1980-01-01"},
       {u",1985-06-01,4,1900-01-01,2200-01-01,4", {kKeyCtrlEnd}, u"2099-12-31"},
+      {u",1980-12-01,4,1980-06-01,2099-06-30,4", {kKeyCtrlHome}, u"1980-06-01"},  // within: kept
+      {u",1980-12-01,4,1980-06-01,2099-06-30,4", {kKeyCtrlEnd}, u"2099-06-30"},
       {u",,,,,,,,600", {kPickerCancel}, u"*CANCEL*"},
       {u",,,,,,,,601", {}, u"! Invalid timeout \"601\""},
       {u",,4,,,8,,Sun-Sat", {}, u"! Invalid days-of-the-week mask \"Sun-Sat\""},

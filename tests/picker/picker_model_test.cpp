@@ -7,7 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <map>
 #include <random>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -342,6 +345,24 @@ TEST_F(PickerModelTest, TitlesHeadersDateLineAndHolidays) {
   s.flags |= kPickerDateLineInOutputFormat;
   s.outputFormat = kIsoWeekDate;
   EXPECT_EQ(DateLine(s), u"2015-W50-5");
+}
+
+// The dialog's template names its controls by the ids the commands use.
+TEST(PickerCommands, AreTheIdsOfTheDialogTemplate) {
+  std::ifstream rc(KALENDRA_RESOURCE_SCRIPT);
+  ASSERT_TRUE(rc.is_open());
+  std::map<std::string, int> ids;
+  const std::regex control(R"re(CONTROL "([^"]*)", (\d+),)re");
+  for (std::string line; std::getline(rc, line);) {
+    std::smatch match;
+    if (std::regex_search(line, match, control)) ids.emplace(match[1], std::stoi(match[2]));
+  }
+  const std::map<std::string, int> expected = {
+      {"&OK", kPickerOk},       {"&Cancel", kPickerCancel}, {"<", kPreviousMonth}, {">", kNextMonth},
+      {"<<", kPreviousYear},    {">>", kNextYear},          {"Text", kDateLine},   {"", kRotateWeekdays},
+      {"XX", kFirstCell},
+  };
+  for (const auto& [text, id] : expected) EXPECT_EQ(ids[text], id) << text;
 }
 
 }  // namespace
