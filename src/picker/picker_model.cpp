@@ -40,6 +40,8 @@ DayNumber KeyTarget(const PickerState& state, int command) {
   DayNumber target = kInvalidDay;
   const auto forward = [&](DayNumber day) { return NextUnmaskedDay(state, day) ? day : kInvalidDay; };
   const auto backward = [&](DayNumber day) { return PrevUnmaskedDay(state, day) ? day : kInvalidDay; };
+  // The first day of the selection's grid row.
+  const DayNumber rowStart = s - (WeekdayOf(s) - state.firstWeekday + kDaysPerWeek) % kDaysPerWeek;
   switch (command) {
     case kKeyLeft: return s - 1 < min ? kInvalidDay : backward(s - 1);
     case kKeyRight: return s + 1 > max ? kInvalidDay : forward(s + 1);
@@ -83,14 +85,8 @@ DayNumber KeyTarget(const PickerState& state, int command) {
         target = ToDayNumber(date.year + 1, 1, 1);
       }
       return SameMonth(FromDayNumber(target), state.maximum) ? backward(target) : forward(target);
-    case kKeyHome: {
-      const DayNumber rowStart = s - (WeekdayOf(s) - state.firstWeekday + kDaysPerWeek) % kDaysPerWeek;
-      return forward(std::max({rowStart, FirstOfMonth(date), min}));
-    }
-    case kKeyEnd: {
-      const DayNumber rowStart = s - (WeekdayOf(s) - state.firstWeekday + kDaysPerWeek) % kDaysPerWeek;
-      return backward(std::min({rowStart + kDaysPerWeek - 1, LastOfMonth(date), max}));
-    }
+    case kKeyHome: return forward(std::max({rowStart, FirstOfMonth(date), min}));
+    case kKeyEnd: return backward(std::min({rowStart + kDaysPerWeek - 1, LastOfMonth(date), max}));
     case kKeyCtrlHome: return forward(min);
     case kKeyCtrlEnd: return backward(max);
     default: return kInvalidDay;
