@@ -1,7 +1,7 @@
-// @pickdate over the fake's scripted dialog: the defaults, the offsets, the moves off
-// masked days, every message in the order of the checks, and the results of
-// OK, Cancel and a dialog that fails. The fake clock says today is Saturday
-// 2015-03-07.
+// @pickdate over the fake's scripted dialog: the defaults, the offsets, the
+// moves off masked days, and the results of OK, Cancel and a dialog that
+// fails; every message in the order of the checks is shown end to end
+// (picker.t). The fake clock says today is Saturday 2015-03-07.
 #include "picker/pick_date.h"
 
 #include <gtest/gtest.h>
@@ -45,8 +45,6 @@ TEST_F(PickDateTest, ArgumentsDefaultsAndMessages) {
       {u",2015-12-25,4,+0,+30", {kKeyCtrlEnd}, u"2016-01-24"},
       {u",,4,+0,+30", {kKeyCtrlEnd}, u"2015-04-06"},
       {u",,4,-5x,+5", {kKeyCtrlHome}, u"2015-03-02"},
-      {u",,4,,+3067671", {}, u"! Invalid maximum date \"+3067671\" (offset)"},
-      {u",1601-01-01,4,-1", {}, u"! Invalid minimum date \"-1\" (offset)"},
       {u",,4,,+99999999999999999999", {}, u"! Invalid maximum date \"+99999999999999999999\" (offset)"},
       // A masked initial date moves: to the nearer day, the earlier on a tie,
       // or as flag 16 or 32 says, within the range.
@@ -58,12 +56,9 @@ TEST_F(PickDateTest, ArgumentsDefaultsAndMessages) {
       {u",2015-12-27,4,,,8", {}, u"2015-12-28"},
       {u",2015-12-26,4,2015-12-26,2015-12-31,8", {}, u"2015-12-28"},
       {u",2015-12-27,4,2015-12-21,2015-12-27,,,Sat-Sun", {}, u"2015-12-25"},
-      {u",2015-12-27,4,2015-12-27,2015-12-27,8", {}, u"! No unmasked days in range 2015-12-27 - 2015-12-27"},
       // Without an initial date a range beside today opens on its nearer end.
       {u",,4,2016-01-01", {}, u"2016-01-01"},
       {u",,4,,2015-01-01", {}, u"2015-01-01"},
-      {u",2015-03-01,4,2015-03-02", {}, u"! Date 2015-03-01 not in range 2015-03-02 - 9999-12-31"},
-      {u",,4,2015-03-09,2015-03-08", {}, u"! Invalid date range 2015-03-09 - 2015-03-08"},
       {u",,20,2015-03-09,2015-03-08", {}, u"! Invalid date range 03/09/2015 - 03/08/2015"},
       // Flag 4 keeps the range within 1980..2099.
       {u",1985-06-01,4,1900-01-01,2200-01-01,4", {kKeyCtrlHome}, u"1980-01-01"},
@@ -71,17 +66,7 @@ TEST_F(PickDateTest, ArgumentsDefaultsAndMessages) {
       {u",1980-12-01,4,1980-06-01,2099-06-30,4", {kKeyCtrlHome}, u"1980-06-01"},  // within: kept
       {u",1980-12-01,4,1980-06-01,2099-06-30,4", {kKeyCtrlEnd}, u"2099-06-30"},
       {u",,,,,,,,600", {kPickerCancel}, u"*CANCEL*"},
-      {u",,,,,,,,601", {}, u"! Invalid timeout \"601\""},
       {u",,4,,,8,,Sun-Sat", {}, u"! Invalid days-of-the-week mask \"Sun-Sat\""},
-      // The checks in their order.
-      {u",x,y,z,w,v,u,t,s", {}, u"! Invalid format \"y\""},
-      {u",x,4,z,w,v,u,t,s", {}, u"! Invalid days-of-the-week mask \"t\""},
-      {u",x,4,z,w,v,u,Mon,s", {}, u"! Invalid flags \"v\""},
-      {u",x,4,z,w,0,u,Mon,s", {}, u"! Invalid initial date \"x\""},
-      {u",2015-01-01,4,z,w,0,u,Mon,s", {}, u"! Invalid minimum date \"z\""},
-      {u",2015-01-01,4,-1,w,0,u,Mon,s", {}, u"! Invalid maximum date \"w\""},
-      {u",2015-01-01,4,-1,+1,0,u,Mon,s", {}, u"! Invalid left-column day value \"u\""},
-      {u",2015-01-01,4,-1,+1,0,7,Mon,s", {}, u"! Invalid timeout \"s\""},
   };
   for (const auto& row : rows) {
     fake::SetPickerScript(row.commands);
