@@ -12,6 +12,7 @@
 #include "frame/errors.h"
 #include "frame/host_interface.h"
 #include "frame/plugin.h"
+#include "help/help.h"
 #include "holidays/floating_functions.h"
 #include "holidays/holiday_functions.h"
 #include "numerals/ordinal.h"
@@ -39,6 +40,8 @@ int WithTimeBuffer(KChar* buffer, int (*body)(KChar*)) {
 PLUGIN_EXPORT PluginInfo* GetPluginInfo() { return kalendra::GetPluginInfoRecord(); }
 PLUGIN_EXPORT int InitializePlugin() { return kalendra::InitializePluginNow(); }
 PLUGIN_EXPORT int ShutdownPlugin() { return kalendra::ShutdownPluginNow(); }
+PLUGIN_EXPORT int Help(KChar* name) { return kalendra::HelpForName(name); }
+PLUGIN_EXPORT int Usage(KChar* name, KChar* buffer) { return kalendra::UsageForName(name, buffer); }
 
 // ---- Calendar core: internal variables --------------------------------------
 PLUGIN_EXPORT int _isowyear(KChar* buffer) { return WithBuffer(buffer, kalendra::IsoWeekYearVariable); }
@@ -52,6 +55,9 @@ PLUGIN_EXPORT int _isowdate(KChar* buffer) { return WithBuffer(buffer, kalendra:
 PLUGIN_EXPORT int longyears(KChar* buffer) { return WithBuffer(buffer, kalendra::LongYearsCommand); }
 
 PLUGIN_EXPORT int qcal(KChar* buffer) { return WithBuffer(buffer, kalendra::QcalCommand); }
+
+// ---- Help -------------------------------------------------------------------
+PLUGIN_EXPORT int kalendrahelp(KChar* buffer) { return WithBuffer(buffer, kalendra::KalendraHelpCommand); }
 
 // ---- Date functions: queries ------------------------------------------------
 PLUGIN_EXPORT int f_date(KChar* buffer) { return WithBuffer(buffer, kalendra::DateFunction); }

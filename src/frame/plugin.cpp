@@ -4,6 +4,7 @@
 
 #include "frame/arguments.h"
 #include "frame/text.h"
+#include "help/help.h"
 #include "platform/platform.h"
 #include "qcal/qcal_colors.h"
 
@@ -98,6 +99,9 @@ int InitializePluginNow() {
   return 0;
 }
 
-int ShutdownPluginNow() { return 0; }
+int ShutdownPluginNow() {
+  CloseHelpWindowAtShutdown();
+  return 0;
+}
 
 }  // namespace kalendra

@@ -78,6 +78,9 @@ std::u16string ModulePath();
 
 // ---- Files -----------------------------------------------------------------
 
+// The character between the folders of a path ('\\' on Windows, '/' on POSIX).
+KChar PathSeparator();
+
 // What OpenFileForReading gives when the file cannot be opened.
 inline constexpr HostFile kNoFile = -1;
 
@@ -202,5 +205,29 @@ inline constexpr int kNoTerminalForPicker = -201;
 // Cancel (kPickerCancelled) ends it; a negative code when it cannot be
 // shown. Windows shows the dialog; POSIX draws it on the user's terminal.
 int RunPickerDialog(PickerState& state);
+
+// ---- Help --------------------------------------------------------------------
+
+// A window of the help viewer (an HWND on Windows); kNoHelpWindow for none.
+using HelpWindow = std::uintptr_t;
+inline constexpr HelpWindow kNoHelpWindow = 0;
+
+// The name of the help file that the candidate folders are searched for:
+// the compiled help on Windows, the contents page beside the pages on POSIX.
+std::u16string_view HelpFileName();
+
+// Shows one page of the help file at a full path: Windows hands the HTML
+// Help engine "file::/page.html"; POSIX shows the page beside the file as
+// text (through the pager on a terminal) or in the user's browser. The
+// viewer's window, or kNoHelpWindow when none appeared.
+HelpWindow ShowHelpPage(const std::u16string& helpFile, std::u16string_view page);
+
+// Closes a window that ShowHelpPage gave, if it still exists and is still
+// the library's help window.
+void CloseHelpWindow(HelpWindow window);
+
+// Tells the user that no candidate folder holds the help file (a message
+// box on Windows, standard error on POSIX).
+void ReportMissingHelpFile(std::u16string_view text);
 
 }  // namespace kalendra::platform

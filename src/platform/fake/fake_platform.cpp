@@ -122,6 +122,7 @@ struct FakeState {
   std::vector<int> pickerCommands;
   int pickerFailure = 0;
   PickerState openedPicker;
+  fake::HelpRecord help;
 };
 
 FakeState& State() {
@@ -179,6 +180,7 @@ void SetPickerScript(std::vector<int> commands, int failure) {
   State().pickerFailure = failure;
 }
 const PickerState& OpenedPicker() { return State().openedPicker; }
+const HelpRecord& Help() { return State().help; }
 
 std::optional<std::u16string> DescribeLocaleDateCall(platform::LocaleDateStyle style, const platform::LocaleDate& date,
                                                      std::u16string_view picture) {
@@ -199,6 +201,19 @@ int RunPickerDialog(PickerState& state) {
   }
   return kPickerAccepted;
 }
+
+std::u16string_view HelpFileName() { return u"kalendra.chm"; }
+
+// Each page shown opens a window of its own, numbered from 1.
+HelpWindow ShowHelpPage(const std::u16string& helpFile, std::u16string_view page) {
+  fake::HelpRecord& help = State().help;
+  help.shown.push_back({helpFile, std::u16string(page)});
+  return help.shown.size();
+}
+
+void CloseHelpWindow(HelpWindow window) { State().help.closed.push_back(window); }
+
+void ReportMissingHelpFile(std::u16string_view text) { State().help.missingFileReports.emplace_back(text); }
 
 SystemDateTime LocalNow() { return State().now; }
 SystemDateTime UtcNow() { return State().utcNow; }

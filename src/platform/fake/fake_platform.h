@@ -71,4 +71,18 @@ std::optional<std::u16string> DescribeLocaleDateCall(platform::LocaleDateStyle s
 void SetPickerScript(std::vector<int> commands, int failure = 0);
 const PickerState& OpenedPicker();
 
+// What the help viewer was asked: the pages shown (the window of the n-th is
+// n), the windows closed and the texts of a missing help file.
+struct ShownHelpPage {
+  std::u16string file;
+  std::u16string page;
+  bool operator==(const ShownHelpPage&) const = default;
+};
+struct HelpRecord {
+  std::vector<ShownHelpPage> shown;
+  std::vector<platform::HelpWindow> closed;
+  std::vector<std::u16string> missingFileReports;
+};
+const HelpRecord& Help();
+
 }  // namespace kalendra::fake

@@ -9,6 +9,8 @@
 
 namespace kalendra::platform {
 
+KChar PathSeparator() { return u'/'; }
+
 HostFile OpenFileForReading(const std::u16string& path) {
   const int fd = ::open(ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return kNoFile;

@@ -7,6 +7,8 @@
 
 namespace kalendra::platform {
 
+KChar PathSeparator() { return u'\\'; }
+
 static_assert(kNoFile == -1, "kNoFile is INVALID_HANDLE_VALUE");
 
 HostFile OpenFileForReading(const std::u16string& path) {

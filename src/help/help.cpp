@@ -1,0 +1,234 @@
+#include "help/help.h"
+
+#include <array>
+#include <optional>
+
+#include "calendar/long_years.h"
+#include "frame/arguments.h"
+#include "frame/plugin.h"
+#include "frame/text.h"
+#include "platform/platform.h"
+#include "qcal/qcal_command.h"
+
+namespace kalendra {
+namespace {
+
+// The window of the last page shown, closed at unload.
+platform::HelpWindow& HelpWindowState() {
+  static platform::HelpWindow window = platform::kNoHelpWindow;
+  return window;
+}
+
+// A topic longer than this is cut before it becomes a page name.
+constexpr std::size_t kMaxTopicLength = 1023;
+
+constexpr std::string_view kBuildTime = __TIME__;
+constexpr std::string_view kCompilerDate = __DATE__;
+constexpr std::u16string_view kArchitecture = u"x64";
+
+std::u16string CandidateFolder(std::u16string_view start, std::u16string_view rest) {
+  const std::u16string separator(1, platform::PathSeparator());
+  std::u16string text(start);
+  for (const KChar c : rest) text += c == u'/' ? separator : std::u16string(1, c);
+  return text;
+}
+
+// The places the help file may be, in the order they are tried; "/" stands
+// for the system's separator.
+std::array<std::u16string, 7> HelpFileCandidates() {
+  const std::u16string file(platform::HelpFileName());
+  return {CandidateFolder(u"%[kalendrahelp]", u"/" + file),
+          CandidateFolder(u"%[pluginhelp]", u"/" + file),
+          CandidateFolder(u"~", u"/" + file),
+          CandidateFolder(u"~", u"/help/" + file),
+          CandidateFolder(u"%@path[%_cmdspec]", file),
+          CandidateFolder(u"%@path[%_cmdspec]", u"help/" + file),
+          CandidateFolder(u"%[windir]", u"/help/" + file)};
+}
+
+// The library's folder with its separator, or nothing when the library's
+// path is unknown.
+std::optional<std::u16string> LibraryFolder() {
+  const std::u16string path = platform::ModulePath();
+  const std::size_t cut = path.rfind(platform::PathSeparator());
+  if (cut == std::u16string::npos) return std::nullopt;
+  return path.substr(0, cut);
+}
+
+// The candidate as a full path of an existing file, or nothing.
+std::optional<std::u16string> ResolveCandidate(std::u16string_view candidate) {
+  std::u16string text(candidate);
+  // Where the candidate begins with a variable, the text after it: an
+  // expansion no longer than that means the variable gave nothing.
+  std::optional<std::size_t> tailAfterVariable;
+  if (text.starts_with(u'~') && text.size() > 1 && text[1] == platform::PathSeparator()) {
+    const std::optional<std::u16string> folder = LibraryFolder();
+    if (!folder) return std::nullopt;
+    text.replace(0, 1, *folder);
+  } else if (const std::size_t close = text.find(u']'); text.starts_with(u"%[") && close != std::u16string::npos) {
+    tailAfterVariable = text.size() - close - 1;
+  }
+  std::array<KChar, kHostBufferLength> buffer{};
+  if (text.size() >= buffer.size()) return std::nullopt;
+  CopyText(buffer.data(), buffer.size(), text);
+  if (ExpandVariables(buffer.data(), 0) != 0) return std::nullopt;
+  if (tailAfterVariable && TextLength(buffer.data()) <= *tailAfterVariable) return std::nullopt;
+  std::array<KChar, kHostBufferLength> fullPath{};
+  if (QueryTrueName(buffer.data(), fullPath.data()) != 0 || QueryIsFile(fullPath.data()) == 0) return std::nullopt;
+  return std::u16string(fullPath.data());
+}
+
+// 1 when the candidate names an existing help file, whose page was then
+// handed to the viewer (whether or not a window appeared); 0 when it does
+// not.
+int OpenHelpTopic(std::u16string_view candidate, std::u16string_view page) {
+  const std::optional<std::u16string> helpFile = ResolveCandidate(candidate);
+  if (!helpFile) return 0;
+  HelpWindowState() = platform::ShowHelpPage(*helpFile, page);
+  return 1;
+}
+
+std::u16string MissingHelpFileText() {
+  std::u16string file;
+  for (const KChar c : platform::HelpFileName()) file += ToUpper(c);
+  return u"Can't find help file " + file + u".  It should be:  \n"
+         u"\n"
+         u"    - in a directory specified in %KALENDRAHELP\n"
+         u"    - in a directory specified in %PLUGINHELP\n"
+         u"    - in the same directory as KALENDRA.DLL\n"
+         u"    - in a HELP directory within the DLL's directory\n"
+         u"    - in the same directory as the shell\n"
+         u"    - in a HELP directory within the shell's directory  \n"
+         u"    - or in %WINDIR\\HELP.\n";
+}
+
+// Every candidate after the first, then the message when none holds the file.
+void ShowHelpTopic(std::u16string_view page) {
+  const std::array<std::u16string, 7> candidates = HelpFileCandidates();
+  for (std::size_t i = 1; i < candidates.size(); ++i) {
+    if (OpenHelpTopic(candidates[i], page) != 0) return;
+  }
+  platform::ReportMissingHelpFile(MissingHelpFileText());
+}
+
+std::u16string Lowered(std::u16string_view text) {
+  std::u16string lowered;
+  for (const KChar c : text) lowered += ToLower(c);
+  return lowered;
+}
+
+void PrintVersionLine() {
+  std::array<KChar, 64> time{};
+  ASCIIToUnicode(std::string(kBuildTime).c_str(), time.data(), static_cast<int>(time.size()));
+  const std::u16string date = BuildDate(kCompilerDate);
+  Printf(u"%s plugin v%d.%d.%d %s %s (%s)\r\n", kPluginName.data(), kVersionMajor, kVersionMinor, kVersionBuild,
+         date.c_str(), time.data(), kArchitecture.data());
+}
+
+std::optional<unsigned> ReadUnsigned(std::string_view& text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  unsigned value = 0;
+  std::size_t digits = 0;
+  while (digits < text.size() && digits < 5 && text[digits] >= '0' && text[digits] <= '9') {
+    value = value * 10 + static_cast<unsigned>(text[digits] - '0');
+    ++digits;
+  }
+  if (digits == 0) return std::nullopt;
+  text.remove_prefix(digits);
+  return value;
+}
+
+}  // namespace
+
+std::u16string HelpPageName(std::u16string_view topic) {
+  std::u16string page = Lowered(topic);
+  if (page.starts_with(u'@')) {
+    page.replace(0, 1, u"f_");
+  } else if (page.starts_with(u'_')) {
+    page.insert(0, 1, u'v');
+  }
+  return page;
+}
+
+std::u16string BuildDate(std::string_view compilerDate) {
+  constexpr std::array<std::string_view, 12> kMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  unsigned month = 0;
+  for (unsigned i = 0; i < kMonths.size(); ++i) {
+    if (compilerDate.starts_with(kMonths[i])) month = i + 1;
+  }
+  if (month == 0) return {};
+  std::string_view rest = compilerDate.substr(3);
+  const std::optional<unsigned> day = ReadUnsigned(rest);
+  const std::optional<unsigned> year = ReadUnsigned(rest);
+  if (!day || !year || *day < 1 || *day > 31 || *year < 2014 || *year > 2099) return {};
+  std::array<KChar, 16> text{};
+  Sprintf(text.data(), u"%04u-%02u-%02u", *year, month, *day);
+  return std::u16string(text.data());
+}
+
+void ShowHelpPageFromCandidates(std::u16string_view page) {
+  if (OpenHelpTopic(HelpFileCandidates()[0], page) == 0) ShowHelpTopic(page);
+}
+
+int KalendraHelpCommand(KChar* tail) {
+  SplitCommandLine(tail);
+  const std::u16string_view topic = Argument(1);
+  if (topic.empty()) {
+    ShowHelpPageFromCandidates(u"overview");
+  } else if (topic == u"/?") {
+    QPuts(std::u16string(kHelpTitle).c_str());
+    QPuts(u"\n\n");
+    QPuts(std::u16string(kHelpUsage).c_str());
+  } else if (topic == u"/V") {
+    PrintVersionLine();
+  } else {
+    ShowHelpPageFromCandidates(HelpPageName(topic.substr(0, kMaxTopicLength)));
+  }
+  return 0;
+}
+
+int HelpForName(const KChar* name) {
+  if (name == nullptr || *name == 0) return 0;
+  const std::u16string wanted = Lowered(name);
+  const std::u16string_view list = FeatureList();
+  std::size_t begin = 0;
+  while (begin <= list.size()) {
+    std::size_t end = list.find(u',', begin);
+    if (end == std::u16string_view::npos) end = list.size();
+    if (Lowered(list.substr(begin, end - begin)) == wanted) {
+      ShowHelpPageFromCandidates(HelpPageName(wanted));
+      return 1;
+    }
+    begin = end + 1;
+  }
+  return 0;
+}
+
+int UsageForName(const KChar* name, KChar* buffer) {
+  if (name == nullptr || buffer == nullptr) return 0;
+  struct NamedUsage {
+    std::u16string_view name;
+    std::u16string_view usage;
+  };
+  const std::array<NamedUsage, 3> usages{{
+      {u"kalendrahelp", kHelpUsage},
+      {u"longyears", kLongYearsUsage},
+      {u"qcal", kQcalUsage},
+  }};
+  for (const NamedUsage& entry : usages) {
+    if (EqualsIgnoringAsciiCase(name, entry.name)) {
+      CopyText(buffer, kUsageBufferLength, entry.usage);
+      return 1;
+    }
+  }
+  return 0;
+}
+
+void CloseHelpWindowAtShutdown() {
+  platform::HelpWindow& window = HelpWindowState();
+  if (window != platform::kNoHelpWindow) platform::CloseHelpWindow(window);
+  window = platform::kNoHelpWindow;
+}
+
+}  // namespace kalendra
