@@ -131,6 +131,7 @@ bool Call(std::u16string_view tail) {
 bool Remark(std::u16string_view) { return true; }
 
 bool Help(std::u16string_view tail);
+bool UsageCommand(std::u16string_view tail);
 
 struct BuiltinCommand {
   std::u16string_view name;
@@ -138,7 +139,7 @@ struct BuiltinCommand {
   std::u16string_view summary;
 };
 
-constexpr std::array<BuiltinCommand, 7> kBuiltins{{
+constexpr std::array<BuiltinCommand, 8> kBuiltins{{
     {u"call", Call, u"call FILE [ARGS...]   run a batch file, then go on"},
     {u"echo", Echo, u"echo [TEXT]           write the text and a line end"},
     {u"exit", Exit, u"exit [N]              leave the shell with status N"},
@@ -146,6 +147,7 @@ constexpr std::array<BuiltinCommand, 7> kBuiltins{{
     {u"plugin", PluginCommand, u"plugin [/L PATH | /U NAME]   list, load or unload plug-ins"},
     {u"rem", Remark, u"rem [TEXT]            a remark; does nothing"},
     {u"set", Set, u"set [NAME[=[VALUE]]]  show, set or remove environment variables"},
+    {u"usage", UsageCommand, u"usage NAME            the syntax of a plug-in's command"},
 }};
 
 const BuiltinCommand* FindBuiltin(std::u16string_view name) {
@@ -153,6 +155,17 @@ const BuiltinCommand* FindBuiltin(std::u16string_view name) {
     if (kalendra::EqualsIgnoringAsciiCase(command.name, name)) return &command;
   }
   return nullptr;
+}
+
+// usage NAME asks the plug-ins for the syntax of one of their commands.
+bool UsageCommand(std::u16string_view tail) {
+  const std::u16string_view name = TrimSpace(tail);
+  if (name.empty()) return Fail(u"Usage: usage NAME");
+  if (const std::optional<std::u16string> usage = plugins::Usage(name)) {
+    output::Write(Stream::Output, *usage);
+    return true;
+  }
+  return Fail(u"No usage for " + Quoted(name));
 }
 
 // help NAME asks the plug-ins (Help, then Usage), then the built-ins.
