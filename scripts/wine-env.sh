@@ -11,7 +11,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export WINEPREFIX="${KALENDRA_WINEPREFIX:-$root/build/wine}"
 export WINEARCH=win64
-export WINEDEBUG=-all
+export WINEDEBUG="${WINEDEBUG:--all}"  # quiet unless a test asks for a trace
 # Wine reads the command line and the environment in the Unix character set;
 # without a locale that is ASCII, and anything beyond it would be lost.
 if [[ -z "${LC_ALL:-}${LC_CTYPE:-}${LANG:-}" ]]; then export LANG=C.UTF-8; fi

@@ -2,14 +2,16 @@
 """Checks the help: every name the plug-in offers has its page, no page
 links to a missing one, and every example on a page gives what it shows.
 
-    check_help.py --shell TORVANE --pages FOLDER [--examples]
+    check_help.py --shell "COMMAND" --pages FOLDER [--examples]
 
-FOLDER holds the built pages (NAME.html), as installed or as extracted
-from the compiled help.
+COMMAND starts the shell (such as "wine-env.sh run torvane.exe"); FOLDER
+holds the built pages (NAME.html), as installed or as extracted from the
+compiled help.
 """
 import argparse
 import os
 import re
+import shlex
 import subprocess
 import sys
 import tempfile
@@ -31,10 +33,10 @@ def page_of(name):
 
 
 def offered_names(shell):
-    listing = subprocess.run([shell, "-c", "plugin"], capture_output=True, text=True, check=True).stdout
+    listing = subprocess.run([*shell, "-c", "plugin"], capture_output=True, text=True, check=True).stdout
     for line in listing.splitlines():
         if line.startswith("KALENDRA "):
-            return line.split(": ", 1)[1].split(",")
+            return line.strip().split(": ", 1)[1].split(",")
     raise SystemExit("the shell did not list the KALENDRA plug-in")
 
 
@@ -70,7 +72,7 @@ def check_examples(shell):
                     scene += ["-c", command]
                     continue
                 count += 1
-                run = subprocess.run([shell, *scene, "-c", command], capture_output=True, env={**base, **env},
+                run = subprocess.run([*shell, *scene, "-c", command], capture_output=True, env={**base, **env},
                                      cwd=home, timeout=60)
                 # Trailing blanks are no part of what a page shows.
                 out = [line.rstrip() for line in run.stdout.decode("utf-8").replace("\r\n", "\n").splitlines()]
@@ -91,7 +93,7 @@ def main():
     parser.add_argument("--pages", required=True, type=Path)
     parser.add_argument("--examples", action="store_true")
     args = parser.parse_args()
-    shell = os.path.abspath(args.shell)
+    shell = [os.path.abspath(word) if os.path.exists(word) else word for word in shlex.split(args.shell)]
     problems = check_pages(shell, args.pages)
     if args.examples:
         problems += check_examples(shell)

@@ -20,6 +20,14 @@ namespace {
 namespace fs = std::filesystem;
 using test::Narrow;
 
+}  // namespace
+
+namespace fake {
+void PrintTo(const ShownHelpPage& shown, std::ostream* os) { *os << Narrow(shown.file) << "::" << Narrow(shown.page); }
+}  // namespace fake
+
+namespace {
+
 TEST(HelpPageName, LowersAndPrefixesFunctionsAndVariables) {
   const struct {
     std::u16string_view topic, page;
@@ -64,7 +72,7 @@ class HelpSearchTest : public test::PluginTest {
     fs::remove_all(root_);
   }
 
-  fs::path Folder(const char* name) const { return root_ / name; }
+  fs::path Folder(const char* name) const { return (root_ / name).make_preferred(); }
   std::u16string HelpFileIn(const char* folder) const {
     return (Folder(folder) / std::u16string(platform::HelpFileName())).u16string();
   }

@@ -229,7 +229,7 @@ TEST(Completion, OffersWhatTheShellAndItsPluginsKnow) {
       {u"GR", true, {u"greet"}},
       {u"e", true, {u"echo", u"exit"}},  // the plug-in's echo and the built-in, once
       {u"gr", false, {}},
-      {u"", true, {u"call", u"echo", u"exit", u"greet", u"help", u"plugin", u"refuse", u"rem", u"set"}},
+      {u"", true, {u"call", u"echo", u"exit", u"greet", u"help", u"plugin", u"refuse", u"rem", u"set", u"usage"}},
       {u"%_ba", false, {u"%_batch", u"%_batchline", u"%_batchname"}},
       {u"%_c", true, {u"%_cmdspec"}},  // _count is listed but not exported
       {u"%@", false, {}},

@@ -202,7 +202,8 @@ int RunPickerDialog(PickerState& state) {
   return kPickerAccepted;
 }
 
-std::u16string_view HelpFileName() { return u"kalendra.chm"; }
+// A name nothing ships, so that no folder of the build holds one by chance.
+std::u16string_view HelpFileName() { return u"fake-help.chm"; }
 
 // Each page shown opens a window of its own, numbered from 1.
 HelpWindow ShowHelpPage(const std::u16string& helpFile, std::u16string_view page) {
