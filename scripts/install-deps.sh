@@ -6,7 +6,7 @@ set -euo pipefail
 
 native=(cmake ninja-build g++ libgtest-dev libicu-dev pkg-config python3 locales bsdutils tmux libedit-dev libncurses-dev libbenchmark-dev)
 windows=(mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-liberation xvfb x11-utils
-         xdotool imagemagick xclip fp-utils libchm-bin)
+         xdotool imagemagick fp-utils libchm-bin)
 fuzz=(clang libclang-rt-14-dev llvm-14)
 
 wanted=("${native[@]}")
