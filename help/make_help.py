@@ -15,9 +15,12 @@ A page source is plain text:
     name: text                   under "## Arguments": one argument
     > COMMAND                    under "## Examples": a command line, then
                                  the lines it writes: "! " on standard
-                                 error, "~ " a pattern (regular expression)
-                                 for a line that depends on today or the
-                                 locale; "." an empty line; "> (NAME=VALUE
+                                 error; "~ SHOWN ~ PATTERN" a line that
+                                 depends on today or the system, shown as
+                                 SHOWN and checked against the regular
+                                 expression PATTERN; "." an empty line;
+                                 a command that writes nothing runs again
+                                 before each later one; "> (NAME=VALUE
                                  ...) COMMAND" runs with those environment
                                  variables
     "    " indented lines        kept as they stand (screen pictures)
@@ -85,6 +88,16 @@ def examples(page):
     return found
 
 
+def shown_text(line):
+    """What a page shows for a line "~ SHOWN ~ PATTERN"."""
+    return line[2:].split(" ~ ", 1)[0]
+
+
+def pattern(line):
+    """The regular expression a line "~ SHOWN ~ PATTERN" is checked with."""
+    return line[2:].split(" ~ ", 1)[1]
+
+
 def blocks(body):
     """Paragraphs, list items and kept blocks of a section's lines."""
     result, current, kind = [], [], None
@@ -144,7 +157,7 @@ def section_html(heading, body, pages):
                 if line.startswith("! "):
                     shown.append(f'<span class="err">{html.escape(line[2:])}</span>')
                 elif line.startswith("~ "):
-                    shown.append(f'<span class="note">(a line such as: {html.escape(line[2:])})</span>')
+                    shown.append(html.escape(shown_text(line)) + ' <span class="note">(depends on today or the system)</span>')
                 else:
                     shown.append(html.escape(line))
             out.append("<pre>" + "\n".join(shown) + "</pre>")
@@ -215,7 +228,7 @@ def page_text(page, pages):
                     if line.startswith("! "):
                         out.append(f"    {line[2:]}")
                     elif line.startswith("~ "):
-                        out.append(f"    (a line such as: {line[2:]})")
+                        out.append(f"    {shown_text(line)}   (depends on today or the system)")
                     else:
                         out.append(f"    {line}")
                 out.append("")
