@@ -106,6 +106,8 @@ TEST(ZoneGeneration, MovesWithTzAndTheZoneFollows) {
     EXPECT_NE(platform::ZoneGeneration(), generation);
     EXPECT_EQ(platform::UtcToLocal(summer)->hour, 8);
     EXPECT_EQ(platform::LocalToUtc(summer)->hour, 16);
+    ::setenv("TZ", "Europe/Berlin", 1);  // the C library may hand back the entry it made before
+    EXPECT_EQ(platform::UtcToLocal(summer)->hour, 14);
   }
   EXPECT_NE(platform::ZoneGeneration(), generation);
 }
@@ -117,6 +119,13 @@ TEST(LocaleGeneration, MovesWithTheSelectedLocale) {
   EXPECT_EQ(platform::LocaleName(platform::LocaleNameSet::kMonth, 3), u"März");
   ::setenv("LC_ALL", "en_GB.UTF-8", 1);
   EXPECT_NE(platform::ReloadLocaleIfChanged(), german);
+  EXPECT_EQ(platform::LocaleName(platform::LocaleNameSet::kMonth, 3), u"March");
+  ::setenv("LC_ALL", "de_DE.UTF-8", 1);  // back again: the same entry as at first
+  platform::ReloadLocaleIfChanged();
+  EXPECT_EQ(platform::LocaleName(platform::LocaleNameSet::kMonth, 3), u"März");
+  ::unsetenv("LC_ALL");
+  ::setenv("LANG", "en_GB.UTF-8", 1);
+  platform::ReloadLocaleIfChanged();
   EXPECT_EQ(platform::LocaleName(platform::LocaleNameSet::kMonth, 3), u"March");
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/posix/environment.h"
 
 namespace kalendra::platform {
 namespace {
@@ -55,6 +56,10 @@ std::uint64_t ZoneGeneration() {
   // is passed on here, and starts a new generation.
   static std::uint64_t generation = 0;
   static std::optional<std::string> zone;  // TZ as last seen; std::nullopt while unset
+  static std::uint64_t environmentSeen = 0;
+  const std::uint64_t environment = EnvironmentFingerprint();
+  if (generation != 0 && environment == environmentSeen) return generation;
+  environmentSeen = environment;
   const char* value = std::getenv("TZ");
   const bool same = generation != 0 && (value == nullptr ? !zone.has_value() : zone.has_value() && *zone == value);
   if (!same) {

@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <optional>
@@ -24,6 +25,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/posix/environment.h"
 
 namespace kalendra::platform {
 namespace {
@@ -42,9 +44,11 @@ const char* SelectedLocaleName() {
   const char* found[3] = {nullptr, nullptr, nullptr};
   for (char** entry = environ; *entry != nullptr; ++entry) {
     if ((*entry)[0] != 'L') continue;
-    const std::string_view text(*entry);
+    // Compared by prefix alone: a long entry (LS_COLORS) is never measured.
     for (std::size_t i = 0; i < 3; ++i) {
-      if (found[i] == nullptr && text.starts_with(kNames[i])) found[i] = *entry + kNames[i].size();
+      if (found[i] == nullptr && std::strncmp(*entry, kNames[i].data(), kNames[i].size()) == 0) {
+        found[i] = *entry + kNames[i].size();
+      }
     }
   }
   for (const char* value : found) {
@@ -417,6 +421,11 @@ std::u16string TranslatePicture(const LocaleData& data, const LocaleDate& date, 
 }  // namespace
 
 std::uint64_t ReloadLocaleIfChanged() {
+  // The selection is read again only when the environment may have changed.
+  static std::uint64_t environmentSeen = 0;
+  const std::uint64_t environment = EnvironmentFingerprint();
+  if (LoadedLocale() && environment == environmentSeen) return Generation();
+  environmentSeen = environment;
   const char* selection = SelectedLocaleName();
   if (!LoadedLocale() || LoadedLocale()->selection != selection) LoadLocale(selection);
   return Generation();
