@@ -2,7 +2,8 @@
 # The help under Wine, on the session's display: kalendrahelp @timediff
 # hands the HTML Help engine the page f_timediff of kalendra.chm and a window
 # titled "KALENDRA Plugin Help" appears; a second topic is shown in that same
-# window; unloading the plug-in closes it. With no help file anywhere, the
+# window; unloading the plug-in closes it. At the prompt of a console window
+# the shell serves the help window, which paints its toolbar. With no help file anywhere, the
 # message box names every place it should be. A screenshot of the help
 # window is kept in the output folder.
 # Usage: help_window_under_wine.sh WINE_ENV TORVANE_EXE OUTPUT_FOLDER
@@ -51,6 +52,25 @@ wait_until '[[ -z "$(help_windows)" ]]' || fail "the help window stayed open aft
 send "exit"
 exec 3>&-
 wait "$shell" || fail "the shell failed: $(cat "$work/out")"
+
+# At the prompt of a console window the help window is served while the
+# shell waits: its toolbar is painted (a window nobody serves stays blank).
+wineconsole "$torvane" >/dev/null 2>&1 &
+shell=$!
+wait_until 'console=$(xdotool search --onlyvisible --name "torvane\.exe$" 2>/dev/null | head -1); [[ -n "$console" ]]' ||
+  fail "no console window"
+sleep 1
+xdotool type --window "$console" "kalendrahelp qcal"
+xdotool key --window "$console" Return
+wait_until '[[ -n "$(help_windows)" ]]' || fail "no help window from the console"
+sleep 2
+import -window "$(help_windows | head -1)" "$out/help-served.png"
+colours=$(convert "$out/help-served.png" -crop 600x40+0+0 -format '%k' info:)
+[[ "$colours" -gt 50 ]] || fail "the help window's toolbar was not painted ($colours colours)"
+# Keys for the console may now go to the help window: the shell is ended
+# from outside.
+pkill -x -f "$torvane" || true
+wait "$shell" || true
 
 # No help file anywhere: the shell and the plug-in alone in a folder. The
 # message box's trace shows its text (Wine cuts it after 300 characters).

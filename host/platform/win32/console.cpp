@@ -69,7 +69,21 @@ bool IsKeystroke(const INPUT_RECORD& record) {
   return key != VK_SHIFT && key != VK_CONTROL && key != VK_MENU && key != VK_CAPITAL;
 }
 
+// Windows that a plug-in leaves open on this thread (the help viewer's)
+// are served while the shell waits for the user, so that they paint and
+// answer; reading starts once the console has input.
+void ServeWindowsUntilInput(HANDLE input) {
+  while (MsgWaitForMultipleObjects(1, &input, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+}
+
 std::optional<std::u16string> ReadConsoleLine(HANDLE input) {
+  ServeWindowsUntilInput(input);
   // Enter ends a line; so does a line feed (Ctrl+J), which is what a
   // terminal delivers for Enter when Wine runs the console on it.
   CONSOLE_READCONSOLE_CONTROL control{};
