@@ -61,35 +61,44 @@ char32_t DecodeUtf8(std::string_view s, std::size_t& pos) {
 
 }  // namespace
 
+// Both conversions write into text sized for the longest result and cut it
+// to what was written: one allocation, no growth checks per character.
 std::u16string FromUtf8(std::string_view utf8) {
-  std::u16string out;
-  out.reserve(utf8.size());
+  std::u16string out(utf8.size(), u'\0');  // never more units than bytes
+  char16_t* next = out.data();
   for (std::size_t pos = 0; pos < utf8.size();) {
+    if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
+      *next++ = static_cast<char16_t>(utf8[pos++]);
+      continue;
+    }
     const char32_t c = DecodeUtf8(utf8, pos);
     if (c >= 0x10000) {
-      out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-      out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+      *next++ = static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+      *next++ = static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
     } else {
-      out += static_cast<char16_t>(c);
+      *next++ = static_cast<char16_t>(c);
     }
   }
+  out.resize(static_cast<std::size_t>(next - out.data()));
   return out;
 }
 
 std::string ToUtf8(std::u16string_view utf16) {
-  std::string out;
-  out.reserve(utf16.size());
+  std::string out(utf16.size() * 3, '\0');  // at most three bytes a unit
+  char* next = out.data();
+  const auto put = [&](char32_t v) { *next++ = static_cast<char>(v); };
   for (std::size_t i = 0; i < utf16.size(); ++i) {
     char32_t c = utf16[i];
+    if (c < 0x80) {
+      put(c);
+      continue;
+    }
     if (c >= 0xD800 && c <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF) {
       c = 0x10000 + ((c - 0xD800) << 10) + (utf16[++i] - 0xDC00u);
     } else if (c >= 0xD800 && c <= 0xDFFF) {
       c = kReplacement;  // a lone surrogate
     }
-    const auto put = [&](char32_t v) { out += static_cast<char>(v); };
-    if (c < 0x80) {
-      put(c);
-    } else if (c < 0x800) {
+    if (c < 0x800) {
       put(0xC0 | (c >> 6)), put(0x80 | (c & 0x3F));
     } else if (c < 0x10000) {
       put(0xE0 | (c >> 12)), put(0x80 | ((c >> 6) & 0x3F)), put(0x80 | (c & 0x3F));
@@ -97,6 +106,7 @@ std::string ToUtf8(std::u16string_view utf16) {
       put(0xF0 | (c >> 18)), put(0x80 | ((c >> 12) & 0x3F)), put(0x80 | ((c >> 6) & 0x3F)), put(0x80 | (c & 0x3F));
     }
   }
+  out.resize(static_cast<std::size_t>(next - out.data()));
   return out;
 }
 
