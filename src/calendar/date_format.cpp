@@ -16,17 +16,57 @@
 namespace kalendra {
 namespace {
 
+// The fixed-width numeric formats are written digit by digit: they are the
+// commonest results, and the shell's Sprintf would parse the same five
+// conversions on every call. The text is what "%02u", "%04u" and "%c"
+// write.
+class DigitWriter {
+ public:
+  explicit DigitWriter(KChar* buffer) : next_(buffer) {}
+  ~DigitWriter() { *next_ = u'\0'; }
+  DigitWriter(const DigitWriter&) = delete;
+  DigitWriter& operator=(const DigitWriter&) = delete;
+
+  // A value of 0 or more in at least width digits, with leading zeros.
+  DigitWriter& Number(int number, int width) {
+    auto value = static_cast<unsigned>(number);
+    std::array<KChar, 10> digits{};
+    int count = 0;
+    do {
+      digits[static_cast<std::size_t>(count++)] = static_cast<KChar>(u'0' + value % 10);
+      value /= 10;
+    } while (value != 0);
+    for (int i = count; i < width; ++i) *next_++ = u'0';
+    while (count > 0) *next_++ = digits[static_cast<std::size_t>(--count)];
+    return *this;
+  }
+  DigitWriter& Char(KChar c) {
+    *next_++ = c;
+    return *this;
+  }
+
+ private:
+  KChar* next_;
+};
+
 // Formats 1 to 3: two-digit fields, the year in two or four digits.
 void WriteNumericDate(KChar* buffer, const CalendarDate& date, int order, bool longYears) {
   const int year = longYears ? date.year : date.year % 100;
+  const int yearWidth = longYears ? 4 : 2;
   const KChar separator = Locale().dateSeparator;
-  const KChar* yearLast = longYears ? u"%02u%c%02u%c%04u" : u"%02u%c%02u%c%02u";
-  const KChar* yearFirst = longYears ? u"%04u%c%02u%c%02u" : u"%02u%c%02u%c%02u";
+  const auto write = [&](int first, int firstWidth, int second, int third, int thirdWidth) {
+    DigitWriter(buffer).Number(first, firstWidth).Char(separator).Number(second, 2).Char(separator).Number(third, thirdWidth);
+  };
   switch (order) {
-    case kDayMonthYear: Sprintf(buffer, yearLast, date.day, separator, date.month, separator, year); break;
-    case kYearMonthDay: Sprintf(buffer, yearFirst, year, separator, date.month, separator, date.day); break;
-    default: Sprintf(buffer, yearLast, date.month, separator, date.day, separator, year); break;
+    case kDayMonthYear: write(date.day, 2, date.month, year, yearWidth); break;
+    case kYearMonthDay: write(year, yearWidth, date.month, date.day, 2); break;
+    default: write(date.month, 2, date.day, year, yearWidth); break;
   }
+}
+
+// Format 4, and every number without a format of its own: 2015-03-07.
+void WriteIsoDate(KChar* buffer, const CalendarDate& date) {
+  DigitWriter(buffer).Number(date.year, 4).Char(u'-').Number(date.month, 2).Char(u'-').Number(date.day, 2);
 }
 
 // "Saturday, March 7, 2015", or "Saturday, 7 March 2015" when the locale
@@ -73,10 +113,12 @@ int FormatDate(KChar* buffer, CalendarDate date, DateFormat format) {
     case kYearMonthDayDate: WriteNumericDate(buffer, date, number, longYears); break;
     case kIsoWeekDate: {
       const IsoWeekDate week = ToIsoWeekDate(date);
-      Sprintf(buffer, u"%04d-W%02d-%d", week.year, week.week, week.weekday);
+      DigitWriter(buffer).Number(week.year, 4).Char(u'-').Char(u'W').Number(week.week, 2).Char(u'-').Number(week.weekday, 1);
       break;
     }
-    case kIsoOrdinalDate: Sprintf(buffer, u"%04u-%03d", date.year, DayOfYear(date)); break;
+    case kIsoOrdinalDate:
+      DigitWriter(buffer).Number(date.year, 4).Char(u'-').Number(DayOfYear(date), 3);
+      break;
     case kDaysSince1980: WriteSignedCount(buffer, u"", day - kDay19800101); break;
     case kEnglishLongDate:
       WriteNamedDate(buffer, date, kEnglishWeekdayNames[WeekdayOf(day)].data(), kEnglishMonthNames[date.month].data());
@@ -88,7 +130,7 @@ int FormatDate(KChar* buffer, CalendarDate date, DateFormat format) {
       break;
     }
     case kDayNumberFormat: Sprintf(buffer, u"A+%d", day); break;
-    case kIsoBasicDate: Sprintf(buffer, u"%04d%02d%02d", date.year, date.month, date.day); break;
+    case kIsoBasicDate: DigitWriter(buffer).Number(date.year, 4).Number(date.month, 2).Number(date.day, 2); break;
     case kDaysSince1970: WriteSignedCount(buffer, u"U", day - kDay19700101); break;
     case kLocaleLongDate: WriteLocaleDate(buffer, date, platform::LocaleDateStyle::kLongDate); break;
     case kLocaleShortDate: WriteLocaleDate(buffer, date, platform::LocaleDateStyle::kShortDate); break;
@@ -99,7 +141,7 @@ int FormatDate(KChar* buffer, CalendarDate date, DateFormat format) {
     case kLocaleNamesLongDate:
       WriteNamedDate(buffer, date, locale.weekdayNames[WeekdayOf(day)].c_str(), locale.monthNames[date.month].c_str());
       break;
-    default: Sprintf(buffer, u"%04u-%02u-%02u", date.year, date.month, date.day); break;
+    default: WriteIsoDate(buffer, date); break;
   }
   return 0;
 }
