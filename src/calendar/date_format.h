@@ -1,6 +1,8 @@
 // FormatDate: every date the plug-in writes, in the numbered output formats.
 #pragma once
 
+#include <array>
+
 #include "calendar/date_format_word.h"
 #include "calendar/day_number.h"
 #include "frame/host_interface.h"
@@ -8,8 +10,13 @@
 namespace kalendra {
 
 // What formats 32 to 35 may write into the shell's buffer, terminator
-// included.
+// included: the longest text FormatDate writes.
 inline constexpr int kLocaleDateCapacity = 1024;
+
+// Room for any date FormatDate writes. Left uninitialised: FormatDate
+// always writes a terminated text, and clearing it would cost more than the
+// call.
+using DateText = std::array<KChar, kLocaleDateCapacity>;
 
 // Writes a valid date into the shell's buffer in the word's format (any
 // format without a meaning of its own writes like format 4). While

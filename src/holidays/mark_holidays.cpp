@@ -47,7 +47,7 @@ void MarkRule(std::u16string_view rule, int year, std::u16string_view yearText, 
   if (work.size() > kMaxRuleLength) return;
   // A malformed prefix stays in the text, which then reads as no date.
   if (ApplyYearPrefix(work, year) == kRuleNotThisYear) return;
-  std::array<KChar, kHostBufferLength> text{};
+  std::array<KChar, kHostBufferLength> text;  // not cleared: CopyText terminates it, once per rule
   CopyText(text.data(), text.size(), work);
   if (rule.find(u'%') != std::u16string_view::npos) ExpandVariables(text.data(), 1);
   CalendarDate date;

@@ -34,7 +34,7 @@ constexpr std::int32_t kAgeAtSeparatorBit = 2;
 // The date of the moment in the date format, the separator, and its time in
 // the time format.
 int WriteMoment(KChar* buffer, const Moment& moment, DateFormat dateFormat, KChar separator, TimeFormat timeFormat) {
-  std::array<KChar, kHostBufferLength> dateText{};
+  DateText dateText;
   FormatDate(dateText.data(), FromDayNumber(moment.day), dateFormat);
   std::u16string timeText;
   FormatTime(moment.time, timeFormat, timeText);

@@ -52,7 +52,7 @@ int WriteDateAndTime(KChar* buffer, const DateTime& start, std::int32_t dayCarry
                      const std::u16string& timeText) {
   const std::int64_t day = std::int64_t{ToDayNumber(start.date)} + dayCarry;
   if (day < kFirstDay || day > kLastDay) return ReportError(u"Resulting date out of range");
-  std::array<KChar, kHostBufferLength> dateText{};
+  DateText dateText;
   FormatDate(dateText.data(), FromDayNumber(static_cast<DayNumber>(day)), dateFormat);
   Sprintf(buffer, u"%s%c%s", dateText.data(), start.separator, timeText.c_str());
   return 0;
