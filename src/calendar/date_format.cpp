@@ -51,17 +51,23 @@ class DigitWriter {
 
 // Formats 1 to 3: two-digit fields, the year in two or four digits.
 void WriteNumericDate(KChar* buffer, const CalendarDate& date, int order, bool longYears) {
-  const int year = longYears ? date.year : date.year % 100;
-  const int yearWidth = longYears ? 4 : 2;
-  const KChar separator = Locale().dateSeparator;
-  const auto write = [&](int first, int firstWidth, int second, int third, int thirdWidth) {
-    DigitWriter(buffer).Number(first, firstWidth).Char(separator).Number(second, 2).Char(separator).Number(third, thirdWidth);
+  struct Field {
+    int value;
+    int width;
   };
-  switch (order) {
-    case kDayMonthYear: write(date.day, 2, date.month, year, yearWidth); break;
-    case kYearMonthDay: write(year, yearWidth, date.month, date.day, 2); break;
-    default: write(date.month, 2, date.day, year, yearWidth); break;
-  }
+  const Field year{longYears ? date.year : date.year % 100, longYears ? 4 : 2};
+  const Field month{date.month, 2};
+  const Field day{date.day, 2};
+  std::array<Field, 3> fields{month, day, year};
+  if (order == kDayMonthYear) fields = {day, month, year};
+  if (order == kYearMonthDay) fields = {year, month, day};
+  const KChar separator = Locale().dateSeparator;
+  DigitWriter(buffer)
+      .Number(fields[0].value, fields[0].width)
+      .Char(separator)
+      .Number(fields[1].value, fields[1].width)
+      .Char(separator)
+      .Number(fields[2].value, fields[2].width);
 }
 
 // Format 4, and every number without a format of its own: 2015-03-07.
@@ -113,7 +119,13 @@ int FormatDate(KChar* buffer, CalendarDate date, DateFormat format) {
     case kYearMonthDayDate: WriteNumericDate(buffer, date, number, longYears); break;
     case kIsoWeekDate: {
       const IsoWeekDate week = ToIsoWeekDate(date);
-      DigitWriter(buffer).Number(week.year, 4).Char(u'-').Char(u'W').Number(week.week, 2).Char(u'-').Number(week.weekday, 1);
+      DigitWriter(buffer)
+          .Number(week.year, 4)
+          .Char(u'-')
+          .Char(u'W')
+          .Number(week.week, 2)
+          .Char(u'-')
+          .Number(week.weekday, 1);
       break;
     }
     case kIsoOrdinalDate:
