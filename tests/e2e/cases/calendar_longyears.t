@@ -1,9 +1,6 @@
 # The longyears command: the mode lasts as long as the plug-in is loaded, so
 # each case runs its lines in one shell.
 
-$ torvane -c "longyears"
-  LONGYEARS is OFF
-
 $ torvane -c "longyears strict" -c "longyears"
   LONGYEARS is STRICT
 

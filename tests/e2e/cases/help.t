@@ -1,8 +1,6 @@
-# kalendrahelp's own texts, and the shell asking the plug-in for usage and
-# help. Showing a page is each system's own: tests/help/ shows both.
-
-$ torvane -c "kalendrahelp /v" | sed -E 's/ [0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2} / DATE TIME /'
-  KALENDRA plugin v1.5.3 DATE TIME (x64)
+# kalendrahelp's usage, and the shell asking the plug-in for usage and help
+# (its version line is on its help page). Showing a page is each system's
+# own: tests/help/ shows both.
 
 $ torvane -c "kalendrahelp /?" -c "echo end"
   Open this plugin's help file.
