@@ -50,6 +50,7 @@ TEST(ApplyYearPrefix, FormsResultsAndRemainingText) {
       {u"(2000-x)y", 2005, kMalformedPrefix, u"(2000-x)y"},
       {u"(2000-1500)x", 2005, kMalformedPrefix, u"(2000-1500)x"},
       {u"(?0)x", 2005, kMalformedPrefix, u"(?0)x"},
+      {u"(?101)x", 2020, kMalformedPrefix, u"(?101)x"},  // the cycle is 1 to 100
       {u"(?)x", 2005, kMalformedPrefix, u"(?)x"},
       {u"(?4=4)x", 2005, kMalformedPrefix, u"(?4=4)x"},
       {u"(2000", 2005, kMalformedPrefix, u"(2000"},
