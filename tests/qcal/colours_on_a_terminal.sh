@@ -29,6 +29,11 @@ expect "Sunday at 1F" '^[[0;91;44m 6^[[0m' "$output"
 "$torvane" -c "qcal /ZZ1E /D" >/dev/null
 output=$(on_terminal)
 expect "saved highlight" '^[[0;93;44m11^[[0m' "$output"
+# A load uses the set of the current background only: at 1F, the set of
+# background 1 and not that of background 0.
+TORVANE_ATTRIBUTE=1F "$torvane" -c "qcal /ZZ4E /D" >/dev/null
+output=$(TORVANE_ATTRIBUTE=1F on_terminal)
+expect "saved highlight at 1F" '^[[0;93;41m11^[[0m' "$output"
 # Without a terminal, no colour at all.
 if "$torvane" -c "qcal 2015-12-11" | grep -q $'\e'; then echo "colours in a pipe"; exit 1; fi
 echo "colours on a terminal: ok"
