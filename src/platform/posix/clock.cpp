@@ -57,9 +57,7 @@ std::uint64_t ZoneGeneration() {
   static std::uint64_t generation = 0;
   static std::optional<std::string> zone;  // TZ as last seen; std::nullopt while unset
   static std::uint64_t environmentSeen = 0;
-  const std::uint64_t environment = EnvironmentFingerprint();
-  if (generation != 0 && environment == environmentSeen) return generation;
-  environmentSeen = environment;
+  if (!EnvironmentChangedSince(environmentSeen) && generation != 0) return generation;
   const char* value = std::getenv("TZ");
   const bool same = generation != 0 && (value == nullptr ? !zone.has_value() : zone.has_value() && *zone == value);
   if (!same) {

@@ -8,6 +8,7 @@
 extern char** environ;
 
 namespace kalendra::platform {
+namespace {
 
 std::uint64_t EnvironmentFingerprint() {
   // A replaced entry changes the sum of the addresses by the difference of
@@ -23,6 +24,15 @@ std::uint64_t EnvironmentFingerprint() {
   }
   const std::uintptr_t array = reinterpret_cast<std::uintptr_t>(environ);
   return (sum * 0x9E3779B97F4A7C15u) ^ (mixed + (count << 48)) ^ (array * 0xC2B2AE3D27D4EB4Fu);
+}
+
+}  // namespace
+
+bool EnvironmentChangedSince(std::uint64_t& seen) {
+  const std::uint64_t now = EnvironmentFingerprint();
+  if (now == seen) return false;
+  seen = now;
+  return true;
 }
 
 std::u16string EnvironmentValue(const std::u16string& name) {

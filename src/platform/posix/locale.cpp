@@ -423,9 +423,7 @@ std::u16string TranslatePicture(const LocaleData& data, const LocaleDate& date, 
 std::uint64_t ReloadLocaleIfChanged() {
   // The selection is read again only when the environment may have changed.
   static std::uint64_t environmentSeen = 0;
-  const std::uint64_t environment = EnvironmentFingerprint();
-  if (LoadedLocale() && environment == environmentSeen) return Generation();
-  environmentSeen = environment;
+  if (!EnvironmentChangedSince(environmentSeen) && LoadedLocale()) return Generation();
   const char* selection = SelectedLocaleName();
   if (!LoadedLocale() || LoadedLocale()->selection != selection) LoadLocale(selection);
   return Generation();
