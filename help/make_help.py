@@ -70,21 +70,24 @@ def load_pages():
 
 def examples(page):
     """The page's examples: (environment, command line, expected lines)."""
+    return [example for heading, body in page.sections if heading and heading.startswith("Examples")
+            for example in examples_in(body)]
+
+
+def examples_in(body):
+    """The examples of one section's lines."""
     found = []
-    for heading, body in page.sections:
-        if heading is None or not heading.startswith("Examples"):
-            continue
-        for line in body:
-            if line.startswith("> "):
-                command = line[2:]
-                env = {}
-                match = EXAMPLE_ENV.match(command)
-                if match:
-                    env = dict(item.split("=", 1) for item in match["env"].split())
-                    command = match["line"]
-                found.append((env, command, []))
-            elif line.strip() and found:
-                found[-1][2].append("" if line == "." else line.rstrip())
+    for line in body:
+        if line.startswith("> "):
+            command = line[2:]
+            env = {}
+            match = EXAMPLE_ENV.match(command)
+            if match:
+                env = dict(item.split("=", 1) for item in match["env"].split())
+                command = match["line"]
+            found.append((env, command, []))
+        elif line.strip() and found:
+            found[-1][2].append("" if line == "." else line.rstrip())
     return found
 
 
@@ -150,7 +153,7 @@ def section_html(heading, body, pages):
     if heading is not None:
         out.append(f"<h2>{html.escape(heading)}</h2>")
     if heading is not None and heading.startswith("Examples"):
-        for env, command, expected in examples_of_lines(body):
+        for env, command, expected in examples_in(body):
             prefix = "".join(f"{k}={v} " for k, v in env.items())
             shown = [f"&gt; {html.escape(prefix + command)}"]
             for line in expected:
@@ -188,11 +191,6 @@ def section_html(heading, body, pages):
     return out
 
 
-def examples_of_lines(body):
-    page = Page("section", "# x\n## Examples\n" + "\n".join(body))
-    return examples(page)
-
-
 def page_html(page, pages):
     parts = [f"<h1>{html.escape(page.title)}</h1>"]
     for heading, body in page.sections:
@@ -221,7 +219,7 @@ def page_text(page, pages):
         if heading is not None:
             out += [heading, "-" * len(heading), ""]
         if heading is not None and heading.startswith("Examples"):
-            for env, command, expected in examples_of_lines(body):
+            for env, command, expected in examples_in(body):
                 prefix = "".join(f"{k}={v} " for k, v in env.items())
                 out.append(f"    > {prefix}{command}")
                 for line in expected:
