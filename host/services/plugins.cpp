@@ -4,6 +4,8 @@
 // call returns.
 #include "services/plugins.h"
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <unordered_map>
@@ -72,6 +74,22 @@ std::vector<PluginPointer>& Loaded() {
 // Calls may load or unload plug-ins, so loops walk a copy of the list.
 std::vector<PluginPointer> Snapshot() { return Loaded(); }
 
+// Every load and unload counts, so that a remembered lookup is known stale.
+std::uint64_t& ListChanges() {
+  static std::uint64_t changes = 0;
+  return changes;
+}
+
+void AddLoaded(PluginPointer plugin) {
+  Loaded().push_back(std::move(plugin));
+  ++ListChanges();
+}
+
+void RemoveLoaded(const PluginPointer& plugin) {
+  std::erase(Loaded(), plugin);
+  ++ListChanges();
+}
+
 std::u16string TextOf(const KChar* text) { return text != nullptr ? std::u16string(text) : std::u16string(); }
 
 // The names of a feature list, which separates them by "," (or ";").
@@ -117,7 +135,7 @@ struct FoundFeature {
   FeatureEntry entry = nullptr;
 };
 
-FoundFeature FindFeature(FeatureKind kind, std::u16string_view name) {
+FoundFeature SearchFeature(FeatureKind kind, std::u16string_view name) {
   for (const PluginPointer& plugin : Loaded()) {
     const auto found = plugin->exported.find(name);
     if (found == plugin->exported.end()) continue;
@@ -125,6 +143,27 @@ FoundFeature FindFeature(FeatureKind kind, std::u16string_view name) {
     if (feature.kind == kind) return FoundFeature{&plugin, feature.entry};
   }
   return {};
+}
+
+// A batch file uses the same few names line after line: the last lookup of
+// each kind is remembered, as written, until a plug-in is loaded or
+// unloaded.
+struct RememberedLookup {
+  bool valid = false;
+  std::uint64_t changes = 0;
+  std::u16string name;
+  FoundFeature found;
+};
+
+FoundFeature FindFeature(FeatureKind kind, std::u16string_view name) {
+  static std::array<RememberedLookup, 3> remembered;  // one per FeatureKind
+  RememberedLookup& last = remembered[static_cast<std::size_t>(kind)];
+  if (last.valid && last.changes == ListChanges() && last.name == name) return last.found;
+  last.found = SearchFeature(kind, name);
+  last.name = name;
+  last.changes = ListChanges();
+  last.valid = true;
+  return last.found;
 }
 
 // Reads the record and admits the plug-in unless its record is empty or its
@@ -190,7 +229,7 @@ bool Load(std::u16string_view path) {
     output::ReportError(u"Plug-in " + Quoted(plugin->name) + u" failed to initialize; not loaded");
     return false;
   }
-  Loaded().push_back(std::move(plugin));
+  AddLoaded(std::move(plugin));
   return true;
 }
 
@@ -198,14 +237,14 @@ bool Register(GetPluginInfoEntry getInfo, ExportLookup lookup) {
   if (getInfo == nullptr || lookup == nullptr) return false;
   auto plugin = std::make_shared<Plugin>();
   if (!Admit(*plugin, u"(in process)", getInfo, lookup)) return false;
-  Loaded().push_back(std::move(plugin));
+  AddLoaded(std::move(plugin));
   return true;
 }
 
 bool Unload(std::u16string_view name) {
   const PluginPointer plugin = Find(name);
   if (plugin == nullptr) return false;
-  std::erase(Loaded(), plugin);
+  RemoveLoaded(plugin);
   if (plugin->shutdown != nullptr) plugin->shutdown();
   return true;
 }
