@@ -76,8 +76,8 @@ int ReadFlagsArgument(int n, std::int32_t& flags) { return ReadNumberArgument(n,
 // taken from the first operand, or from today when the first has one and
 // the second is now. Returns 0, or kErrorResult after a message.
 int ReadSecondDateTime(const DateTime& first, DateFormat dateFormat, DateTime& second) {
-  const DateTime now = CurrentDateTime();
   if (!HasArgument(2)) {
+    const DateTime now = CurrentDateTime();
     second = {now.date, now.time, first.hasDate, 0};
     return 0;
   }
@@ -144,8 +144,12 @@ int TimePlusFunction(KChar* buffer) {
   DateFormat dateFormat = 0;
   TimeFormat timeFormat = 0;
   if (StartWithFormats(buffer, dateFormat, timeFormat) != 0) return kErrorResult;
-  DateTime start = CurrentDateTime();
-  if (HasArgument(1) && ParseDateTime(Argument(1), start, dateFormat) != 0) return kErrorResult;
+  DateTime start;
+  if (!HasArgument(1)) {
+    start = CurrentDateTime();
+  } else if (ParseDateTime(Argument(1), start, dateFormat) != 0) {
+    return kErrorResult;
+  }
   TimeOffset offset;
   if (HasArgument(2) && ParseOffset(Argument(2), offset) != 0) {
     return ReportError(u"Bad offset \"%s\"", Argument(2).data());

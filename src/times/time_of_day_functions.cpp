@@ -44,8 +44,10 @@ int TimeFmtFunction(KChar* buffer) {
   RefreshLocale();
   TimeFormat format = 0;
   if (ReadTimeFormatArgument(2, 0, format) != 0) return kErrorResult;
-  TimeOfDay time = CurrentDateTime().time;
-  if (HasArgument(1)) {
+  TimeOfDay time;
+  if (!HasArgument(1)) {
+    time = CurrentDateTime().time;
+  } else {
     TimeParts parts = 0;
     if (ParseTime(Argument(1), time, &parts) != 0) return ReportError(u"Invalid time \"%s\"", Argument(1).data());
     format |= PrecisionOf(parts);
