@@ -36,19 +36,22 @@ int ReadTimeFormatArgument(int n, TimeFormat fallback, TimeFormat& format) {
 }
 
 int ParseDateTime(std::u16string_view text, DateTime& dateTime, DateFormat format) {
-  const std::u16string whole(text);  // zero-terminated for the messages
+  // A message quotes a part of the text, made zero-terminated only then.
+  const auto quoting = [](std::u16string_view message, std::u16string_view part) {
+    return ReportError(message, std::u16string(part).c_str());
+  };
   DateTime result;
   std::u16string_view timeText = text;
   const std::size_t separator = FindDateTimeSeparator(text);
   if (separator != std::u16string_view::npos) {
-    const std::u16string datePart(text.substr(0, separator));
-    if (ParseDate(datePart, result.date, format) != 0) return ReportError(u"Invalid date \"%s\"", datePart.c_str());
+    const std::u16string_view datePart = text.substr(0, separator);
+    if (ParseDate(datePart, result.date, format) != 0) return quoting(u"Invalid date \"%s\"", datePart);
     result.hasDate = true;
     result.separator = text[separator] == u'@' ? u'@' : u'T';
     timeText = text.substr(separator + 1);
-    if (timeText.empty()) return ReportError(u"No time \"%s\"", whole.c_str());
+    if (timeText.empty()) return quoting(u"No time \"%s\"", text);
   }
-  if (ParseTime(timeText, result.time) != 0) return ReportError(u"Invalid time \"%s\"", whole.c_str());
+  if (ParseTime(timeText, result.time) != 0) return quoting(u"Invalid time \"%s\"", text);
   dateTime = result;
   return 0;
 }
