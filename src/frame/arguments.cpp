@@ -2,6 +2,8 @@
 // entries past kMaxArgs are dropped without a message.
 #include "frame/arguments.h"
 
+#include <algorithm>
+
 #include "frame/text.h"
 
 namespace kalendra {
@@ -30,6 +32,18 @@ class TableWriter {
     ArgEntry& entry = table_.entries[index_];
     if (entry.length >= kMaxArgLength) return;
     entry.text[static_cast<std::size_t>(entry.length++)] = c;
+    table_.used = index_ + 1;
+  }
+
+  // Stores a run of characters at once, as far as the entry has room.
+  void StoreRun(const KChar* run, std::size_t count) {
+    if (index_ >= kMaxArgs) return;
+    ArgEntry& entry = table_.entries[index_];
+    const std::size_t room = static_cast<std::size_t>(kMaxArgLength - entry.length);
+    const std::size_t stored = count < room ? count : room;
+    if (stored == 0) return;
+    std::copy_n(run, stored, entry.text.data() + entry.length);
+    entry.length += static_cast<int>(stored);
     table_.used = index_ + 1;
   }
 
@@ -73,12 +87,20 @@ std::u16string_view Argument(int n) {
   return {entry.text.data(), static_cast<std::size_t>(entry.length)};
 }
 
+// A character that no splitter rule looks at: stored as it is, in or out
+// of quotes, so whole runs of them are copied at once.
+constexpr bool IsPlain(KChar c) { return c > u' ' && c < 0x80 && c != u'"' && c != u','; }
+
 int SplitArguments(const KChar* text, bool spaceSeparates) {
   TableWriter writer(Arguments());
   bool quoted = false;
   for (const KChar* p = text; *p != u'\0'; ++p) {
     const KChar c = *p;
-    if (c == u'"') {
+    if (IsPlain(c)) {
+      const KChar* run = p;
+      while (IsPlain(p[1])) ++p;
+      writer.StoreRun(run, static_cast<std::size_t>(p + 1 - run));
+    } else if (c == u'"') {
       quoted = !quoted;
     } else if (IsSpace(c) && writer.CurrentEmpty()) {
       // Leading white space is dropped, even inside quotes.
