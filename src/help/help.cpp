@@ -1,10 +1,12 @@
 #include "help/help.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
 #include "calendar/long_years.h"
 #include "frame/arguments.h"
+#include "frame/numbers.h"
 #include "frame/plugin.h"
 #include "frame/text.h"
 #include "platform/platform.h"
@@ -26,11 +28,12 @@ constexpr std::string_view kBuildTime = __TIME__;
 constexpr std::string_view kCompilerDate = __DATE__;
 constexpr std::u16string_view kArchitecture = u"x64";
 
+// The start (a variable, "~" or a shell function) and the rest of a
+// candidate, whose "/" become the system's separator.
 std::u16string CandidateFolder(std::u16string_view start, std::u16string_view rest) {
-  const std::u16string separator(1, platform::PathSeparator());
-  std::u16string text(start);
-  for (const KChar c : rest) text += c == u'/' ? separator : std::u16string(1, c);
-  return text;
+  std::u16string text(rest);
+  std::replace(text.begin(), text.end(), u'/', platform::PathSeparator());
+  return std::u16string(start) + text;
 }
 
 // The places the help file may be, in the order they are tried; "/" stands
@@ -125,19 +128,6 @@ void PrintVersionLine() {
          date.c_str(), time.data(), kArchitecture.data());
 }
 
-std::optional<unsigned> ReadUnsigned(std::string_view& text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  unsigned value = 0;
-  std::size_t digits = 0;
-  while (digits < text.size() && digits < 5 && text[digits] >= '0' && text[digits] <= '9') {
-    value = value * 10 + static_cast<unsigned>(text[digits] - '0');
-    ++digits;
-  }
-  if (digits == 0) return std::nullopt;
-  text.remove_prefix(digits);
-  return value;
-}
-
 }  // namespace
 
 std::u16string HelpPageName(std::u16string_view topic) {
@@ -153,18 +143,24 @@ std::u16string HelpPageName(std::u16string_view topic) {
 std::u16string BuildDate(std::string_view compilerDate) {
   constexpr std::array<std::string_view, 12> kMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-  unsigned month = 0;
-  for (unsigned i = 0; i < kMonths.size(); ++i) {
-    if (compilerDate.starts_with(kMonths[i])) month = i + 1;
+  int month = 0;
+  for (std::size_t i = 0; i < kMonths.size(); ++i) {
+    if (compilerDate.starts_with(kMonths[i])) month = static_cast<int>(i) + 1;
   }
   if (month == 0) return {};
-  std::string_view rest = compilerDate.substr(3);
-  const std::optional<unsigned> day = ReadUnsigned(rest);
-  const std::optional<unsigned> year = ReadUnsigned(rest);
-  if (!day || !year || *day < 1 || *day > 31 || *year < 2014 || *year > 2099) return {};
-  std::array<KChar, 16> text{};
-  Sprintf(text.data(), u"%04u-%02u-%02u", *year, month, *day);
-  return std::u16string(text.data());
+  // The day and the year, each after white space.
+  const std::u16string text = Widen(compilerDate.substr(3));
+  std::size_t pos = 0;
+  const auto field = [&]() {
+    while (pos < text.size() && IsSpace(text[pos])) ++pos;
+    return pos < text.size() && IsDigit(text[pos]) ? ReadDigits(text, pos) : -1;
+  };
+  const int day = field();
+  const int year = field();
+  if (day < 1 || day > 31 || year < 2014 || year > 2099) return {};
+  std::array<KChar, 16> date{};
+  Sprintf(date.data(), u"%04d-%02d-%02d", year, month, day);
+  return std::u16string(date.data());
 }
 
 void ShowHelpPageFromCandidates(std::u16string_view page) {
