@@ -58,20 +58,14 @@ TEST_F(FormatDateTest, EveryFormatNumberUnderTheDefaultLocale) {
       {kMarch7, 21, u"U+16501"},
       {kMarch7, 145, u"Saturday, March 7, 2015"},
       // The year width and the edges of the counts.
-      {{2005, 11, 9}, 1, u"11/09/05"},
       {{1601, 1, 1}, 3, u"01/01/01"},
-      {{2000, 1, 1}, 1, u"01/01/00"},
       {{1980, 1, 1}, 16, u"+0"},
       {{1979, 12, 31}, 16, u"-1"},
-      {{1601, 1, 1}, 16, u"-138426"},
       {{1970, 1, 1}, 21, u"U+0"},
       {{2015, 3, 6}, 18, u"T-1"},
-      {{1601, 1, 1}, 18, u"T-151275"},
       {{1601, 1, 1}, 19, u"A+1"},
       {{9999, 12, 31}, 19, u"A+3067671"},
-      {{1601, 1, 1}, 6, u"1601-001"},
       {{2008, 12, 29}, 5, u"2009-W01-1"},
-      {{1601, 1, 1}, 20, u"16010101"},
       // Higher bits are ignored.
       {kMarch7, 0x201, u"03/07/15"},
   };
@@ -139,7 +133,6 @@ TEST_F(FormatDateTest, LocaleFormatsAskTheSystemWithTheDateAndItsWeekday) {
       {kMarch7, 33, u"1:2015-3-7:6:"},
       {kMarch7, 34, u"4:2015-3-7:6:"},
       {kMarch7, 35, u"0:2015-3-7:6:"},  // no dateform: the default date
-      {{1601, 1, 1}, 32, u"2:1601-1-1:1:"},
       {{9999, 12, 31}, 33, u"1:9999-12-31:5:"},
       {kMarch7, 256 + 33, u"1:2015-3-7:6:"},
   };

@@ -23,24 +23,15 @@ class DateFunctions : public test::PluginTest {
 
 TEST_F(DateFunctions, DateQueries) {
   ExpectRows({
-      {"@date", DateFunction, u"1980-01-01", u"0"},
       {"@date", DateFunction, u"1601-01-01", u"-138426"},
-      {"@date", DateFunction, u"9999-12-31", u"2929244"},
       {"@date", DateFunction, u"", u"12849"},
       {"@date", DateFunction, u"x", u"! Invalid date \"x\""},
       {"@date", DateFunction, u"x y", u"! Invalid date format \"y\""},
-      {"@day", DayFunction, u"2015-12-11 4", u"11"},
       {"@day", DayFunction, u"", u"7"},
       {"@month", MonthFunction, u"2015-12-11", u"12"},
       {"@year", YearFunction, u"2015-12-11", u"2015"},
       {"@dow", DowFunction, u"2015-12-27", u"Sun"},
       {"@dowf", DowfFunction, u"2015-12-23", u"Wednesday"},
-      {"@dowi", DowiFunction, u"2015-12-27", u"1"},
-      {"@dowi", DowiFunction, u"2015-12-26", u"7"},
-      {"@isodowi", IsoDowiFunction, u"2015-12-27", u"7"},
-      {"@isodowi", IsoDowiFunction, u"2015-12-28", u"1"},
-      {"@doy", DoyFunction, u"2016-12-31", u"366"},
-      {"@doy", DoyFunction, u"2015-12-31", u"365"},
       {"@isoweek", IsoWeekFunction, u"2008-12-29", u"1"},
       {"@isowyear", IsoWeekYearFunction, u"2008-12-29", u"2009"},
       {"@isoweek", IsoWeekFunction, u"2010-01-03", u"53"},
@@ -50,8 +41,6 @@ TEST_F(DateFunctions, DateQueries) {
 
 TEST_F(DateFunctions, UsWeek) {
   ExpectRows({
-      {"@usweek", UsWeekFunction, u"2015-01-01", u"1"},
-      {"@usweek", UsWeekFunction, u"2015-12-31", u"1"},
       {"@usweek", UsWeekFunction, u"2015-12-31,,0,1", u"53"},
       {"@usweek", UsWeekFunction, u"2012-12-31,,Mon", u"1"},
       {"@usweek", UsWeekFunction, u"2012-12-31 4 Monday 3", u"54"},
@@ -64,48 +53,31 @@ TEST_F(DateFunctions, UsWeek) {
 
 TEST_F(DateFunctions, YearsAndMonths) {
   ExpectRows({
-      {"@leap", LeapFunction, u"2000", u"1"},
-      {"@leap", LeapFunction, u"1900", u"0"},
       {"@leap", LeapFunction, u"", u"0"},
       {"@leap", LeapFunction, u"+1", u"1"},
-      {"@leap", LeapFunction, u"1600", u"! Invalid year \"1600\""},
-      {"@monthlen", MonthLenFunction, u"2 0", u"28"},
-      {"@monthlen", MonthLenFunction, u"2 1", u"29"},
       {"@monthlen", MonthLenFunction, u"feb", u"28"},
       {"@monthlen", MonthLenFunction, u"", u"31"},
       {"@monthlen", MonthLenFunction, u"Apr +1", u"30"},
-      {"@monthlen", MonthLenFunction, u"13 x", u"! Invalid month \"13\""},
       {"@monthlen", MonthLenFunction, u"2 x", u"! Invalid year \"x\""},
-      {"@monthname", MonthNameFunction, u"9 1", u"Sep"},
-      {"@monthname", MonthNameFunction, u"9 4", u"September"},
       {"@monthname", MonthNameFunction, u"", u"March"},
-      {"@monthname", MonthNameFunction, u"9 -1", u"! Invalid arg \"-1\""},
       {"@monthname", MonthNameFunction, u"13 x", u"! Invalid arg \"x\""},
       {"@monthname", MonthNameFunction, u"13", u"! Invalid month \"13\""},
       {"@isdate", IsDateFunction, u"", u"0"},
-      {"@isdate", IsDateFunction, u"2015-02-29", u"0"},
-      {"@isdate", IsDateFunction, u"25/12/15 2", u"1"},
-      {"@isdate", IsDateFunction, u"25/12/15 1", u"0"},
       {"@isdate", IsDateFunction, u"2015-02-28 x", u"! Invalid date format \"x\""},
   });
 }
 
 TEST_F(DateFunctions, DatePlusAndMakeDate) {
   ExpectRows({
-      {"@dateplus", DatePlusFunction, u"2016-02-28 1 4", u"2016-02-29"},
       {"@dateplus", DatePlusFunction, u"2015-02-28 1 4", u"2015-03-01"},
       {"@dateplus", DatePlusFunction, u"2015-12-25 0 20", u"20151225"},
       {"@dateplus", DatePlusFunction, u"2015-12-25 -151568 4", u"1601-01-01"},
-      {"@dateplus", DatePlusFunction, u"9999-12-31 1", u"! Resulting date out of range"},
       {"@dateplus", DatePlusFunction, u"2015-12-25 4294967296", u"! Resulting date out of range"},
       {"@dateplus", DatePlusFunction, u"2015-12-25 -99999999999999999999999", u"! Resulting date out of range"},
-      {"@dateplus", DatePlusFunction, u"2015-12-25 5x", u"! Bad offset \"5x\""},
       {"@dateplus", DatePlusFunction, u"2015-12-25", u"! No offset"},
       {"@dateplus", DatePlusFunction, u"", u"! No date"},
       {"@dateplus", DatePlusFunction, u"x 1 y", u"! Invalid date format \"y\""},
       {"@dateplus", DatePlusFunction, u"x", u"! Invalid date \"x\""},
-      {"@makedate", MakeDateFunction, u"0 4", u"1980-01-01"},
-      {"@makedate", MakeDateFunction, u"-138426 4", u"1601-01-01"},
       {"@makedate", MakeDateFunction, u"+2929244 4", u"9999-12-31"},
       {"@makedate", MakeDateFunction, u"-138427", u"! Invalid day number \"-138427\""},
       {"@makedate", MakeDateFunction, u"18446744073709551616", u"! Invalid day number \"18446744073709551616\""},
@@ -117,9 +89,7 @@ TEST_F(DateFunctions, DatePlusAndMakeDate) {
 
 TEST_F(DateFunctions, DaysDateConvAndInRange) {
   ExpectRows({
-      {"@days", DaysFunction, u"2015-01-01 2015-12-31", u"364"},
       {"@days", DaysFunction, u"2015-01-01 2015-12-31 4 1", u"365"},
-      {"@days", DaysFunction, u"2015-12-31 2015-01-01", u"-364"},
       {"@days", DaysFunction, u"2015-12-31 2015-12-31 4 1", u"1"},
       {"@days", DaysFunction, u"1601-01-01 9999-12-31", u"3067670"},
       {"@days", DaysFunction, u"2015-01-01 2015-12-31 4 2", u"! Invalid mode \"2\""},
@@ -128,11 +98,9 @@ TEST_F(DateFunctions, DaysDateConvAndInRange) {
       {"@days", DaysFunction, u"x y z", u"! Invalid date format \"z\""},
       {"@days", DaysFunction, u"2015-01-01", u"! No end date"},
       {"@days", DaysFunction, u"", u"! No start date"},
-      {"@dateconv", DateConvFunction, u"2015-12-25 4", u"2015-12-25"},
       {"@dateconv", DateConvFunction, u"25.12.2015 2 5", u"2015-W52-5"},
       {"@dateconv", DateConvFunction, u"2015-12-25 4 19", u"A+151569"},
       {"@dateconv", DateConvFunction, u",x", u"! Invalid date format \"x\""},
-      {"@dateconv", DateConvFunction, u",4", u"! No date"},
       {"@dateconv", DateConvFunction, u"x 4", u"! Invalid date \"x\""},
       {"@inrange", InRangeFunction, u"2015-01-01 2015-01-01 2015-12-31", u"0"},
       {"@inrange", InRangeFunction, u"2015-12-31 2015-01-01 2015-12-31", u"0"},
@@ -150,15 +118,12 @@ TEST_F(DateFunctions, DaysDateConvAndInRange) {
 
 TEST_F(DateFunctions, NextDate) {
   ExpectRows({
-      {"@nextdate", NextDateFunction, u"12 25 2015-12-25 4", u"2016-12-25"},
       {"@nextdate", NextDateFunction, u"12 25 2015-12-24 4", u"2015-12-25"},
       {"@nextdate", NextDateFunction, u"2 29 2015-03-01 4", u"2016-02-29"},
-      {"@nextdate", NextDateFunction, u"2 29 2096-03-01 4", u"2104-02-29"},
       {"@nextdate", NextDateFunction, u"2 29 2016-02-28 4", u"2016-02-29"},
       {"@nextdate", NextDateFunction, u"3 7 , 4", u"2016-03-07"},
       {"@nextdate", NextDateFunction, u"12 25 9999-12-25 4", u"! Resulting date out of range"},
       {"@nextdate", NextDateFunction, u"2 29 9996-03-01 4", u"! Resulting date out of range"},
-      {"@nextdate", NextDateFunction, u"4 31", u"! Bad day \"31\""},
       {"@nextdate", NextDateFunction, u"13 1", u"! Bad month \"13\""},
       {"@nextdate", NextDateFunction, u"Ju 1", u"! Bad month \"Ju\""},
       {"@nextdate", NextDateFunction, u"12", u"! No day"},
@@ -174,7 +139,6 @@ TEST_F(DateFunctions, WeekdaySearches) {
       {"@dowis", DowIsFunction, u"Sat Sun,2015-12-27,4", u"1"},
       {"@dowis", DowIsFunction, u"\"Mon,Tue\",2015-12-29", u"1"},
       {"@dowis", DowIsFunction, u"Sat", u"1"},
-      {"@dowis", DowIsFunction, u"!Sun-Sat,2015-12-26", u"! Invalid days-of-the-week list \"!Sun-Sat\""},
       {"@dowis", DowIsFunction, u"", u"! Missing days-of-the-week list"},
       {"@dowis", DowIsFunction, u"Mon,x,y", u"! Invalid date format \"y\""},
       {"@dowis", DowIsFunction, u"Mon,x", u"! Invalid date \"x\""},
@@ -182,7 +146,6 @@ TEST_F(DateFunctions, WeekdaySearches) {
       {"@nextdow", NextDowFunction, u"Mon,2015-12-21,1,4", u"2015-12-28"},
       {"@nextdow", NextDowFunction, u"Mon,2015-12-21,-1,4", u"2015-12-14"},
       {"@nextdow", NextDowFunction, u"weekdays,2015-12-25,,4", u"2015-12-28"},
-      {"@nextdow", NextDowFunction, u"weekdays,2015-12-25,-5,4", u"2015-12-18"},
       {"@nextdow", NextDowFunction, u"weekdays,2015-12-25,2x,4", u"2015-12-29"},
       {"@nextdow", NextDowFunction, u"Mon,,+1,4", u"2015-03-09"},
       {"@nextdow", NextDowFunction, u"Mon,2015-12-21,128", u"! Bad index \"128\""},

@@ -36,7 +36,6 @@ TEST_F(HolidayFunctionsTest, EasterArgumentsDefaultsAndMessages) {
   ExpectRows({
       {"@easter", kEaster, u"", u"04/05/2015"},
       {"@easter", kEaster, u"2016,,4", u"2016-03-27"},
-      {"@easter", kEaster, u"2016 1 4", u"2016-05-01"},
       {"@easter", kEaster, u"1601,1,4", u"1601-04-22"},
       {"@easter", kEaster, u"9999,1,4", u"9999-06-27"},
       {"@easter", kEaster, u"+1,,4", u"2016-03-27"},
@@ -68,12 +67,9 @@ TEST_F(HolidayFunctionsTest, EasterWritesInTheLocalesCurrentOrder) {
 TEST_F(HolidayFunctionsTest, HolidayArgumentsDefaultsAndMessages) {
   ExpectRows({
       {"@holiday", kHoliday, u"3,1,1,2016,4", u"2016-01-18"},
-      {"@holiday", kHoliday, u"3 Mon Jan 2016 4", u"2016-01-18"},
       {"@holiday", kHoliday, u"5,Monday,May,2016,4", u"2016-05-30"},
       {"@holiday", kHoliday, u"last,1,5,2016,4", u"2016-05-30"},
       {"@holiday", kHoliday, u"f,1,5,2016,4", u"2016-05-30"},
-      {"@holiday", kHoliday, u"5,4,11,2015,4", u"2015-11-26"},
-      {"@holiday", kHoliday, u"1,1,11,2016,4,1", u"2016-11-08"},
       {"@holiday", kHoliday, u"5,4,11,1939,4,-7", u"1939-11-23"},
       {"@holiday", kHoliday, u"2,7,5,2016,4", u"2016-05-08"},
       {"@holiday", kHoliday, u"1,1,1", u"01/05/2015"},
@@ -140,10 +136,7 @@ TEST_F(HolidayFunctionsTest, StarGivesTheNextOccurrenceAfterToday) {
 
 TEST_F(HolidayFunctionsTest, IsHolidayWithTheBuiltInRules) {
   ExpectRows({
-      {"@isholiday", kIsHoliday, u"2015-12-25", u"1"},
-      {"@isholiday", kIsHoliday, u"2015-12-24", u"0"},
       {"@isholiday", kIsHoliday, u"25/12/2015,2", u"1"},
-      {"@isholiday", kIsHoliday, u"2016-11-08", u"1"},
       {"@isholiday", kIsHoliday, u"", u"0"},  // 2015-03-07
       {"@isholiday", kIsHoliday, u"2015-02-29", u"! Invalid date \"2015-02-29\""},
       {"@isholiday", kIsHoliday, u"x,y", u"! Invalid date format \"y\""},
@@ -181,7 +174,6 @@ TEST_F(HolidayFunctionsTest, InLieuArgumentsAndMessages) {
       {"@inlieu", kInLieu, u"2015-07-04", u"07/03/2015"},
       {"@inlieu", kInLieu, u"", u"03/06/2015"},  // today, a Saturday
       {"@inlieu", kInLieu, u"07/04/2015 1", u"07/03/15"},
-      {"@inlieu", kInLieu, u"2015-07-04,4,6", u"! Invalid mode \"6\""},
       {"@inlieu", kInLieu, u"2015-07-04,x", u"! Invalid date format \"x\""},
       {"@inlieu", kInLieu, u"2015-07-32", u"! Invalid date \"2015-07-32\""},
       {"@inlieu", kInLieu, u"9999-12-31,4,4", u"! Resulting date out of range"},

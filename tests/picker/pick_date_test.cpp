@@ -1,7 +1,7 @@
 // @pickdate over the fake's scripted dialog: the defaults, the offsets, the
 // moves off masked days, and the results of OK, Cancel and a dialog that
-// fails; every message in the order of the checks is shown end to end
-// (picker.t). The fake clock says today is Saturday 2015-03-07.
+// fails, and every message in the order of the checks. The fake clock says
+// today is Saturday 2015-03-07.
 #include "picker/pick_date.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +66,19 @@ TEST_F(PickDateTest, ArgumentsDefaultsAndMessages) {
       {u",1980-12-01,4,1980-06-01,2099-06-30,4", {kKeyCtrlHome}, u"1980-06-01"},  // within: kept
       {u",1980-12-01,4,1980-06-01,2099-06-30,4", {kKeyCtrlEnd}, u"2099-06-30"},
       {u",,,,,,,,600", {kPickerCancel}, u"*CANCEL*"},
-      {u",,4,,,8,,Sun-Sat", {}, u"! Invalid days-of-the-week mask \"Sun-Sat\""},
+      // Every message, in the order of the checks.
+      {u",x,4,z,w,v,u,Sun-Sat,s", {}, u"! Invalid days-of-the-week mask \"Sun-Sat\""},
+      {u",x,4,z,w,v,u,,s", {}, u"! Invalid flags \"v\""},
+      {u",x,4,z,w,0,u,,s", {}, u"! Invalid initial date \"x\""},
+      {u",1601-01-01,4,-1", {}, u"! Invalid minimum date \"-1\" (offset)"},
+      {u",2015-01-01,4,z", {}, u"! Invalid minimum date \"z\""},
+      {u",9999-12-31,4,,+1", {}, u"! Invalid maximum date \"+1\" (offset)"},
+      {u",2015-01-01,4,,w", {}, u"! Invalid maximum date \"w\""},
+      {u",2015-01-01,4,,,,u", {}, u"! Invalid left-column day value \"u\""},
+      {u",2015-01-01,4,,,,,,601", {}, u"! Invalid timeout \"601\""},
+      {u",,4,2015-03-09,2015-03-08", {}, u"! Invalid date range 2015-03-09 - 2015-03-08"},
+      {u",2015-03-01,4,2015-03-02,2015-03-31", {}, u"! Date 2015-03-01 not in range 2015-03-02 - 2015-03-31"},
+      {u",2015-12-27,4,2015-12-27,2015-12-27,8", {}, u"! No unmasked days in range 2015-12-27 - 2015-12-27"},
   };
   for (const auto& row : rows) {
     fake::SetPickerScript(row.commands);

@@ -11,19 +11,6 @@ $ torvane -c "kalendrahelp /?" -c "echo end"
   opened by default.
   end
 
-$ torvane -c "usage QCAL"
-  QCAL [date | [month] [year]] [/3 /D /E /H[:date[,date...]] /I /P /W:n /Y]
-  
-  	/3  three months	/I    ISO week numbers
-  	/D  disable color	/P    pause
-  	/E  English names	/W:n  day on left (1 = Monday)
-  	/H  show holidays	/Y    full year
-  
-  The date may be entered in any format supported by this plugin, including
-  ISO week-day and ordinal formats, day numbers, and T format.  To specify  
-  a date using its day number, prefix a + or - sign; otherwise it may be
-  misinterpreted as a month or year.
-
 $ torvane -c "usage longyears"
   LONGYEARS [OFF | ON | STRICT]
   

@@ -3,8 +3,8 @@
 # plugin_torvane: the shell with a copy of the plug-in in the case's folder
 # loaded instead of its own, so that a holidays.ini written there lies
 # beside the plug-in.
-# marked_days YEAR [COUNTRY] [copy]: the days of the year that @isholiday
-# finds, as "MM-DD" on one line; "copy" uses the copied plug-in.
+# marked_days YEAR: the days of the year that @isholiday finds with the
+# built-in rules, as "MM-DD" on one line.
 
 plugin_bin=$(dirname "${TORVANE##* }")
 for plugin_file in "$plugin_bin"/libkalendra.so "$plugin_bin"/kalendra-x64.dll; do
@@ -17,16 +17,13 @@ done
 plugin_torvane() { torvane --no-plugins -c "plugin /L $plugin_copy" "$@"; }
 
 marked_days() {
-  : > days.btm
-  if [ "$3" = copy ]; then echo "plugin /L $plugin_copy" >> days.btm; fi
-  awk -v year="$1" -v country="$2" 'BEGIN {
+  awk -v year="$1" 'BEGIN {
     split("31 28 31 30 31 30 31 31 30 31 30 31", length_of, " ")
     if (year % 4 == 0 && (year % 100 != 0 || year % 400 == 0)) length_of[2] = 29
     for (month = 1; month <= 12; month++)
       for (day = 1; day <= length_of[month]; day++)
-        printf "echo %02d-%02d %%@isholiday[%d-%02d-%02d,,%s]\n", month, day, year, month, day, country
-  }' >> days.btm
-  if [ "$3" = copy ]; then set -- --no-plugins; else set --; fi
-  torvane "$@" days.btm | tr -d '\r' | grep ' 1$' | cut -d' ' -f1 | tr '\n' ' ' | sed 's/ $//'
+        printf "echo %02d-%02d %%@isholiday[%d-%02d-%02d]\n", month, day, year, month, day
+  }' > days.btm
+  torvane days.btm | tr -d '\r' | grep ' 1$' | cut -d' ' -f1 | tr '\n' ' ' | sed 's/ $//'
   echo
 }

@@ -15,16 +15,6 @@ $ n=0; bad=0
 > done; echo "$n months, $bad differ"
   24 months, 0 differ
 
-# Three months and a year: titles, and the line count of each view.
-$ torvane -c "qcal /D /E /3 2015-12-11" | tr -d '\r' | sed -n 2p
-     November 2015          December 2015           January 2016       
-$ torvane -c "qcal /D /E 2016" | tr -d '\r' | sed -n '2p;4p;6p'; torvane -c "qcal /D 2016" | wc -l; torvane -c "qcal /D /3" | wc -l
-                            ---  2016  ---
-        January                February                March           
-  Su Mo Tu We Th Fr Sa   Su Mo Tu We Th Fr Sa   Su Mo Tu We Th Fr Sa   
-  43
-  11
-
 # The locale's names: German months and weekdays, Monday on the left.
 $ LANG=de_DE.UTF-8 torvane -c "qcal /D 2015-12-11" | tr -d '\r' | sed -n '2p;4p'
      Dezember 2015       
@@ -33,24 +23,9 @@ $ LANG=de_DE.UTF-8 torvane -c "qcal /D /E mär 2016" | tr -d '\r' | sed -n '2p;4
        March 2016        
   Mo Tu We Th Fr Sa Su   
 
-# Holidays from a list, and the built-in list that a bare /H loads.
-$ torvane -c "qcal /D /E /H:*-12-24;2015-12-31 2015-12-01" | tr -d '\r' | sed -n '8,9p'
-  20 21 22 23  + 25 26 
-  27 28 29 30  +       
-$ torvane -c "qcal /D /E /H:*-12-24 /H 12 2015" | tr -d '\r' | sed -n '8p'
-  20 21 22 23 24  + 26 
-
 # Output to a pipe carries no escape codes.
 $ torvane -c "qcal /3 /I" | grep -c $'\e' || true
   0
-
-$ torvane -c "qcal /?" | tr -d '\r' | sed -n '1,3p'
-  Display a quick-and-dirty calendar.
-  
-  QCAL [date | [month] [year]] [/3 /D /E /H[:date[,date...]] /I /P /W:n /Y]
-$ torvane -c "qcal 5 6"
-! KALENDRA plugin: QCAL syntax error "6"
-[1]
 
 # /ZZ saves the colours of the current background as ten bytes: in the
 # registry under Wine, in the settings file natively; the next load reads
