@@ -56,8 +56,8 @@ std::uint64_t ZoneGeneration() {
   // is passed on here, and starts a new generation.
   static std::uint64_t generation = 0;
   static std::optional<std::string> zone;  // TZ as last seen; std::nullopt while unset
-  static std::uint64_t environmentSeen = 0;
-  if (!EnvironmentChangedSince(environmentSeen) && generation != 0) return generation;
+  static EnvironmentWatch tz{"TZ"};
+  if (!tz.Changed() && generation != 0) return generation;
   const char* value = std::getenv("TZ");
   const bool same = generation != 0 && (value == nullptr ? !zone.has_value() : zone.has_value() && *zone == value);
   if (!same) {

@@ -8,31 +8,48 @@
 extern char** environ;
 
 namespace kalendra::platform {
-namespace {
 
-std::uint64_t EnvironmentFingerprint() {
-  // A replaced entry changes the sum of the addresses by the difference of
-  // the two, never by nothing; the exclusive or and the count make a change
-  // of several entries at once as plain. Independent additions, so the pass
-  // is not one long chain of dependent steps.
-  std::uintptr_t sum = 0;
-  std::uintptr_t mixed = 0;
-  std::uintptr_t count = 0;
-  for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry, ++count) {
-    sum += reinterpret_cast<std::uintptr_t>(*entry);
-    mixed ^= reinterpret_cast<std::uintptr_t>(*entry) >> 4;
+EnvironmentWatch::EnvironmentWatch(std::initializer_list<std::string_view> names) {
+  for (const std::string_view name : names) {
+    if (nameCount_ < kMaxNames) names_[nameCount_++] = name;
   }
-  const std::uintptr_t array = reinterpret_cast<std::uintptr_t>(environ);
-  return (sum * 0x9E3779B97F4A7C15u) ^ (mixed + (count << 48)) ^ (array * 0xC2B2AE3D27D4EB4Fu);
 }
 
-}  // namespace
-
-bool EnvironmentChangedSince(std::uint64_t& seen) {
-  const std::uint64_t now = EnvironmentFingerprint();
-  if (now == seen) return false;
-  seen = now;
+bool EnvironmentWatch::Changed() {
+  if (looked_ && Unchanged()) return false;
+  Look();
   return true;
+}
+
+bool EnvironmentWatch::Unchanged() const {
+  char** const array = environ;
+  if (array != array_) return false;
+  if (array == nullptr) return true;
+  // One more entry fills the slot after the last; one fewer empties the
+  // last slot or moves another entry into it.
+  if (array[count_] != nullptr || (count_ > 0 && array[count_ - 1] != last_)) return false;
+  for (std::size_t i = 0; i < nameCount_; ++i) {
+    if (slot_[i] >= 0 && array[slot_[i]] != entry_[i]) return false;
+  }
+  return true;
+}
+
+void EnvironmentWatch::Look() {
+  looked_ = true;
+  array_ = environ;
+  count_ = 0;
+  slot_.fill(-1);
+  entry_.fill(nullptr);
+  for (char** entry = array_; entry != nullptr && *entry != nullptr; ++entry, ++count_) {
+    const std::string_view text(*entry);
+    for (std::size_t i = 0; i < nameCount_; ++i) {
+      if (text.size() > names_[i].size() && text.starts_with(names_[i]) && text[names_[i].size()] == '=') {
+        slot_[i] = static_cast<std::ptrdiff_t>(count_);
+        entry_[i] = *entry;
+      }
+    }
+  }
+  last_ = count_ > 0 ? array_[count_ - 1] : nullptr;
 }
 
 std::u16string EnvironmentValue(const std::u16string& name) {

@@ -422,8 +422,8 @@ std::u16string TranslatePicture(const LocaleData& data, const LocaleDate& date, 
 
 std::uint64_t ReloadLocaleIfChanged() {
   // The selection is read again only when the environment may have changed.
-  static std::uint64_t environmentSeen = 0;
-  if (!EnvironmentChangedSince(environmentSeen) && LoadedLocale()) return Generation();
+  static EnvironmentWatch watch{"LC_ALL", "LC_TIME", "LANG"};
+  if (!watch.Changed() && LoadedLocale()) return Generation();
   const char* selection = SelectedLocaleName();
   if (!LoadedLocale() || LoadedLocale()->selection != selection) LoadLocale(selection);
   return Generation();
