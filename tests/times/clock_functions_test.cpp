@@ -14,14 +14,6 @@
 #include "times/age.h"
 #include "times/time_functions.h"
 
-extern "C" {
-int f_localdatetime(KChar* buffer);
-int f_utcdatetime(KChar* buffer);
-int f_agedate(KChar* buffer);
-int f_makeage(KChar* buffer);
-int f_filestamp(KChar* buffer);
-}
-
 namespace kalendra {
 namespace {
 
@@ -40,19 +32,6 @@ class ClockFunctionsTest : public test::PluginTest {
   }
   void TearDown() override { Locale() = LocaleSnapshot{}; }
 };
-
-TEST(ClockExports, AnswerACallWithoutABuffer) {
-  const struct {
-    const char* name;
-    FeatureEntry entry;
-    int result;
-  } rows[] = {{"f_localdatetime", f_localdatetime, -1},
-              {"f_utcdatetime", f_utcdatetime, -1},
-              {"f_agedate", f_agedate, 1},
-              {"f_makeage", f_makeage, 1},
-              {"f_filestamp", f_filestamp, 1}};
-  for (const auto& row : rows) EXPECT_EQ(row.entry(nullptr), row.result) << row.name;
-}
 
 TEST_F(ClockFunctionsTest, LocalDateTimeTakesWhatIsGivenFromTheUtcClock) {
   ExpectRows({

@@ -22,6 +22,11 @@ int f_timeplus(KChar* buffer);
 int f_timediff(KChar* buffer);
 int f_timetodec(KChar* buffer);
 int f_dectotime(KChar* buffer);
+int f_localdatetime(KChar* buffer);
+int f_utcdatetime(KChar* buffer);
+int f_agedate(KChar* buffer);
+int f_makeage(KChar* buffer);
+int f_filestamp(KChar* buffer);
 }
 
 namespace kalendra {
@@ -46,8 +51,8 @@ class TimeFunctionsTest : public test::PluginTest {
 
 std::u16string Widened(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
-// Without a buffer the time functions answer -1; @timefmt answers 1 as
-// other functions do.
+// Without a buffer the time and zone functions answer -1; @timefmt, the age
+// functions and @filestamp answer 1 as other functions do.
 TEST(TimeExports, AnswerACallWithoutABuffer) {
   const struct {
     const char* name;
@@ -55,7 +60,9 @@ TEST(TimeExports, AnswerACallWithoutABuffer) {
     int result;
   } rows[] = {{"f_istime", f_istime, -1},     {"f_timeparts", f_timeparts, -1}, {"f_timefmt", f_timefmt, 1},
               {"f_timeplus", f_timeplus, -1}, {"f_timediff", f_timediff, -1},   {"f_timetodec", f_timetodec, -1},
-              {"f_dectotime", f_dectotime, -1}};
+              {"f_dectotime", f_dectotime, -1}, {"f_localdatetime", f_localdatetime, -1},
+              {"f_utcdatetime", f_utcdatetime, -1}, {"f_agedate", f_agedate, 1},
+              {"f_makeage", f_makeage, 1},       {"f_filestamp", f_filestamp, 1}};
   for (const auto& row : rows) EXPECT_EQ(row.entry(nullptr), row.result) << row.name;
 }
 
