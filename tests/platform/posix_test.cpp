@@ -2,9 +2,11 @@
 // round-trip, other lines are kept, a malformed value reads as none, a file
 // that cannot be read is never replaced), and the generations of the zone
 // and the locale, which follow TZ and LC_ALL as the shell's "set" changes
-// them.
+// them; and the month name a picture writes, which goes with the day when
+// the picture has one.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unicode/dtfmtsym.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -127,6 +129,27 @@ TEST(LocaleGeneration, MovesWithTheSelectedLocale) {
   ::setenv("LANG", "en_GB.UTF-8", 1);
   platform::ReloadLocaleIfChanged();
   EXPECT_EQ(platform::LocaleName(platform::LocaleNameSet::kMonth, 3), u"March");
+}
+
+// Russian declines a month that follows a day number: "7 марта", but
+// "март" alone. The names come from ICU, never from the test.
+TEST(LocalePicture, AMonthWithADayTakesTheFormThatGoesWithIt) {
+  ScopedVariable all("LC_ALL", "ru_RU.UTF-8");
+  platform::ReloadLocaleIfChanged();
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::DateFormatSymbols symbols(icu::Locale("ru_RU"), status);
+  ASSERT_TRUE(U_SUCCESS(status));
+  int32_t count = 0;
+  const icu::UnicodeString& withDay =
+      symbols.getMonths(count, icu::DateFormatSymbols::FORMAT, icu::DateFormatSymbols::WIDE)[2];
+  const std::u16string genitive(withDay.getBuffer(), static_cast<std::size_t>(withDay.length()));
+  const std::optional<std::u16string> alone = platform::LocaleName(platform::LocaleNameSet::kMonth, 3);
+  ASSERT_TRUE(alone.has_value());
+  ASSERT_NE(*alone, genitive);
+  const platform::LocaleDate march7{2015, 3, 7, 6};
+  using platform::LocaleDateStyle;
+  EXPECT_EQ(platform::FormatLocaleDate(LocaleDateStyle::kPicture, march7, u"MMMM yyyy"), *alone + u" 2015");
+  EXPECT_EQ(platform::FormatLocaleDate(LocaleDateStyle::kPicture, march7, u"d MMMM"), u"7 " + genitive);
 }
 
 }  // namespace
