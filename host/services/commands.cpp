@@ -23,7 +23,10 @@ namespace {
 
 using output::Stream;
 
-void WriteLine(std::u16string_view text) { output::Write(Stream::Output, std::u16string(text) + u"\r\n"); }
+void WriteLine(std::u16string_view text) {
+  output::Write(Stream::Output, text);
+  output::Write(Stream::Output, u"\r\n");
+}
 
 bool Fail(std::u16string_view message) {
   output::ReportError(message);
@@ -214,7 +217,7 @@ CommandLine SplitCommand(std::u16string_view line) {
   while (end < line.size() && !kalendra::IsSpace(line[end])) ++end;
   std::size_t tail = end;
   while (tail < line.size() && kalendra::IsSpace(line[tail])) ++tail;
-  return CommandLine{std::u16string(line.substr(start, end - start)), std::u16string(line.substr(tail))};
+  return CommandLine{line.substr(start, end - start), line.substr(tail)};
 }
 
 std::vector<std::u16string> BuiltinNames() {

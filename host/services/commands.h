@@ -10,9 +10,10 @@
 
 namespace torvane {
 
+// Views into the line that was cut.
 struct CommandLine {
-  std::u16string name;  // empty for a blank line
-  std::u16string tail;  // the rest, without the white space after the name
+  std::u16string_view name;  // empty for a blank line
+  std::u16string_view tail;  // the rest, without the white space after the name
 };
 
 // Cuts an expanded line into the command name (up to white space) and its

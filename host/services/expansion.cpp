@@ -41,33 +41,39 @@ std::size_t NameLength(std::u16string_view text) {
 }
 
 // A plug-in call gets a writable buffer of the interface's length holding
-// text, and answers in it.
-std::optional<std::u16string> CallPlugin(plugins::FeatureKind kind, std::u16string_view name,
-                                         std::u16string_view text) {
+// text, and answers in it; the answer is appended to out.
+bool CallPlugin(plugins::FeatureKind kind, std::u16string_view name, std::u16string_view text, std::u16string& out) {
   if (text.size() >= kHostBufferLength) {
     output::ReportError(u"The text for " + Quoted(name) + u" is longer than " + TextLimit());
-    return std::nullopt;
+    return false;
   }
   const CallBuffer buffer;
   kalendra::CopyText(buffer.data(), kHostBufferLength, text);
   const std::optional<int> result = plugins::Call(kind, name, buffer.data());
-  if (!result) return std::u16string();  // unloaded meanwhile: as unknown
-  if (*result != 0) return std::nullopt;
+  if (!result) return true;  // unloaded meanwhile: as unknown, empty
+  if (*result != 0) return false;
   buffer.data()[kHostBufferLength - 1] = u'\0';
-  return std::u16string(buffer.data());
+  out.append(buffer.data());
+  return true;
 }
 
-// feature is the name with its "@".
-std::optional<std::u16string> CallFunction(std::u16string_view feature, std::u16string_view arguments) {
+// feature is the name with its "@"; its value is appended to out.
+bool CallFunction(std::u16string_view feature, std::u16string_view arguments, std::u16string& out) {
   const std::u16string_view name = feature.substr(1);
   if (plugins::Offers(plugins::FeatureKind::kFunction, feature)) {
+    if (arguments.find(u'%') == kNoPosition) {  // nothing to expand
+      return CallPlugin(plugins::FeatureKind::kFunction, feature, arguments, out);
+    }
     const std::optional<std::u16string> expanded = ExpandText(arguments);
-    if (!expanded) return std::nullopt;
-    return CallPlugin(plugins::FeatureKind::kFunction, feature, *expanded);
+    return expanded && CallPlugin(plugins::FeatureKind::kFunction, feature, *expanded, out);
   }
-  if (const ShellFunction function = FindShellFunction(name)) return function(arguments);
+  if (const ShellFunction function = FindShellFunction(name)) {
+    const std::optional<std::u16string> value = function(arguments);
+    if (value) out += *value;
+    return value.has_value();
+  }
   output::ReportError(u"Unknown function " + Quoted(feature));
-  return std::nullopt;
+  return false;
 }
 
 // The closing bracket that matches the one at open, or kNoPosition.
@@ -98,18 +104,23 @@ bool ExpandFunction(std::u16string_view text, std::size_t& pos, std::u16string& 
   }
   const std::size_t close = MatchingBracket(text, open);
   if (close == kNoPosition) return ReportMissingBracket(text.substr(pos, open + 1 - pos));
-  const std::optional<std::u16string> value =
-      CallFunction(text.substr(pos + 1, open - pos - 1), text.substr(open + 1, close - open - 1));
-  if (!value) return false;
-  out += *value;
+  if (!CallFunction(text.substr(pos + 1, open - pos - 1), text.substr(open + 1, close - open - 1), out)) return false;
   pos = close + 1;
   return true;
 }
 
+// The variable's value: a plug-in's internal variable, the shell's own, or
+// an environment variable (exact name first, then any case); nothing when
+// unknown. False when the plug-in's variable failed.
 bool AppendVariable(std::u16string_view name, std::u16string& out) {
-  const std::optional<std::u16string> value = VariableValue(name);
-  if (!value) return false;
-  out += *value;
+  if (plugins::Offers(plugins::FeatureKind::kVariable, name)) {
+    return CallPlugin(plugins::FeatureKind::kVariable, name, u"", out);
+  }
+  if (std::optional<std::u16string> value = ShellVariable(name)) {
+    out += *value;
+  } else if (std::optional<std::u16string> environment = LookupEnvironment(name)) {
+    out += *environment;
+  }
   return true;
 }
 
@@ -155,14 +166,6 @@ std::optional<std::u16string> LookupEnvironment(std::u16string_view name) {
     if (kalendra::EqualsIgnoringAsciiCase(entryName, name)) return std::move(value);
   }
   return std::nullopt;
-}
-
-std::optional<std::u16string> VariableValue(std::u16string_view name) {
-  if (plugins::Offers(plugins::FeatureKind::kVariable, name)) {
-    return CallPlugin(plugins::FeatureKind::kVariable, name, u"");
-  }
-  if (std::optional<std::u16string> value = ShellVariable(name)) return value;
-  return LookupEnvironment(name).value_or(u"");
 }
 
 std::optional<std::u16string> ExpandText(std::u16string_view text) {

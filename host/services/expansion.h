@@ -47,11 +47,6 @@ class CallBuffer {
 // written, by the plug-in or by the shell).
 std::optional<std::u16string> ExpandText(std::u16string_view text);
 
-// The variable's value: a plug-in's internal variable, the shell's own, or
-// an environment variable (exact name first, then any case); empty when
-// unknown. nullopt when the plug-in's variable failed.
-std::optional<std::u16string> VariableValue(std::u16string_view name);
-
 // The environment variable of that name, compared exactly first and then
 // without regard to case.
 std::optional<std::u16string> LookupEnvironment(std::u16string_view name);

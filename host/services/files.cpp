@@ -14,6 +14,18 @@
 
 namespace torvane {
 
+// One line without its LF, at most a limit of its units kept: bytes of an
+// 8-bit file, units of a UTF-16 file. The texts keep their room from line to
+// line, so reading a line allocates nothing once the longest has been seen.
+struct RawLine {
+  std::string bytes;
+  std::u16string units;
+  std::u16string decoded;  // the 8-bit line as UTF-16
+  int consumed = 0;
+  bool cut = false;
+  bool hasNul = false;
+};
+
 // Hands out a file's units (bytes or UTF-16 LE units). A reader for one
 // line puts the file position just after the last unit handed out when it
 // is done; a reader for the whole file keeps what it read ahead instead.
@@ -53,6 +65,8 @@ class UnitReader {
 
   int UnitSize() const { return unitSize_; }
 
+  RawLine& Line() { return line_; }
+
   void Finish() {
     if (start_ >= 0 && !wholeFile_) platform::SetFilePosition(file_, start_ + taken_);
   }
@@ -80,32 +94,29 @@ class UnitReader {
   std::vector<char> chunk_;
   std::size_t filled_ = 0;
   std::size_t next_ = 0;
+  RawLine line_;
 };
 
 namespace {
 
-// The units of one line without its LF, at most limit of them kept.
-struct RawLine {
-  std::u16string units;
-  int consumed = 0;
-  bool cut = false;
-  bool hasNul = false;
-};
 
-// Keeps the bytes of a run while the line has room, each as one unit.
+// Keeps the bytes of a run while the line has room.
 void Keep(RawLine& line, std::string_view bytes, std::size_t limit) {
   if (bytes.find('\0') != std::string_view::npos) line.hasNul = true;
-  const std::size_t room = limit - std::min(limit, line.units.size());
+  const std::size_t room = limit - std::min(limit, line.bytes.size());
   if (bytes.size() > room) line.cut = true;
-  const std::size_t kept = std::min(room, bytes.size());
-  const std::size_t end = line.units.size();
-  line.units.resize(end + kept);
-  for (std::size_t i = 0; i < kept; ++i) line.units[end + i] = static_cast<unsigned char>(bytes[i]);
+  line.bytes.append(bytes.substr(0, room));
 }
 
 // Bytes are taken a run at a time up to the LF; UTF-16 units one by one.
-RawLine ReadRawLine(UnitReader& reader, std::size_t limit) {
-  RawLine line;
+// The line is the reader's own, refilled.
+RawLine& ReadRawLine(UnitReader& reader, std::size_t limit) {
+  RawLine& line = reader.Line();
+  line.bytes.clear();
+  line.units.clear();
+  line.consumed = 0;
+  line.cut = false;
+  line.hasNul = false;
   if (reader.UnitSize() == 1) {
     for (std::string_view ahead = reader.Ahead(); !ahead.empty(); ahead = reader.Ahead()) {
       const std::size_t lf = ahead.find('\n');
@@ -144,10 +155,16 @@ int MarkUnits(HostFile file, bool unicode, std::int64_t start) {
   return n == 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF ? 3 : 0;
 }
 
-std::u16string DecodeLine(RawLine& line, bool unicode) {
-  if (!line.cut && !line.units.empty() && line.units.back() == u'\r') line.units.pop_back();
-  if (unicode) return line.units;
-  return WidenEightBit(std::string(line.units.begin(), line.units.end()));  // each unit is one byte here
+// The line's text without the CR of a CR LF.
+const std::u16string& DecodeLine(RawLine& line, bool unicode) {
+  if (unicode) {
+    if (!line.cut && !line.units.empty() && line.units.back() == u'\r') line.units.pop_back();
+    return line.units;
+  }
+  if (!line.cut && !line.bytes.empty() && line.bytes.back() == '\r') line.bytes.pop_back();
+  line.decoded.clear();
+  AppendEightBit(line.bytes, line.decoded);
+  return line.decoded;
 }
 
 // Length of the UTF-8 sequence a lead byte starts, 0 for a byte that
@@ -180,12 +197,12 @@ int ReadLineFrom(UnitReader& reader, HostFile file, KChar* buffer, int maxChars,
   // Room for a CR and, for 8-bit text, UTF-8 sequences of up to four bytes
   // per character.
   const std::size_t limit = static_cast<std::size_t>(maxChars) * (unicode ? 1 : 4) + 1;
-  RawLine line = ReadRawLine(reader, limit);
+  RawLine& line = ReadRawLine(reader, limit);
   if (line.consumed == 0) {  // end of file; a file that holds only its mark holds no line
     buffer[0] = u'\0';
     return 0;
   }
-  const std::u16string text = DecodeLine(line, unicode);
+  const std::u16string& text = DecodeLine(line, unicode);
   if (what != nullptr) {
     what->cut = line.cut || text.size() > static_cast<std::size_t>(maxChars);
     what->hasNul = line.hasNul;
@@ -218,6 +235,10 @@ LineRead FileLines::Next(KChar* buffer, int maxChars) {
 bool IsValidUtf8(std::string_view bytes) {
   for (std::size_t i = 0; i < bytes.size();) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
+    if (byte(i) < 0x80) {
+      ++i;
+      continue;
+    }
     const int length = SequenceLength(byte(i));
     if (length == 0 || i + static_cast<std::size_t>(length) > bytes.size()) return false;
     for (int k = 1; k < length; ++k) {
@@ -235,12 +256,20 @@ bool IsValidUtf8(std::string_view bytes) {
   return true;
 }
 
+void AppendEightBit(std::string_view bytes, std::u16string& out) {
+  if (IsValidUtf8(bytes)) {
+    kalendra::AppendFromUtf8(bytes, out);
+    return;
+  }
+  const std::size_t start = out.size();
+  out.resize(start + bytes.size());
+  for (std::size_t i = 0; i < bytes.size(); ++i) out[start + i] = static_cast<unsigned char>(bytes[i]);
+}
+
 std::u16string WidenEightBit(std::string_view bytes) {
-  if (IsValidUtf8(bytes)) return kalendra::FromUtf8(bytes);
-  std::u16string latin1;
-  latin1.reserve(bytes.size());
-  for (const char c : bytes) latin1 += static_cast<KChar>(static_cast<unsigned char>(c));
-  return latin1;
+  std::u16string text;
+  AppendEightBit(bytes, text);
+  return text;
 }
 
 }  // namespace torvane

@@ -56,7 +56,9 @@ class TORVANE_API FileLines {
 };
 
 bool IsValidUtf8(std::string_view bytes);
-// 8-bit text as UTF-8 when valid, else as Latin-1.
+// 8-bit text as UTF-8 when valid, else as Latin-1; the Append form adds it
+// to a text the caller keeps.
 std::u16string WidenEightBit(std::string_view bytes);
+void AppendEightBit(std::string_view bytes, std::u16string& out);
 
 }  // namespace torvane

@@ -63,9 +63,10 @@ char32_t DecodeUtf8(std::string_view s, std::size_t& pos) {
 
 // Both conversions write into text sized for the longest result and cut it
 // to what was written: one allocation, no growth checks per character.
-std::u16string FromUtf8(std::string_view utf8) {
-  std::u16string out(utf8.size(), u'\0');  // never more units than bytes
-  char16_t* next = out.data();
+void AppendFromUtf8(std::string_view utf8, std::u16string& out) {
+  const std::size_t start = out.size();
+  out.resize(start + utf8.size());  // never more units than bytes
+  char16_t* next = out.data() + start;
   for (std::size_t pos = 0; pos < utf8.size();) {
     if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
       *next++ = static_cast<char16_t>(utf8[pos++]);
@@ -80,12 +81,18 @@ std::u16string FromUtf8(std::string_view utf8) {
     }
   }
   out.resize(static_cast<std::size_t>(next - out.data()));
+}
+
+std::u16string FromUtf8(std::string_view utf8) {
+  std::u16string out;
+  AppendFromUtf8(utf8, out);
   return out;
 }
 
-std::string ToUtf8(std::u16string_view utf16) {
-  std::string out(utf16.size() * 3, '\0');  // at most three bytes a unit
-  char* next = out.data();
+void AppendUtf8(std::u16string_view utf16, std::string& out) {
+  const std::size_t start = out.size();
+  out.resize(start + utf16.size() * 3);  // at most three bytes a unit
+  char* next = out.data() + start;
   const auto put = [&](char32_t v) { *next++ = static_cast<char>(v); };
   for (std::size_t i = 0; i < utf16.size(); ++i) {
     char32_t c = utf16[i];
@@ -107,6 +114,11 @@ std::string ToUtf8(std::u16string_view utf16) {
     }
   }
   out.resize(static_cast<std::size_t>(next - out.data()));
+}
+
+std::string ToUtf8(std::u16string_view utf16) {
+  std::string out;
+  AppendUtf8(utf16, out);
   return out;
 }
 

@@ -47,8 +47,11 @@ void CopyText(KChar* buffer, std::size_t capacity, std::u16string_view text);
 // Widens 7-bit text (literals, compiler texts) to UTF-16.
 std::u16string Widen(std::string_view ascii);
 
-// UTF-8 to UTF-16 and back; a malformed sequence becomes U+FFFD.
+// UTF-8 to UTF-16 and back; a malformed sequence becomes U+FFFD. The
+// Append forms add to a text the caller keeps, so a loop need not allocate.
 std::u16string FromUtf8(std::string_view utf8);
 std::string ToUtf8(std::u16string_view utf16);
+void AppendFromUtf8(std::string_view utf8, std::u16string& out);
+void AppendUtf8(std::u16string_view utf16, std::string& out);
 
 }  // namespace kalendra

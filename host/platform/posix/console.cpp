@@ -34,19 +34,17 @@ void WriteAll(int fd, std::string_view bytes) {
 // next write completes, so it is held back until the next character is known.
 std::array<bool, 3> heldCarriageReturn{};
 
-std::string ToPosixText(std::u16string_view text, bool& heldCr) {
-  std::u16string out;
-  out.reserve(text.size() + 1);
-  for (const KChar c : text) {
-    if (heldCr && c != u'\n') out += u'\r';
+// CR LF becomes LF; a CR before anything else stays.
+void AppendPosixText(std::u16string_view text, bool& heldCr, std::string& out) {
+  while (!text.empty()) {
+    if (heldCr && text.front() != u'\n') out += '\r';
     heldCr = false;
-    if (c == u'\r') {
-      heldCr = true;
-    } else {
-      out += c;
-    }
+    const std::size_t cr = text.find(u'\r');
+    kalendra::AppendUtf8(text.substr(0, cr), out);
+    if (cr == std::u16string_view::npos) return;
+    heldCr = true;
+    text.remove_prefix(cr + 1);
   }
-  return kalendra::ToUtf8(out);
 }
 
 // Console colour order (black, blue, green, cyan, red, magenta, yellow,
@@ -89,7 +87,10 @@ int TerminalRows() {
 }
 
 void WriteText(Stream stream, std::u16string_view text) {
-  WriteAll(Descriptor(stream), ToPosixText(text, heldCarriageReturn[static_cast<std::size_t>(stream)]));
+  static std::string bytes;  // kept between writes, so that a write need not allocate
+  bytes.clear();
+  AppendPosixText(text, heldCarriageReturn[static_cast<std::size_t>(stream)], bytes);
+  WriteAll(Descriptor(stream), bytes);
 }
 
 void FlushText(Stream stream) {
