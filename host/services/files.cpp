@@ -257,7 +257,17 @@ bool IsValidUtf8(std::string_view bytes) {
 }
 
 void AppendEightBit(std::string_view bytes, std::u16string& out) {
-  if (IsValidUtf8(bytes)) {
+  // Most lines are ASCII, which reads alike as UTF-8 and as Latin-1: one
+  // pass that tells it, eight bytes at a time, and one that widens.
+  std::uint64_t high = 0;
+  std::size_t i = 0;
+  for (; i + 8 <= bytes.size(); i += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes.data() + i, 8);
+    high |= word;
+  }
+  for (; i < bytes.size(); ++i) high |= static_cast<unsigned char>(bytes[i]);
+  if ((high & 0x8080808080808080u) != 0 && IsValidUtf8(bytes)) {
     kalendra::AppendFromUtf8(bytes, out);
     return;
   }

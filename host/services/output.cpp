@@ -42,13 +42,14 @@ bool OutputIsBuffered() {
 // written before text on standard error, and before the shell reads from the
 // user, is written out first, so the streams keep their order.
 void Write(Stream stream, std::u16string_view text) {
-  if (std::optional<Captured>& capture = State().capture) {
+  OutputState& state = State();
+  if (std::optional<Captured>& capture = state.capture) {
     (stream == Stream::Error ? capture->err : capture->out).append(text);
     return;
   }
   if (stream == Stream::Output && OutputIsBuffered()) {
-    State().pending.append(text);
-    if (State().pending.size() >= kOutputBufferLength) WritePending();
+    state.pending.append(text);
+    if (state.pending.size() >= kOutputBufferLength) WritePending();
     return;
   }
   WritePending();

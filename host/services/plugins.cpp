@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <unordered_map>
@@ -155,10 +156,15 @@ struct RememberedLookup {
   FoundFeature found;
 };
 
+// Equality alone needs no ordering: one comparison of the bytes.
+bool SameName(std::u16string_view a, std::u16string_view b) {
+  return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
+}
+
 FoundFeature FindFeature(FeatureKind kind, std::u16string_view name) {
   static std::array<RememberedLookup, 3> remembered;  // one per FeatureKind
   RememberedLookup& last = remembered[static_cast<std::size_t>(kind)];
-  if (last.valid && last.changes == ListChanges() && last.name == name) return last.found;
+  if (last.valid && last.changes == ListChanges() && SameName(last.name, name)) return last.found;
   last.found = SearchFeature(kind, name);
   last.name = name;
   last.changes = ListChanges();
