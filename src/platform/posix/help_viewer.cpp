@@ -109,7 +109,11 @@ HelpWindow ShowHelpPage(const std::u16string& helpFile, std::u16string_view page
     return kNoHelpWindow;
   }
   if (IsTerminal()) {
-    const std::optional<int> status = RunShellLine("exec ${PAGER:-less} \"$1\"", base + ".txt");
+    // A pager that is not there is the shell's "not found" status, said
+    // quietly: the page is then written here instead.
+    const std::optional<int> status = RunShellLine(
+        "page=$1; set -- ${PAGER:-less}; command -v \"$1\" >/dev/null 2>&1 || exit 127; exec \"$@\" \"$page\"",
+        base + ".txt");
     if (status && *status != kShellCannotRun && *status != kShellNotFound) return kNoHelpWindow;
   }
   QPuts(WithShellLineEnds(*text).c_str());
