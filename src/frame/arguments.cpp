@@ -3,6 +3,7 @@
 #include "frame/arguments.h"
 
 #include <algorithm>
+#include <array>
 
 #include "frame/text.h"
 
@@ -88,8 +89,14 @@ std::u16string_view Argument(int n) {
 }
 
 // A character that no splitter rule looks at: stored as it is, in or out
-// of quotes, so whole runs of them are copied at once.
-constexpr bool IsPlain(KChar c) { return c > u' ' && c < 0x80 && c != u'"' && c != u','; }
+// of quotes, so whole runs of them are copied at once. Looked up in a
+// table, since every character of every call is asked.
+constexpr std::array<bool, 0x80> kPlainAscii = [] {
+  std::array<bool, 0x80> plain{};
+  for (int c = u' ' + 1; c < 0x80; ++c) plain[static_cast<std::size_t>(c)] = c != u'"' && c != u',';
+  return plain;
+}();
+constexpr bool IsPlain(KChar c) { return c < 0x80 && kPlainAscii[c]; }
 
 int SplitArguments(const KChar* text, bool spaceSeparates) {
   TableWriter writer(Arguments());
