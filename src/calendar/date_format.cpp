@@ -136,7 +136,6 @@ int FormatDate(KChar* buffer, CalendarDate date, DateFormat format) {
       WriteNamedDate(buffer, date, kEnglishWeekdayNames[WeekdayOf(day)].data(), kEnglishMonthNames[date.month].data());
       break;
     case kDaysFromToday: {
-      RefreshToday();
       const DayNumber distance = day - ToDayNumber(Today());
       Sprintf(buffer, distance >= 0 ? u"T+%d" : u"T-%d", distance >= 0 ? distance : -distance);
       break;

@@ -41,7 +41,6 @@ Date DayCountDate(std::int64_t origin, std::int64_t count) {
 }
 
 Date TodayPlus(std::int64_t days) {
-  RefreshToday();
   return DayCountDate(ToDayNumber(Today()), days);
 }
 
@@ -168,7 +167,6 @@ Date DateWithoutYear(std::int64_t x, std::int64_t y, int order) {
   std::int64_t year = HolidayYear();
   if (year == 0) {
     if (RequiresFourDigitYears()) return std::nullopt;
-    RefreshToday();
     year = Today().year;
   }
   return order == kDayMonthYear ? CheckedDate(year, y, x) : CheckedDate(year, x, y);
@@ -235,7 +233,6 @@ int ReadDateFormatArgument(int n, DateFormat fallback, DateFormat& format) {
 int ReadDateArgument(const KChar* buffer, CalendarDate& date) {
   SplitArguments(buffer, true);
   RefreshLocale();
-  RefreshToday();
   DateFormat order = 0;
   if (ReadDateFormatArgument(2, static_cast<DateFormat>(Locale().dateOrder), order) != 0) return kErrorResult;
   if (!HasArgument(1)) {

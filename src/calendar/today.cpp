@@ -12,11 +12,6 @@ namespace {
 
 constexpr std::int64_t kSecondsPerDay = 86400;
 
-CalendarDate& TodayState() {
-  static CalendarDate today;
-  return today;
-}
-
 // The local date stays what it is until the next local midnight, as long as
 // the zone stays the same: the clock is read again only then.
 struct TodayCache {
@@ -50,9 +45,7 @@ std::int64_t NextMidnight(const CalendarDate& date, std::int64_t now) {
 
 }  // namespace
 
-const CalendarDate& Today() { return TodayState(); }
-
-int RefreshToday() {
+const CalendarDate& Today() {
   TodayCache& cache = Cache();
   const std::uint64_t zone = platform::ZoneGeneration();
   const std::int64_t now = platform::UtcSecondsNow();
@@ -62,8 +55,7 @@ int RefreshToday() {
     cache.zone = zone;
     cache.validUntil = NextMidnight(cache.date, now);
   }
-  TodayState() = cache.date;
-  return 0;
+  return cache.date;
 }
 
 bool IsAfterToday(const CalendarDate& date) {

@@ -5,11 +5,10 @@
 
 namespace kalendra {
 
-// The local date as RefreshToday last read it.
+// The local date now. The system clock is read again only when the date
+// read last may have ended: at the next local midnight, or when the zone
+// changes. A call that never asks for today never reads the clock.
 const CalendarDate& Today();
-
-// Reads the local date from the system clock into Today. Returns 0.
-int RefreshToday();
 
 // True when the date is later than Today (year, then month, then day).
 bool IsAfterToday(const CalendarDate& date);

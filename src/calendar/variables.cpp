@@ -8,7 +8,6 @@ namespace kalendra {
 namespace {
 
 IsoWeekDate TodaysIsoWeekDate() {
-  RefreshToday();
   return ToIsoWeekDate(Today());
 }
 
@@ -36,12 +35,10 @@ int TimeT4Variable(KChar* buffer) {
 }
 
 int IsoOrdinalDateVariable(KChar* buffer) {
-  RefreshToday();
   return FormatDate(buffer, Today(), kIsoOrdinalDate);
 }
 
 int IsoWeekDateVariable(KChar* buffer) {
-  RefreshToday();
   return FormatDate(buffer, Today(), kIsoWeekDate);
 }
 

@@ -12,7 +12,6 @@ namespace kalendra {
 ArgumentReader::ArgumentReader(const KChar* text, Separators separators) {
   SplitArguments(text, separators == Separators::kSpacesAndCommas);
   RefreshLocale();
-  RefreshToday();
 }
 
 void ArgumentReader::Check(bool ok, int n, std::u16string_view message) {

@@ -179,7 +179,6 @@ void SettleWhatToShow(QcalRequest& request, int& highlightDay) {
 
 int QcalCommand(KChar* tail) {
   const bool console = QueryIsConsole(kHostStdout) != 0;
-  RefreshToday();
   RefreshLocale();
   const int words = SplitCommandLine(tail);
   Paging paging{false, GetScrRows(), 0};
