@@ -14,7 +14,7 @@ ArgumentReader::ArgumentReader(const KChar* text, Separators separators) {
   RefreshLocale();
 }
 
-void ArgumentReader::Check(bool ok, int n, std::u16string_view message) {
+void ArgumentReader::Check(bool ok, int n, Message message) {
   if (failed_ || ok) return;
   ReportArgumentError(message, n);
   failed_ = true;
@@ -26,7 +26,7 @@ DateFormat ArgumentReader::Format(int n, DateFormat fallback) {
   return format;
 }
 
-CalendarDate ArgumentReader::Date(int n, DateFormat format, std::u16string_view message) {
+CalendarDate ArgumentReader::Date(int n, DateFormat format, Message message) {
   if (failed_) return {};
   if (Argument(n).empty()) return Today();
   CalendarDate date;
@@ -34,14 +34,14 @@ CalendarDate ArgumentReader::Date(int n, DateFormat format, std::u16string_view 
   return date;
 }
 
-std::int64_t ArgumentReader::SignedNumber(int n, std::u16string_view message, std::int64_t min, std::int64_t max) {
+std::int64_t ArgumentReader::SignedNumber(int n, Message message, std::int64_t min, std::int64_t max) {
   if (failed_) return 0;
   const std::optional<std::int64_t> value = ParseSignedNumber(Argument(n));
   Check(value && *value >= min && *value <= max, n, message);
   return failed_ ? 0 : *value;
 }
 
-int ArgumentReader::Number(int n, int fallback, std::u16string_view message, int min, int max) {
+int ArgumentReader::Number(int n, int fallback, Message message, int min, int max) {
   if (failed_) return 0;
   if (Argument(n).empty()) return fallback;
   const int value = ParseNumber(Argument(n));
@@ -49,7 +49,7 @@ int ArgumentReader::Number(int n, int fallback, std::u16string_view message, int
   return failed_ ? 0 : value;
 }
 
-int ArgumentReader::Parsed(int n, int (*parse)(std::u16string_view), int fallback, std::u16string_view message) {
+int ArgumentReader::Parsed(int n, int (*parse)(std::u16string_view), int fallback, Message message) {
   if (failed_) return 0;
   if (Argument(n).empty()) return fallback;
   const int value = parse(Argument(n));

@@ -8,6 +8,7 @@
 #include "calendar/date_format_word.h"
 #include "calendar/day_number.h"
 #include "frame/arguments.h"
+#include "frame/errors.h"
 #include "frame/host_interface.h"
 #include "frame/numbers.h"
 
@@ -33,23 +34,23 @@ class ArgumentReader {
   bool Failed() const { return failed_; }
 
   // Fails with the message (quoting argument n) unless ok.
-  void Check(bool ok, int n, std::u16string_view message);
+  void Check(bool ok, int n, Message message);
   // Fails with the message when argument n is empty.
-  void Require(int n, std::u16string_view message) { Check(HasArgument(n), n, message); }
+  void Require(int n, Message message) { Check(HasArgument(n), n, message); }
 
   // A date format number: fallback when empty, else digits only.
   DateFormat Format(int n, DateFormat fallback);
   // A date read in the format's order; today when empty.
-  CalendarDate Date(int n, DateFormat format, std::u16string_view message);
-  DayNumber Day(int n, DateFormat format, std::u16string_view message) { return ToDayNumber(Date(n, format, message)); }
+  CalendarDate Date(int n, DateFormat format, Message message);
+  DayNumber Day(int n, DateFormat format, Message message) { return ToDayNumber(Date(n, format, message)); }
   // A whole signed number within min..max.
-  std::int64_t SignedNumber(int n, std::u16string_view message, std::int64_t min = -kMaxSignedNumber,
+  std::int64_t SignedNumber(int n, Message message, std::int64_t min = -kMaxSignedNumber,
                             std::int64_t max = kMaxSignedNumber);
   // Digits only, within min..max; fallback when empty.
-  int Number(int n, int fallback, std::u16string_view message, int min = 0, int max = kMaxNumber);
+  int Number(int n, int fallback, Message message, int min = 0, int max = kMaxNumber);
   // Argument n read by a parser such as ParseMonth, which gives -1 for a
   // text it cannot read; fallback when empty.
-  int Parsed(int n, int (*parse)(std::u16string_view), int fallback, std::u16string_view message);
+  int Parsed(int n, int (*parse)(std::u16string_view), int fallback, Message message);
 
  private:
   bool failed_ = false;

@@ -20,9 +20,9 @@ void ErrorPrefix() {
   Qprintf(kHostStderr, u"%s", buffer.data());
 }
 
-int ReportArgumentError(std::u16string_view format, int n) { return ReportError(format, Argument(n).data()); }
+int ReportArgumentError(Message format, int n) { return ReportError(format, Argument(n).data()); }
 
-int ReadNumberArgument(int n, std::int32_t fallback, std::u16string_view message, std::int32_t& value) {
+int ReadNumberArgument(int n, std::int32_t fallback, Message message, std::int32_t& value) {
   const std::int32_t read = HasArgument(n) ? ParseNumber(Argument(n)) : fallback;
   if (read < 0) return ReportArgumentError(message, n);
   value = read;

@@ -17,6 +17,20 @@ inline constexpr int kNoBufferResult = 1;
 // The result of the time functions when they receive no buffer.
 inline constexpr int kNoBufferTimeResult = -1;
 
+// The text of a message, passed on every call and read only when the
+// message is written. Given a literal, its length is counted when the
+// program is compiled rather than on each call.
+class Message {
+ public:
+  template <std::size_t N>
+  constexpr Message(const KChar (&literal)[N]) : text_(literal, N - 1) {}  // NOLINT: a literal is a message
+  constexpr Message(std::u16string_view text) : text_(text) {}                // NOLINT: so is a named text
+  constexpr operator std::u16string_view() const { return text_; }            // NOLINT
+
+ private:
+  std::u16string_view text_;
+};
+
 // Writes "KALENDRA plugin: " to standard error and, inside a batch file, the
 // batch file's name and line ("NAME [LINE]  ").
 void ErrorPrefix();
@@ -35,11 +49,11 @@ int ReportError(std::u16string_view format, Values... values) {
 
 // ReportError for a message that quotes argument n of the argument table,
 // such as "Invalid date \"%s\"".
-int ReportArgumentError(std::u16string_view format, int n);
+int ReportArgumentError(Message format, int n);
 
 // Reads an optional argument n of decimal digits (a format number, flags):
 // fallback when it is empty. Returns 0, or reports the message quoting the
 // argument and returns kErrorResult, leaving value unchanged.
-int ReadNumberArgument(int n, std::int32_t fallback, std::u16string_view message, std::int32_t& value);
+int ReadNumberArgument(int n, std::int32_t fallback, Message message, std::int32_t& value);
 
 }  // namespace kalendra

@@ -31,7 +31,7 @@ struct RuleYear {
 
 // Argument n as the year: "*" for the next occurrence, a year or a year
 // relative to today's; empty gives HolidayYear, or today's year when unset.
-RuleYear ReadRuleYear(ArgumentReader& read, int n, std::u16string_view message) {
+RuleYear ReadRuleYear(ArgumentReader& read, int n, Message message) {
   const int defaultYear = HolidayYear() != 0 ? HolidayYear() : Today().year;
   if (Argument(n) == u"*") return {defaultYear, true};
   return {read.Parsed(n, ParseYear, defaultYear, message), false};
