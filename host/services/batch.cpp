@@ -54,7 +54,7 @@ bool RunLines(HostFile file, BatchScope& scope, const std::u16string& path) {
       lastSucceeded = false;
       continue;
     }
-    lastSucceeded = RunLine(buffer.data());
+    lastSucceeded = RunLine(std::u16string_view(buffer.data(), read.length));
   }
   return lastSucceeded;
 }

@@ -203,11 +203,14 @@ int ReadLineFrom(UnitReader& reader, HostFile file, KChar* buffer, int maxChars,
     return 0;
   }
   const std::u16string& text = DecodeLine(line, unicode);
+  const std::size_t kept = std::min(text.size(), static_cast<std::size_t>(maxChars));
+  kalendra::CopyText(buffer, kept + 1, text);
   if (what != nullptr) {
-    what->cut = line.cut || text.size() > static_cast<std::size_t>(maxChars);
+    what->cut = line.cut || text.size() > kept;
     what->hasNul = line.hasNul;
+    // Up to the terminator, which a zero unit in the line comes before.
+    what->length = line.hasNul ? kalendra::TextLength(buffer) : kept;
   }
-  kalendra::CopyText(buffer, static_cast<std::size_t>(maxChars) + 1, text);
   return line.consumed + markUnits;
 }
 

@@ -32,6 +32,7 @@ struct LineRead {
   int consumed = 0;     // file units, line end included; 0 at end of file
   bool cut = false;     // the line held more characters than were asked for
   bool hasNul = false;  // the line held a zero unit: no text file
+  std::size_t length = 0;  // the characters in the buffer before its terminator
 };
 
 // Every line of a file in turn, as ReadLine reads them, for a reader that
