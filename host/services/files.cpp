@@ -99,7 +99,6 @@ class UnitReader {
 
 namespace {
 
-
 // Keeps the bytes of a run while the line has room.
 void Keep(RawLine& line, std::string_view bytes, std::size_t limit) {
   if (bytes.find('\0') != std::string_view::npos) line.hasNul = true;

@@ -13,12 +13,8 @@ namespace kalendra {
 namespace {
 
 using test::CallFunction;
+using test::IsoText;
 
-std::u16string IsoText(const CalendarDate& date) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
-  return Widen(text);
-}
 
 std::u16string Number(int value) { return Widen(std::to_string(value)); }
 

@@ -19,6 +19,7 @@ namespace kalendra {
 namespace {
 
 using test::ExpectRows;
+using test::IsoText;
 
 class HolidayFunctionsTest : public test::HolidayTest {
  protected:
@@ -188,11 +189,6 @@ struct Move {
 
 constexpr Move kStays{-1, 0};
 
-std::u16string IsoText(const CalendarDate& date) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
-  return Widen(text);
-}
 constexpr Move kBack(int to) { return {to, -1}; }
 constexpr Move kForward(int to) { return {to, +1}; }
 
