@@ -258,9 +258,10 @@ bool IsValidUtf8(std::string_view bytes) {
   return true;
 }
 
-void AppendEightBit(std::string_view bytes, std::u16string& out) {
-  // Most lines are ASCII, which reads alike as UTF-8 and as Latin-1: one
-  // pass that tells it, eight bytes at a time, and one that widens.
+namespace {
+
+// Eight bytes at a time: most lines are ASCII.
+bool IsAscii(std::string_view bytes) {
   std::uint64_t high = 0;
   std::size_t i = 0;
   for (; i + 8 <= bytes.size(); i += 8) {
@@ -269,7 +270,14 @@ void AppendEightBit(std::string_view bytes, std::u16string& out) {
     high |= word;
   }
   for (; i < bytes.size(); ++i) high |= static_cast<unsigned char>(bytes[i]);
-  if ((high & 0x8080808080808080u) != 0 && IsValidUtf8(bytes)) {
+  return (high & 0x8080808080808080u) == 0;
+}
+
+}  // namespace
+
+void AppendEightBit(std::string_view bytes, std::u16string& out) {
+  // ASCII reads alike as UTF-8 and as Latin-1, and is widened as it is.
+  if (!IsAscii(bytes) && IsValidUtf8(bytes)) {
     kalendra::AppendFromUtf8(bytes, out);
     return;
   }
