@@ -111,7 +111,6 @@ int FormatDate(KChar* buffer, CalendarDate date, DateFormat format) {
   int number = HolidayYear() != 0 ? kIsoDate : FormatNumber(format);
   if (number == kLocalOrder) number = Locale().dateOrder;
   const bool longYears = (format & kFourDigitYearBit) != 0 || WritesFourDigitYears();
-  const DayNumber day = ToDayNumber(date);
   const LocaleSnapshot& locale = Locale();
   switch (number) {
     case kMonthDayYearDate:
@@ -131,18 +130,18 @@ int FormatDate(KChar* buffer, CalendarDate date, DateFormat format) {
     case kIsoOrdinalDate:
       DigitWriter(buffer).Number(date.year, 4).Char(u'-').Number(DayOfYear(date), 3);
       break;
-    case kDaysSince1980: WriteSignedCount(buffer, u"", day - kDay19800101); break;
+    case kDaysSince1980: WriteSignedCount(buffer, u"", ToDayNumber(date) - kDay19800101); break;
     case kEnglishLongDate:
-      WriteNamedDate(buffer, date, kEnglishWeekdayNames[WeekdayOf(day)].data(), kEnglishMonthNames[date.month].data());
+      WriteNamedDate(buffer, date, kEnglishWeekdayNames[WeekdayOf(ToDayNumber(date))].data(), kEnglishMonthNames[date.month].data());
       break;
     case kDaysFromToday: {
-      const DayNumber distance = day - ToDayNumber(Today());
+      const DayNumber distance = ToDayNumber(date) - ToDayNumber(Today());
       Sprintf(buffer, distance >= 0 ? u"T+%d" : u"T-%d", distance >= 0 ? distance : -distance);
       break;
     }
-    case kDayNumberFormat: Sprintf(buffer, u"A+%d", day); break;
+    case kDayNumberFormat: Sprintf(buffer, u"A+%d", ToDayNumber(date)); break;
     case kIsoBasicDate: DigitWriter(buffer).Number(date.year, 4).Number(date.month, 2).Number(date.day, 2); break;
-    case kDaysSince1970: WriteSignedCount(buffer, u"U", day - kDay19700101); break;
+    case kDaysSince1970: WriteSignedCount(buffer, u"U", ToDayNumber(date) - kDay19700101); break;
     case kLocaleLongDate: WriteLocaleDate(buffer, date, platform::LocaleDateStyle::kLongDate); break;
     case kLocaleShortDate: WriteLocaleDate(buffer, date, platform::LocaleDateStyle::kShortDate); break;
     case kLocaleAlternativeCalendar:
@@ -150,7 +149,7 @@ int FormatDate(KChar* buffer, CalendarDate date, DateFormat format) {
       break;
     case kLocalePicture: WriteLocaleDate(buffer, date, platform::LocaleDateStyle::kPicture); break;
     case kLocaleNamesLongDate:
-      WriteNamedDate(buffer, date, locale.weekdayNames[WeekdayOf(day)].c_str(), locale.monthNames[date.month].c_str());
+      WriteNamedDate(buffer, date, locale.weekdayNames[WeekdayOf(ToDayNumber(date))].c_str(), locale.monthNames[date.month].c_str());
       break;
     default: WriteIsoDate(buffer, date); break;
   }
