@@ -82,12 +82,6 @@ ArgTable& Arguments() {
   return table;
 }
 
-std::u16string_view Argument(int n) {
-  if (n < 1 || n > kMaxArgs) return {};
-  const ArgEntry& entry = Arguments().entries[static_cast<std::size_t>(n - 1)];
-  return {entry.text.data(), static_cast<std::size_t>(entry.length)};
-}
-
 // A character that no splitter rule looks at: stored as it is, in or out
 // of quotes, so whole runs of them are copied at once. Looked up in a
 // table, since every character of every call is asked.

@@ -29,7 +29,11 @@ ArgTable& Arguments();
 
 // Argument n, counted from 1; empty past the table. The view is
 // zero-terminated (data()[size()] == 0) so it can be handed to Sprintf.
-std::u16string_view Argument(int n);
+inline std::u16string_view Argument(int n) {
+  if (n < 1 || n > kMaxArgs) return {};
+  const ArgEntry& entry = Arguments().entries[static_cast<std::size_t>(n - 1)];
+  return {entry.text.data(), static_cast<std::size_t>(entry.length)};
+}
 
 // True when argument n is present (not empty).
 inline bool HasArgument(int n) { return !Argument(n).empty(); }
