@@ -237,10 +237,6 @@ LineRead FileLines::Next(KChar* buffer, int maxChars) {
 bool IsValidUtf8(std::string_view bytes) {
   for (std::size_t i = 0; i < bytes.size();) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
-    if (byte(i) < 0x80) {
-      ++i;
-      continue;
-    }
     const int length = SequenceLength(byte(i));
     if (length == 0 || i + static_cast<std::size_t>(length) > bytes.size()) return false;
     for (int k = 1; k < length; ++k) {
