@@ -9,23 +9,45 @@
 #include <string_view>
 
 #include "frame/host_interface.h"
+#include "frame/text.h"
 
 namespace kalendra {
 
 inline constexpr std::int32_t kMaxNumber = 2147483647;
 
+// A signed number saturates at this magnitude, far beyond every range a
+// caller accepts, so that sums and range checks on it never wrap.
+inline constexpr std::int64_t kMaxSignedNumber = 999'999'999'999'999'999;
+
+// Reads the run of digits at pos, saturating at limit (at most
+// kMaxSignedNumber). Once saturated the value stays at the limit, and
+// limit * 10 + 9 still fits 64 unsigned bits, so no step can wrap. Inline:
+// every date and time text is read through here.
+inline std::int64_t ReadDigitsUpTo(std::u16string_view text, std::size_t& pos, std::int64_t limit) {
+  const auto cap = static_cast<std::uint64_t>(limit);
+  std::uint64_t value = 0;
+  for (; pos < text.size() && IsDigit(text[pos]); ++pos) {
+    value = value * 10 + static_cast<std::uint64_t>(text[pos] - u'0');
+    if (value > cap) value = cap;
+  }
+  return static_cast<std::int64_t>(value);
+}
+
 // Reads the run of decimal digits that starts at pos and moves pos past it.
 // A value above kMaxNumber reads as kMaxNumber; no digit reads as 0.
-std::int32_t ReadDigits(std::u16string_view text, std::size_t& pos);
+inline std::int32_t ReadDigits(std::u16string_view text, std::size_t& pos) {
+  return static_cast<std::int32_t>(ReadDigitsUpTo(text, pos, kMaxNumber));
+}
 
 // A whole text of decimal digits: its value 0 to kMaxNumber, or -1 when the
 // text is empty, starts with anything but a digit or has anything after the
 // digits.
-std::int32_t ParseNumber(std::u16string_view text);
-
-// A signed number saturates at this magnitude, far beyond every range a
-// caller accepts, so that sums and range checks on it never wrap.
-inline constexpr std::int64_t kMaxSignedNumber = 999'999'999'999'999'999;
+inline std::int32_t ParseNumber(std::u16string_view text) {
+  if (text.empty() || !IsDigit(text[0])) return -1;
+  std::size_t pos = 0;
+  const std::int32_t value = ReadDigits(text, pos);
+  return pos == text.size() ? value : -1;
+}
 
 // Reads a signed number at pos: an optional "+" or "-" directly followed by
 // decimal digits; moves pos past it. std::nullopt, pos unchanged, when no
