@@ -202,6 +202,30 @@ Date ParseNumberedForm(std::u16string_view text, int order) {
   return parts ? ParseSeparatedForm(*parts, order) : std::nullopt;
 }
 
+// The two digits at pos as a number, or 100 or more when either is not a digit.
+unsigned TwoDigitsAt(std::u16string_view text, std::size_t pos) {
+  const unsigned tens = static_cast<unsigned>(text[pos]) - u'0';
+  const unsigned ones = static_cast<unsigned>(text[pos + 1]) - u'0';
+  return tens > 9 || ones > 9 ? 100 : tens * 10 + ones;
+}
+
+// "yyyy-mm-dd" with a year in range, the form nearly every call brings,
+// read without the general grammar: a leading year decides the reading
+// whatever the order, so this is what the grammar gives. False when the text
+// has another shape; the grammar then reads it.
+bool ReadIsoCalendarDate(std::u16string_view text, Date& date) {
+  if (text.size() != 10 || text[4] != u'-' || text[7] != u'-') return false;
+  const unsigned century = TwoDigitsAt(text, 0);
+  const unsigned yearOfCentury = TwoDigitsAt(text, 2);
+  const unsigned month = TwoDigitsAt(text, 5);
+  const unsigned day = TwoDigitsAt(text, 8);
+  if (century > 99 || yearOfCentury > 99 || month > 99 || day > 99) return false;
+  const unsigned year = century * 100 + yearOfCentury;
+  if (year < kFirstYear) return false;
+  date = CheckedDate(year, month, day);
+  return true;
+}
+
 bool BeginsWithNumber(std::u16string_view text) {
   return DigitAt(text, 0) || (IsSign(CharAt(text, 0)) && DigitAt(text, 1));
 }
@@ -215,7 +239,10 @@ int ReadingOrder(DateFormat format) {
 }
 
 int ParseDate(std::u16string_view text, CalendarDate& date, DateFormat format) {
-  const Date parsed = BeginsWithNumber(text) ? ParseNumberedForm(text, ReadingOrder(format)) : ParseLetterForm(text);
+  Date parsed;
+  if (!ReadIsoCalendarDate(text, parsed)) {
+    parsed = BeginsWithNumber(text) ? ParseNumberedForm(text, ReadingOrder(format)) : ParseLetterForm(text);
+  }
   if (!parsed) return -1;
   date = *parsed;
   return 0;
