@@ -2,7 +2,6 @@
 // entries past kMaxArgs are dropped without a message.
 #include "frame/arguments.h"
 
-#include <algorithm>
 #include <array>
 
 #include "frame/text.h"
@@ -12,67 +11,65 @@ namespace {
 
 // Fills the table entry by entry; the splitters decide where entries end.
 // Only the entries the last split wrote are cleared, so a split costs what
-// its text holds, not the size of the table.
+// its text holds, not the size of the table. Past the last entry, and past
+// kMaxArgLength characters of one, the writer has no room and drops what it
+// is given.
 class TableWriter {
  public:
-  explicit TableWriter(ArgTable& table) : table_(table) {
+  enum class Trailing { kKept, kCut };
+
+  TableWriter(ArgTable& table, Trailing trailing) : table_(table), cutTrailingSpace_(trailing == Trailing::kCut) {
     for (int i = 0; i < table_.used; ++i) {
       ArgEntry& entry = table_.entries[static_cast<std::size_t>(i)];
       entry.length = 0;
       entry.text[0] = u'\0';
     }
     table_.used = 0;
+    Open();
   }
 
-  bool CurrentEmpty() const { return index_ >= kMaxArgs || table_.entries[index_].length == 0; }
-
-  const ArgEntry* Current() const { return index_ < kMaxArgs ? &table_.entries[index_] : nullptr; }
+  bool CurrentEmpty() const { return next_ == start_; }
+  KChar First() const { return *start_; }
+  KChar Last() const { return next_[-1]; }
 
   void Store(KChar c) {
-    if (index_ >= kMaxArgs) return;
-    ArgEntry& entry = table_.entries[index_];
-    if (entry.length >= kMaxArgLength) return;
-    entry.text[static_cast<std::size_t>(entry.length++)] = c;
-    table_.used = index_ + 1;
+    if (next_ != limit_) *next_++ = c;
   }
 
-  // Stores a run of characters at once, as far as the entry has room.
-  void StoreRun(const KChar* run, std::size_t count) {
-    if (index_ >= kMaxArgs) return;
-    ArgEntry& entry = table_.entries[index_];
-    const std::size_t room = static_cast<std::size_t>(kMaxArgLength - entry.length);
-    const std::size_t stored = count < room ? count : room;
-    if (stored == 0) return;
-    std::copy_n(run, stored, entry.text.data() + entry.length);
-    entry.length += static_cast<int>(stored);
-    table_.used = index_ + 1;
-  }
-
-  // Every split ends each entry it stored into, so the terminator is written here once.
+  // Ends the current entry, its trailing white space cut if asked, and opens the next.
   void EndEntry() {
     if (index_ < kMaxArgs) {
-      ArgEntry& entry = table_.entries[index_];
-      entry.text[static_cast<std::size_t>(entry.length)] = u'\0';
+      while (cutTrailingSpace_ && next_ != start_ && IsSpace(next_[-1])) --next_;
+      *next_ = u'\0';
+      ArgEntry& entry = table_.entries[static_cast<std::size_t>(index_)];
+      entry.length = static_cast<int>(next_ - start_);
+      if (entry.length > 0) table_.used = index_ + 1;
     }
-    ++count_;
     ++index_;
-  }
-
-  void TrimTrailingSpace() {
-    for (int i = 0; i < table_.used; ++i) {
-      ArgEntry& entry = table_.entries[static_cast<std::size_t>(i)];
-      while (entry.length > 0 && IsSpace(entry.text[static_cast<std::size_t>(entry.length - 1)])) --entry.length;
-      entry.text[static_cast<std::size_t>(entry.length)] = u'\0';
-    }
+    Open();
   }
 
   // Every entry end counts, the last one included; the result is capped.
-  int Count() const { return count_ < kMaxArgs ? count_ : kMaxArgs; }
+  int Count() const { return index_ < kMaxArgs ? index_ : kMaxArgs; }
 
  private:
+  void Open() {
+    if (index_ < kMaxArgs) {
+      start_ = table_.entries[static_cast<std::size_t>(index_)].text.data();
+      limit_ = start_ + kMaxArgLength;
+    } else {
+      start_ = limit_ = &overflow_;
+    }
+    next_ = start_;
+  }
+
   ArgTable& table_;
+  bool cutTrailingSpace_;
   int index_ = 0;
-  int count_ = 0;
+  KChar* start_ = nullptr;
+  KChar* next_ = nullptr;
+  KChar* limit_ = nullptr;
+  KChar overflow_ = u'\0';  // the entry of no room, past the table
 };
 
 }  // namespace
@@ -83,8 +80,8 @@ ArgTable& Arguments() {
 }
 
 // A character that no splitter rule looks at: stored as it is, in or out
-// of quotes, so whole runs of them are copied at once. Looked up in a
-// table, since every character of every call is asked.
+// of quotes. Looked up in a table, since every character of every call is
+// asked.
 constexpr std::array<bool, 0x80> kPlainAscii = [] {
   std::array<bool, 0x80> plain{};
   for (int c = u' ' + 1; c < 0x80; ++c) plain[static_cast<std::size_t>(c)] = c != u'"' && c != u',';
@@ -93,14 +90,12 @@ constexpr std::array<bool, 0x80> kPlainAscii = [] {
 constexpr bool IsPlain(KChar c) { return c < 0x80 && kPlainAscii[c]; }
 
 int SplitArguments(const KChar* text, bool spaceSeparates) {
-  TableWriter writer(Arguments());
+  TableWriter writer(Arguments(), TableWriter::Trailing::kCut);
   bool quoted = false;
   for (const KChar* p = text; *p != u'\0'; ++p) {
     const KChar c = *p;
     if (IsPlain(c)) {
-      const KChar* run = p;
-      while (IsPlain(p[1])) ++p;
-      writer.StoreRun(run, static_cast<std::size_t>(p + 1 - run));
+      writer.Store(c);
     } else if (c == u'"') {
       quoted = !quoted;
     } else if (IsSpace(c) && writer.CurrentEmpty()) {
@@ -114,12 +109,11 @@ int SplitArguments(const KChar* text, bool spaceSeparates) {
     }
   }
   writer.EndEntry();
-  writer.TrimTrailingSpace();
   return writer.Count();
 }
 
 int SplitCommandLine(const KChar* tail) {
-  TableWriter writer(Arguments());
+  TableWriter writer(Arguments(), TableWriter::Trailing::kKept);
   bool quoted = false;
   int depth = 0;
   for (const KChar* p = tail; *p != u'\0'; ++p) {
@@ -139,10 +133,8 @@ int SplitCommandLine(const KChar* tail) {
     }
     // A switch written right after another ("/A/B") starts a new entry, while
     // a switch whose value holds slashes after a digit ("/D12/25/2015") stays.
-    if (c == u'/' && !quoted && !writer.CurrentEmpty()) {
-      const ArgEntry* entry = writer.Current();
-      const KChar last = entry->text[static_cast<std::size_t>(entry->length - 1)];
-      if (entry->text[0] == u'/' && !IsDigit(last)) writer.EndEntry();
+    if (c == u'/' && !quoted && !writer.CurrentEmpty() && writer.First() == u'/' && !IsDigit(writer.Last())) {
+      writer.EndEntry();
     }
     writer.Store(ToUpper(c));
   }
