@@ -27,7 +27,7 @@ bool DigitAt(std::u16string_view text, std::size_t pos) { return pos < text.size
 // A run of digits at pos; a value beyond a signed 32-bit number marks the
 // fields too large instead of being cut down to the limit.
 std::uint32_t ReadField(std::u16string_view text, std::size_t& pos, ClockFields& fields) {
-  const std::int64_t value = ReadSignedNumber(text, pos).value_or(0);  // pos stands at a digit: no sign
+  const std::int64_t value = ReadDigitsUpTo(text, pos, kMaxSignedNumber);
   if (value > kMaxNumber) {
     fields.tooLarge = true;
     return 0;
