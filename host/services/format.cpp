@@ -142,9 +142,11 @@ void AppendFixed(Out& out, const Conversion& conversion, double value) {
   AppendField(out, conversion, SignOf(std::signbit(value), conversion), kalendra::Widen(text), std::isfinite(value));
 }
 
+std::u16string_view TextOrNull(const KChar* text) { return text != nullptr ? std::u16string_view(text) : u"(null)"; }
+
 template <typename Out>
 void AppendText(Out& out, const Conversion& conversion, const KChar* text) {
-  std::u16string_view body = text != nullptr ? std::u16string_view(text) : u"(null)";
+  std::u16string_view body = TextOrNull(text);
   if (conversion.precision >= 0) body = body.substr(0, static_cast<std::size_t>(conversion.precision));
   AppendField(out, conversion, u"", body, false);
 }
@@ -212,10 +214,16 @@ void FormatInto(Out& out, const KChar* format, std::va_list args) {
   va_copy(values, args);
   for (const KChar* pos = format; *pos != 0; ++pos) {
     if (*pos != u'%') {
-      out += *pos;
+      const KChar* run = pos;
+      while (pos[1] != 0 && pos[1] != u'%') ++pos;
+      out.append(run, pos + 1);
       continue;
     }
     const KChar* start = pos++;
+    if (*pos == u's') {  // the commonest conversion, with nothing between "%" and "s"
+      out.append(TextOrNull(va_arg(values, const KChar*)));
+      continue;
+    }
     const Conversion conversion = ParseConversion(pos, values);
     if (conversion.type == 0) {  // a "%" at the very end
       out.append(start, pos);
