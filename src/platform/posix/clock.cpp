@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "calendar/day_number.h"
 #include "platform/platform.h"
 #include "platform/posix/environment.h"
 
@@ -16,6 +17,8 @@ namespace kalendra::platform {
 namespace {
 
 constexpr std::int64_t kSecondsPerDay = 86400;
+constexpr std::int64_t kSecondsPerHour = 3600;
+constexpr std::int64_t kSecondsPerMinute = 60;
 constexpr std::int64_t kTicksPerSecond = 10'000'000;
 
 SystemDateTime FieldsOf(const tm& fields, int millisecond) {
@@ -23,8 +26,15 @@ SystemDateTime FieldsOf(const tm& fields, int millisecond) {
                         fields.tm_min,         fields.tm_sec,     millisecond};
 }
 
-// The date and time read as UTC, in seconds since 1970 (timegm).
+// The date and time read as UTC, in seconds since 1970. A date of the
+// calendar is counted directly, timegm normalising every field costs many
+// times more; timegm takes any other (a day past the month's end, say).
 std::int64_t SecondsAsUtc(const SystemDateTime& t) {
+  const DayNumber day = ToDayNumber(t.year, t.month, t.day);
+  if (day != kInvalidDay) {
+    return (std::int64_t{day} - kDay19700101) * kSecondsPerDay + t.hour * kSecondsPerHour +
+           t.minute * kSecondsPerMinute + t.second;
+  }
   tm fields{};
   fields.tm_year = t.year - 1900;
   fields.tm_mon = t.month - 1;
@@ -33,6 +43,28 @@ std::int64_t SecondsAsUtc(const SystemDateTime& t) {
   fields.tm_min = t.minute;
   fields.tm_sec = t.second;
   return static_cast<std::int64_t>(timegm(&fields));
+}
+
+// The UTC fields of an instant, counted directly when its day lies in the
+// calendar, else by gmtime_r; std::nullopt when the C library cannot give them.
+std::optional<SystemDateTime> UtcFields(std::int64_t seconds, int millisecond) {
+  const std::int64_t days = seconds >= 0 ? seconds / kSecondsPerDay : -((-seconds - 1) / kSecondsPerDay) - 1;
+  const std::int64_t day = days + kDay19700101;
+  if (day >= kFirstDay && day <= kLastDay) {
+    const CalendarDate date = FromDayNumber(static_cast<DayNumber>(day));
+    const auto second = static_cast<int>(seconds - days * kSecondsPerDay);
+    return SystemDateTime{date.year,
+                          date.month,
+                          date.day,
+                          second / static_cast<int>(kSecondsPerHour),
+                          second % static_cast<int>(kSecondsPerHour) / static_cast<int>(kSecondsPerMinute),
+                          second % static_cast<int>(kSecondsPerMinute),
+                          millisecond};
+  }
+  const auto instant = static_cast<time_t>(seconds);
+  tm utc{};
+  if (gmtime_r(&instant, &utc) == nullptr) return std::nullopt;
+  return FieldsOf(utc, millisecond);
 }
 
 // The local fields of an instant, or false when the C library cannot give
@@ -81,9 +113,7 @@ SystemDateTime LocalNow() {
 SystemDateTime UtcNow() {
   timeval now{};
   gettimeofday(&now, nullptr);
-  tm utc{};
-  gmtime_r(&now.tv_sec, &utc);
-  return FieldsOf(utc, static_cast<int>(now.tv_usec / 1000));
+  return UtcFields(now.tv_sec, static_cast<int>(now.tv_usec / 1000)).value_or(SystemDateTime{});
 }
 
 std::optional<SystemDateTime> UtcToLocal(const SystemDateTime& utc) {
@@ -104,10 +134,7 @@ std::optional<SystemDateTime> LocalToUtc(const SystemDateTime& local) {
   const bool afterFits = OffsetAt(wall - after) == after;
   std::int64_t offset = std::max(before, after);
   if (beforeFits != afterFits) offset = beforeFits ? before : after;
-  const auto instant = static_cast<time_t>(wall - offset);
-  tm utc{};
-  if (gmtime_r(&instant, &utc) == nullptr) return std::nullopt;
-  return FieldsOf(utc, local.millisecond);
+  return UtcFields(wall - offset, local.millisecond);
 }
 
 std::optional<FileTime> ToLocalFileTimeByCurrentBias(FileTime utc) {
