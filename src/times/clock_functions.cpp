@@ -34,11 +34,9 @@ constexpr std::int32_t kAgeAtSeparatorBit = 2;
 // The date of the moment in the date format, the separator, and its time in
 // the time format.
 int WriteMoment(KChar* buffer, const Moment& moment, DateFormat dateFormat, KChar separator, TimeFormat timeFormat) {
-  DateText dateText;
-  FormatDate(dateText.data(), FromDayNumber(moment.day), dateFormat);
   std::u16string timeText;
   FormatTime(moment.time, timeFormat, timeText);
-  Sprintf(buffer, u"%s%c%s", dateText.data(), separator, timeText.c_str());
+  WriteDateAndTimeText(buffer, FromDayNumber(moment.day), dateFormat, separator, timeText);
   return 0;
 }
 

@@ -41,7 +41,7 @@ std::u16string TimeText(const TimeOfDay& time, TimeFormat format) {
 }
 
 int WriteText(KChar* buffer, const std::u16string& text) {
-  Sprintf(buffer, u"%s", text.c_str());
+  CopyText(buffer, kHostBufferLength, text);
   return 0;
 }
 
@@ -52,9 +52,7 @@ int WriteDateAndTime(KChar* buffer, const DateTime& start, std::int32_t dayCarry
                      const std::u16string& timeText) {
   const std::int64_t day = std::int64_t{ToDayNumber(start.date)} + dayCarry;
   if (day < kFirstDay || day > kLastDay) return ReportError(u"Resulting date out of range");
-  DateText dateText;
-  FormatDate(dateText.data(), FromDayNumber(static_cast<DayNumber>(day)), dateFormat);
-  Sprintf(buffer, u"%s%c%s", dateText.data(), start.separator, timeText.c_str());
+  WriteDateAndTimeText(buffer, FromDayNumber(static_cast<DayNumber>(day)), dateFormat, start.separator, timeText);
   return 0;
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 
+#include "calendar/date_format.h"
 #include "calendar/locale_snapshot.h"
 #include "frame/text.h"
 #include "platform/platform.h"
@@ -48,12 +49,21 @@ constexpr std::array<MarkerStyle, kDecimalDayStyle> kMarkerStyles = {{
 
 bool Has(TimeFormat format, TimeFormat bit) { return (format & bit) != 0; }
 
-// Writes the value in decimal, zero-filled to minimumDigits when it is not negative.
+// Writes the value in decimal, zero-filled to minimumDigits (at most 20)
+// when it is not negative. The digits are gathered from the end of a local
+// array and appended at once: every time written passes through here.
 void AppendNumber(std::u16string& text, std::int64_t value, int minimumDigits) {
-  std::array<char, 24> digits{};
-  const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
-  for (auto width = end - digits.data(); width < minimumDigits; ++width) text += u'0';
-  text.append(digits.data(), end);
+  std::array<KChar, 21> digits;  // NOLINT: written before it is read
+  KChar* const end = digits.data() + digits.size();
+  KChar* first = end;
+  std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  do {
+    *--first = static_cast<KChar>(u'0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (value < 0) *--first = u'-';
+  while (value >= 0 && end - first < minimumDigits) *--first = u'0';
+  text.append(first, end);
 }
 
 // The fraction of the day, added in this order so that the last digit of
@@ -148,6 +158,14 @@ std::u16string DaysBeforeTime(std::int32_t days, bool withSign, bool decimalTime
   AppendNumber(text, days, 1);
   if (decimalTime) return text;
   return text + (days == 1 || days == -1 ? u" day " : u" days ");
+}
+
+void WriteDateAndTimeText(KChar* buffer, CalendarDate date, DateFormat dateFormat, KChar separator,
+                          std::u16string_view timeText) {
+  FormatDate(buffer, date, dateFormat);  // at most kLocaleDateCapacity characters
+  const std::size_t length = TextLength(buffer);
+  buffer[length] = separator;
+  CopyText(buffer + length + 1, kHostBufferLength - length - 1, timeText);
 }
 
 std::u16string FixedPoint(double value, int digits) {

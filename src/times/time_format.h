@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/date_format.h"
 #include "frame/host_interface.h"
 #include "times/time_of_day.h"
 
@@ -38,6 +39,12 @@ int FormatTime(const TimeOfDay& time, TimeFormat format, std::u16string& text);
 // "N day " for one day and "N days " for more. With a sign the count is
 // written "%+d", without it "%d".
 std::u16string DaysBeforeTime(std::int32_t days, bool withSign, bool decimalTime);
+
+// Writes the date in the date format, the separator and the time text into
+// a buffer of kHostBufferLength characters: how every result that holds a
+// date and a time is written.
+void WriteDateAndTimeText(KChar* buffer, CalendarDate date, DateFormat dateFormat, KChar separator,
+                          std::u16string_view timeText);
 
 // The value with exactly `digits` digits after the point, rounded to
 // nearest, as "%.*f" writes it (0.500000000, -0.500000000).

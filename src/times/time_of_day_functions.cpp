@@ -54,7 +54,7 @@ int TimeFmtFunction(KChar* buffer) {
   }
   std::u16string text;
   FormatTime(time, format, text);
-  Sprintf(buffer, u"%s", text.c_str());
+  CopyText(buffer, kHostBufferLength, text);
   return 0;
 }
 
