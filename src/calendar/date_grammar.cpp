@@ -17,6 +17,8 @@
 namespace kalendra {
 namespace {
 
+using namespace std::string_view_literals;
+
 using Date = std::optional<CalendarDate>;
 
 constexpr bool IsDateSeparator(KChar c) { return c == u'/' || c == u'-' || c == u'.'; }
@@ -67,7 +69,7 @@ bool StartsWithIgnoringAsciiCase(std::u16string_view text, std::u16string_view p
 // "T+n", "today-n", "t", "today", "Dn", "An", "Un".
 Date ParseLetterForm(std::u16string_view text) {
   if (EqualsIgnoringAsciiCase(text, u"t") || EqualsIgnoringAsciiCase(text, u"today")) return TodayPlus(0);
-  for (const std::u16string_view today : {u"today", u"t"}) {
+  for (const std::u16string_view today : {u"today"sv, u"t"sv}) {
     if (!StartsWithIgnoringAsciiCase(text, today)) continue;
     const auto offset = ReadCount(text.substr(today.size()), {.signRequired = true, .minusAllowed = true});
     if (offset) return TodayPlus(*offset);

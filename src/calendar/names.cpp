@@ -14,6 +14,8 @@
 namespace kalendra {
 namespace {
 
+using namespace std::string_view_literals;
+
 bool IsTokenEnd(KChar c) { return IsSpace(c) || c == u';' || c == u'-' || c == u'.' || c == u','; }
 bool IsListGap(KChar c) { return IsSpace(c) || c == u',' || c == u';'; }
 constexpr bool IsWeekday(int token) { return token >= kSunday && token <= kSaturday; }
@@ -81,10 +83,10 @@ int ParseWeekdayToken(std::u16string_view text, std::size_t& length) {
   while (length < text.size() && !IsTokenEnd(text[length])) ++length;
   const std::u16string_view token = text.substr(0, length);
   if (token.empty()) return -1;
-  for (const std::u16string_view word : {u"weekday", u"weekdays"}) {
+  for (const std::u16string_view word : {u"weekday"sv, u"weekdays"sv}) {
     if (EqualsIgnoringAsciiCase(token, word)) return kWorkdaysMask;
   }
-  for (const std::u16string_view word : {u"weekend", u"weekends"}) {
+  for (const std::u16string_view word : {u"weekend"sv, u"weekends"sv}) {
     if (EqualsIgnoringAsciiCase(token, word)) return kWeekendMask;
   }
   return ParseWeekday(token);

@@ -14,11 +14,6 @@ KChar ToUpper(KChar c) { return static_cast<KChar>(std::towupper(static_cast<std
 
 KChar ToLower(KChar c) { return static_cast<KChar>(std::towlower(static_cast<std::wint_t>(c))); }
 
-bool EqualsIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](KChar x, KChar y) { return FoldAscii(x) == FoldAscii(y); });
-}
-
 std::size_t TextLength(const KChar* text) { return std::char_traits<KChar>::length(text); }
 
 void CopyText(KChar* buffer, std::size_t capacity, std::u16string_view text) {

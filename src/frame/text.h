@@ -34,8 +34,15 @@ KChar ToLower(KChar c);
 // ASCII-only case folding, for comparisons that ignore the case of A to Z.
 constexpr KChar FoldAscii(KChar c) { return (c >= u'A' && c <= u'Z') ? static_cast<KChar>(c + 32) : c; }
 
-// True when a and b are equal ignoring the case of A to Z.
-bool EqualsIgnoringAsciiCase(std::u16string_view a, std::u16string_view b);
+// True when a and b are equal ignoring the case of A to Z. Inline: every
+// name, keyword and month a call reads is compared here.
+constexpr bool EqualsIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
+  }
+  return true;
+}
 
 // Length of a zero-terminated text.
 std::size_t TextLength(const KChar* text);

@@ -18,6 +18,8 @@
 namespace kalendra {
 namespace {
 
+using namespace std::string_view_literals;
+
 inline constexpr DateFormat kDefaultRuleFormat = kFourDigitYearBit;  // the locale's order, four-digit years
 inline constexpr int kMaxEasterOffset = 366;
 inline constexpr int kMaxHolidayOffset = 31;
@@ -56,7 +58,7 @@ int ReadOffset(ArgumentReader& read, int n, int limit, bool leadingOnly) {
 // The index of @holiday: 1 to 5, where "L", "F", "last" and "final" (any
 // case) stand for 5, the last; -1 for anything else.
 int ParseWeekdayIndex(std::u16string_view text) {
-  for (const std::u16string_view word : {u"L", u"F", u"last", u"final"}) {
+  for (const std::u16string_view word : {u"L"sv, u"F"sv, u"last"sv, u"final"sv}) {
     if (EqualsIgnoringAsciiCase(text, word)) return kLastWeekdayIndex;
   }
   const int index = ParseNumber(text);
