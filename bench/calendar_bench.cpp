@@ -91,7 +91,7 @@ BENCHMARK(BM_ParseTime);
 
 void BM_FormatTimeWithSeconds(benchmark::State& state) {
   const TimeLocale locale;
-  std::u16string text;
+  TimeText text;
   for (auto _ : state) {
     benchmark::DoNotOptimize(FormatTime(TimeOfDay{13, 45, 30, 0}, k24HourStyle | kWithSeconds, locale, text));
     benchmark::DoNotOptimize(text);

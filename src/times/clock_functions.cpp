@@ -34,9 +34,9 @@ constexpr std::int32_t kAgeAtSeparatorBit = 2;
 // The date of the moment in the date format, the separator, and its time in
 // the time format.
 int WriteMoment(KChar* buffer, const Moment& moment, DateFormat dateFormat, KChar separator, TimeFormat timeFormat) {
-  std::u16string timeText;
+  TimeText timeText;
   FormatTime(moment.time, timeFormat, timeText);
-  WriteDateAndTimeText(buffer, FromDayNumber(moment.day), dateFormat, separator, timeText);
+  WriteDateAndTimeText(buffer, FromDayNumber(moment.day), dateFormat, separator, timeText.View());
   return 0;
 }
 

@@ -34,10 +34,10 @@ Moment MomentOf(const DateTime& dateTime) {
   return {dateTime.hasDate ? ToDayNumber(dateTime.date) : 0, dateTime.time};
 }
 
-std::u16string TimeText(const TimeOfDay& time, TimeFormat format) {
-  std::u16string text;
+std::u16string WrittenTime(const TimeOfDay& time, TimeFormat format) {
+  TimeText text;
   FormatTime(time, format, text);  // empty when a field is out of range
-  return text;
+  return std::u16string(text.View());
 }
 
 int WriteText(KChar* buffer, const std::u16string& text) {
@@ -49,7 +49,7 @@ int WriteText(KChar* buffer, const std::u16string& text) {
 // the time, or "Resulting date out of range" when the date would leave
 // 1601-01-01..9999-12-31.
 int WriteDateAndTime(KChar* buffer, const DateTime& start, std::int32_t dayCarry, DateFormat dateFormat,
-                     const std::u16string& timeText) {
+                     std::u16string_view timeText) {
   const std::int64_t day = std::int64_t{ToDayNumber(start.date)} + dayCarry;
   if (day < kFirstDay || day > kLastDay) return ReportError(u"Resulting date out of range");
   WriteDateAndTimeText(buffer, FromDayNumber(static_cast<DayNumber>(day)), dateFormat, start.separator, timeText);
@@ -155,9 +155,11 @@ int TimePlusFunction(KChar* buffer) {
   std::int32_t dayCarry = 0;
   TimeOfDay time;
   if (AddTime(start.time, offset, dayCarry, time) != 0) return ReportError(u"Bad offset \"%s\"", Argument(2).data());
-  const std::u16string timeText = TimeText(time, timeFormat);
-  if (start.hasDate) return WriteDateAndTime(buffer, start, dayCarry, dateFormat, timeText);
-  return WriteText(buffer, DaysBeforeTime(dayCarry, true, TimeStyle(timeFormat) == kDecimalDayStyle) + timeText);
+  TimeText timeText;
+  FormatTime(time, timeFormat, timeText);  // empty when a field is out of range
+  if (start.hasDate) return WriteDateAndTime(buffer, start, dayCarry, dateFormat, timeText.View());
+  return WriteText(buffer, DaysBeforeTime(dayCarry, true, TimeStyle(timeFormat) == kDecimalDayStyle) +
+                               std::u16string(timeText.View()));
 }
 
 int TimeDiffFunction(KChar* buffer) {
@@ -178,7 +180,7 @@ int TimeDiffFunction(KChar* buffer) {
   std::u16string text = (flags & kSignedDifferenceFlag) != 0 && distance.swapped ? u"-" : u"";
   text += DaysBeforeTime(distance.days, false, decimalTime);
   if (decimalTime && distance.days != 0) timeFormat = kDecimalDayStyle;  // the fraction follows the days without "0"
-  return WriteText(buffer, text + TimeText(distance.time, timeFormat));
+  return WriteText(buffer, text + WrittenTime(distance.time, timeFormat));
 }
 
 int TimeToDecFunction(KChar* buffer) {
@@ -208,7 +210,7 @@ int DecToTimeFunction(KChar* buffer) {
   if (ReadDecimalNumber(Argument(1), value) != 0 || FromDecimalDays(value, days, time) != 0) {
     return ReportError(u"Bad decimal time \"%s\"", Argument(1).data());
   }
-  return WriteText(buffer, DaysBeforeTime(days, true, false) + TimeText(time, timeFormat));
+  return WriteText(buffer, DaysBeforeTime(days, true, false) + WrittenTime(time, timeFormat));
 }
 
 }  // namespace kalendra

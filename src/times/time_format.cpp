@@ -14,7 +14,6 @@ namespace kalendra {
 namespace {
 
 constexpr int kDecimalDayDigits = 8;
-constexpr std::size_t kDesignatorCapacity = 1023;  // characters read of a locale's AM or PM designator
 constexpr std::uint32_t kTwelveHours = 12;
 constexpr KChar kNoSeparator = 0;
 
@@ -49,22 +48,28 @@ constexpr std::array<MarkerStyle, kDecimalDayStyle> kMarkerStyles = {{
 
 bool Has(TimeFormat format, TimeFormat bit) { return (format & bit) != 0; }
 
-// Writes the value in decimal, zero-filled to minimumDigits (at most 20)
-// when it is not negative. The digits are gathered from the end of a local
-// array and appended at once: every time written passes through here.
-void AppendNumber(std::u16string& text, std::int64_t value, int minimumDigits) {
-  std::array<KChar, 21> digits;  // NOLINT: written before it is read
-  KChar* const end = digits.data() + digits.size();
-  KChar* first = end;
-  std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-  do {
-    *--first = static_cast<KChar>(u'0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  if (value < 0) *--first = u'-';
-  while (value >= 0 && end - first < minimumDigits) *--first = u'0';
-  text.append(first, end);
-}
+// A number in decimal, zero-filled to minimumDigits (at most 20) when it
+// is not negative; gathered from the end of an array, since every time
+// written passes through here.
+class NumberText {
+ public:
+  NumberText(std::int64_t value, int minimumDigits) {
+    std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    do {
+      Prepend(static_cast<KChar>(u'0' + magnitude % 10));
+      magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) Prepend(u'-');
+    while (value >= 0 && length_ < static_cast<std::size_t>(minimumDigits)) Prepend(u'0');
+  }
+  std::u16string_view View() const { return {digits_.data() + digits_.size() - length_, length_}; }
+
+ private:
+  void Prepend(KChar c) { digits_[digits_.size() - ++length_] = c; }
+
+  std::array<KChar, 21> digits_;  // NOLINT: written before it is read
+  std::size_t length_ = 0;
+};
 
 // The fraction of the day, added in this order so that the last digit of
 // "%.8f" comes out as it always has.
@@ -77,28 +82,32 @@ std::u16string DecimalDayText(const TimeOfDay& time, TimeFormat format) {
   return Has(format, kZeroPaddedHour) ? text : text.substr(1);
 }
 
-void AppendMarker(std::u16string& text, const MarkerStyle& style, bool pm, const TimeLocale& locale) {
-  if (style.spaceBefore) text += u' ';
-  const std::size_t start = text.size();
-  text += style.kind == MarkerKind::kLocale ? (pm ? locale.pmDesignator : locale.amDesignator) : style.fixedAm;
+void AppendMarker(TimeText& text, const MarkerStyle& style, bool pm, const TimeLocale& locale) {
+  if (style.spaceBefore) text.Append(u' ');
+  const std::size_t start = text.Size();
+  text.Append(style.kind == MarkerKind::kLocale ? (pm ? locale.pmDesignator : locale.amDesignator) : style.fixedAm);
   if (style.kind == MarkerKind::kFixed && pm) text[start] = u'P';
   if (style.lowerCase) {
-    for (std::size_t i = start; i < text.size(); ++i) text[i] = FoldAscii(text[i]);
+    for (std::size_t i = start; i < text.Size(); ++i) text[i] = FoldAscii(text[i]);
   }
 }
 
-void AppendSeparator(std::u16string& text, KChar separator) {
-  if (separator != kNoSeparator) text += separator;
+void AppendSeparator(TimeText& text, KChar separator) {
+  if (separator != kNoSeparator) text.Append(separator);
 }
 
-void AppendClockText(std::u16string& text, const TimeOfDay& time, TimeFormat format, const TimeLocale& locale) {
+void AppendNumber(TimeText& text, std::int64_t value, int minimumDigits) {
+  text.Append(NumberText(value, minimumDigits).View());
+}
+
+void AppendClockText(TimeText& text, const TimeOfDay& time, TimeFormat format, const TimeLocale& locale) {
   const MarkerStyle& style = kMarkerStyles[TimeStyle(format)];
   const bool twelveHour = style.kind != MarkerKind::kNone;
   std::uint32_t hour = twelveHour ? time.hour % kTwelveHours : time.hour;
   if (twelveHour && hour == 0) hour = kTwelveHours;
 
-  if (hour < 10 && (Has(format, kZeroPaddedHour) || Has(format, kNoSeparators))) text += u'0';
-  else if (hour < 10 && Has(format, kSpacePaddedHour)) text += u' ';
+  if (hour < 10 && (Has(format, kZeroPaddedHour) || Has(format, kNoSeparators))) text.Append(u'0');
+  else if (hour < 10 && Has(format, kSpacePaddedHour)) text.Append(u' ');
 
   KChar timeSeparator = Has(format, kLocaleSeparators) ? locale.timeSeparator : u':';
   KChar decimalSeparator = Has(format, kLocaleSeparators) ? locale.decimalSeparator : u'.';
@@ -123,12 +132,12 @@ void AppendClockText(std::u16string& text, const TimeOfDay& time, TimeFormat for
 
 }  // namespace
 
-int FormatTime(const TimeOfDay& time, TimeFormat format, const TimeLocale& locale, std::u16string& text) {
+int FormatTime(const TimeOfDay& time, TimeFormat format, const TimeLocale& locale, TimeText& text) {
   if (!IsValidTime(time)) return -1;
+  text.Clear();
   if (TimeStyle(format) == kDecimalDayStyle) {
-    text = DecimalDayText(time, format);
+    text.Append(DecimalDayText(time, format));
   } else {
-    text.clear();
     AppendClockText(text, time, format, locale);
   }
   return 0;
@@ -147,7 +156,7 @@ TimeLocale CurrentTimeLocale(TimeFormat format) {
   return locale;
 }
 
-int FormatTime(const TimeOfDay& time, TimeFormat format, std::u16string& text) {
+int FormatTime(const TimeOfDay& time, TimeFormat format, TimeText& text) {
   return FormatTime(time, format, CurrentTimeLocale(format), text);
 }
 
@@ -155,7 +164,7 @@ std::u16string DaysBeforeTime(std::int32_t days, bool withSign, bool decimalTime
   if (days == 0) return {};
   std::u16string text;
   if (withSign && days > 0) text += u'+';
-  AppendNumber(text, days, 1);
+  text += NumberText(days, 1).View();
   if (decimalTime) return text;
   return text + (days == 1 || days == -1 ? u" day " : u" days ");
 }

@@ -2,6 +2,8 @@
 // fixed-point numbers that decimal days are written with.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,10 +23,34 @@ struct TimeLocale {
   std::u16string pmDesignator;
 };
 
+// Characters read of a locale's AM or PM designator.
+inline constexpr std::size_t kDesignatorCapacity = 1023;
+
+// A written time, held in place: a string's bookkeeping would cost more than
+// writing the commonest times. Room for the clock fields, their separators, a
+// space and a designator; what would not fit is dropped.
+class TimeText {
+ public:
+  void Clear() { size_ = 0; }
+  void Append(KChar c) {
+    if (size_ < text_.size()) text_[size_++] = c;
+  }
+  void Append(std::u16string_view part) {
+    for (const KChar c : part) Append(c);
+  }
+  std::size_t Size() const { return size_; }
+  KChar& operator[](std::size_t i) { return text_[i]; }
+  std::u16string_view View() const { return {text_.data(), size_}; }
+
+ private:
+  std::array<KChar, kDesignatorCapacity + 32> text_;  // NOLINT: written before it is read
+  std::size_t size_ = 0;
+};
+
 // Writes the time in the format with the given locale texts. Returns 0 and
 // the text, or -1 with text untouched when a field of the time is out of
 // range.
-int FormatTime(const TimeOfDay& time, TimeFormat format, const TimeLocale& locale, std::u16string& text);
+int FormatTime(const TimeOfDay& time, TimeFormat format, const TimeLocale& locale, TimeText& text);
 
 // The locale texts a time in this format is written with: the separators
 // of LocaleSnapshot as last read and, for styles 13 and 14, the user
@@ -32,7 +58,7 @@ int FormatTime(const TimeOfDay& time, TimeFormat format, const TimeLocale& local
 TimeLocale CurrentTimeLocale(TimeFormat format);
 
 // FormatTime with CurrentTimeLocale(format).
-int FormatTime(const TimeOfDay& time, TimeFormat format, std::u16string& text);
+int FormatTime(const TimeOfDay& time, TimeFormat format, TimeText& text);
 
 // The days that stand before a time in a result: nothing for 0; before a
 // decimal-day time the bare count ("+1.50000000"); before any other time

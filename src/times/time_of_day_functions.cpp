@@ -52,9 +52,9 @@ int TimeFmtFunction(KChar* buffer) {
     if (ParseTime(Argument(1), time, &parts) != 0) return ReportError(u"Invalid time \"%s\"", Argument(1).data());
     format |= PrecisionOf(parts);
   }
-  std::u16string text;
+  TimeText text;
   FormatTime(time, format, text);
-  CopyText(buffer, kHostBufferLength, text);
+  CopyText(buffer, kHostBufferLength, text.View());
   return 0;
 }
 

@@ -81,9 +81,9 @@ const FormatRow kFormatTable[] = {
 
 TEST(FormatTime, WritesEveryStyleAndOption) {
   for (const FormatRow& row : kFormatTable) {
-    std::u16string text = u"unchanged";
+    TimeText text;
     EXPECT_EQ(FormatTime(row.time, row.format, row.format & 512 ? kGermanLocale : kUsLocale, text), 0);
-    EXPECT_EQ(Narrow(text), Narrow(row.expected)) << "format " << row.format << " of " << row.time.hour << ":" << row.time.minute
+    EXPECT_EQ(Narrow(text.View()), Narrow(row.expected)) << "format " << row.format << " of " << row.time.hour << ":" << row.time.minute
                                   << ":" << row.time.second << "." << row.time.millisecond;
   }
 }
@@ -103,23 +103,24 @@ TEST(FormatTime, LocaleDesignators) {
       {{21, 5, 0, 0}, 13 + 512 + 128, &kGermanLocale, u"9.05.00 nachm."},
   };
   for (const auto& row : rows) {
-    std::u16string text;
+    TimeText text;
     EXPECT_EQ(FormatTime(row.time, row.format, *row.locale, text), 0);
-    EXPECT_EQ(Narrow(text), Narrow(row.expected)) << "format " << row.format;
+    EXPECT_EQ(Narrow(text.View()), Narrow(row.expected)) << "format " << row.format;
   }
   const TimeLocale mixedCase{u':', u'.', u"Vm\u00C4", u"NM\u00C4"};  // only A to Z are lower-cased
-  std::u16string text;
+  TimeText text;
   FormatTime({21, 5, 0, 0}, 14, mixedCase, text);
-  EXPECT_EQ(Narrow(text), "9:05 nm\u00C4");
+  EXPECT_EQ(Narrow(text.View()), "9:05 nm\u00C4");
 }
 
 TEST(FormatTime, RefusesFieldsOutOfRange) {
   for (const TimeOfDay& time : {TimeOfDay{24, 0, 0, 0}, TimeOfDay{0, 60, 0, 0}, TimeOfDay{0, 0, 60, 0},
                                 TimeOfDay{0, 0, 0, 1000}, TimeOfDay{4294967295u, 0, 0, 0}}) {
     for (TimeFormat format : {0u, 1u, 15u, 256u + 4096u}) {
-      std::u16string text = u"unchanged";
+      TimeText text;
+      text.Append(u"unchanged");
       EXPECT_EQ(FormatTime(time, format, kUsLocale, text), -1) << time.hour << " " << format;
-      EXPECT_EQ(Narrow(text), "unchanged");
+      EXPECT_EQ(Narrow(text.View()), "unchanged");
     }
   }
 }
@@ -127,10 +128,10 @@ TEST(FormatTime, RefusesFieldsOutOfRange) {
 // Writes the time and reads it back; adds a failure naming the text and the
 // format when it does not come back whole. Plain checks, not assertions, so
 // that the sweep over every millisecond stays quick in a debug build.
-bool ReadsBack(const TimeOfDay& time, TimeFormat format, const TimeLocale& locale, std::u16string& text) {
+bool ReadsBack(const TimeOfDay& time, TimeFormat format, const TimeLocale& locale, TimeText& text) {
   TimeOfDay back;
-  if (FormatTime(time, format, locale, text) == 0 && ParseTime(text, back) == 0 && back == time) return true;
-  ADD_FAILURE() << "\"" << Narrow(text) << "\" in format " << format << " does not read back as " << time.hour << ":"
+  if (FormatTime(time, format, locale, text) == 0 && ParseTime(text.View(), back) == 0 && back == time) return true;
+  ADD_FAILURE() << "\"" << Narrow(text.View()) << "\" in format " << format << " does not read back as " << time.hour << ":"
                 << time.minute << ":" << time.second << "." << time.millisecond;
   return false;
 }
@@ -144,7 +145,7 @@ TEST(FormatTime, EveryTimeOfDayReadsBack) {
   constexpr std::uint32_t kMillisecondsPerDay = 86400000;
   const TimeFormat options[] = {0, 512, 1024, 512 + 1024};
   const TimeLocale locales[] = {kUsLocale, {u'.', u',', u"a.m.", u"P"}};
-  std::u16string text;
+  TimeText text;
   for (std::uint32_t n = 0; n < kMillisecondsPerDay; n += kSweepStride) {
     const TimeOfDay time{n / 3600000, n / 60000 % 60, n / 1000 % 60, n % 1000};
     const TimeFormat format = n % 15 + options[n / 15 % 4] + kWithMilliseconds;
@@ -159,14 +160,14 @@ TEST(FormatTime, EveryTimeOfDayReadsBack) {
 
 // Style 15 of every whole second lies within 1e-8 of the exact fraction.
 TEST(FormatTime, DecimalDayOfEverySecondIsCloseToExact) {
-  std::u16string text;
+  TimeText text;
   for (std::uint32_t second = 0; second < 86400; ++second) {
     const TimeOfDay time{second / 3600, second / 60 % 60, second % 60, 0};
     ASSERT_EQ(FormatTime(time, kDecimalDayStyle, kUsLocale, text), 0);
-    ASSERT_EQ(text.size(), 9u);
+    ASSERT_EQ(text.Size(), 9u);
     ASSERT_EQ(text[0], u'.');
-    const double written = std::stod("0" + Narrow(text));
-    ASSERT_LT(std::fabs(written - second / 86400.0), 1e-8) << Narrow(text) << " for second " << second;
+    const double written = std::stod("0" + Narrow(text.View()));
+    ASSERT_LT(std::fabs(written - second / 86400.0), 1e-8) << Narrow(text.View()) << " for second " << second;
   }
 }
 
