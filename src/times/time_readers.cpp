@@ -15,13 +15,17 @@ namespace {
 
 // Where the date ends and the time begins: the first "@" from the second
 // character on, else the first "T", else the first "t"; npos for none.
+// One pass over the text, which every date-time argument takes.
 std::size_t FindDateTimeSeparator(std::u16string_view text) {
-  if (text.size() < 2) return std::u16string_view::npos;
-  for (KChar separator : {u'@', u'T', u't'}) {
-    const std::size_t found = text.find(separator, 1);
-    if (found != std::u16string_view::npos) return found;
+  constexpr std::size_t kNone = std::u16string_view::npos;
+  std::size_t upperT = kNone;
+  std::size_t lowerT = kNone;
+  for (std::size_t i = 1; i < text.size(); ++i) {
+    if (text[i] == u'@') return i;
+    if (text[i] == u'T' && upperT == kNone) upperT = i;
+    if (text[i] == u't' && lowerT == kNone) lowerT = i;
   }
-  return std::u16string_view::npos;
+  return upperT != kNone ? upperT : lowerT;
 }
 
 }  // namespace

@@ -125,6 +125,10 @@ TEST_F(TimeFunctionsTest, TimePlus) {
       {"@timeplus", TimePlusFunction, u"2015-12-11", u"! Invalid time \"2015-12-11\""},
       {"@timeplus", TimePlusFunction, u"2015-12-11@", u"! No time \"2015-12-11@\""},
       {"@timeplus", TimePlusFunction, u"2015-13-11@10:00", u"! Invalid date \"2015-13-11\""},
+      // The date ends at the first "@", else at the first "T", else at the first "t".
+      {"@timeplus", TimePlusFunction, u"xtT1@10:00", u"! Invalid date \"xtT1\""},
+      {"@timeplus", TimePlusFunction, u"xtT1", u"! Invalid date \"xt\""},
+      {"@timeplus", TimePlusFunction, u"xt1", u"! Invalid date \"x\""},
       // Beyond the supported dates, and beyond 32-bit counts.
       {"@timeplus", TimePlusFunction, u"9999-12-31@23:00,1:00", u"! Resulting date out of range"},
       {"@timeplus", TimePlusFunction, u"2015-12-11@10:00,2147483647 days", u"! Resulting date out of range"},
