@@ -28,6 +28,8 @@ struct SystemDateTime {
   int minute = 0;
   int second = 0;
   int millisecond = 0;
+
+  friend bool operator==(const SystemDateTime&, const SystemDateTime&) = default;
 };
 
 // The current local date and time.

@@ -16,6 +16,7 @@
 #include <sstream>
 #include <string>
 
+#include "calendar/day_number.h"
 #include "platform/platform.h"
 
 namespace kalendra {
@@ -112,6 +113,24 @@ TEST(ZoneGeneration, MovesWithTzAndTheZoneFollows) {
     EXPECT_EQ(platform::UtcToLocal(summer)->hour, 14);
   }
   EXPECT_NE(platform::ZoneGeneration(), generation);
+}
+
+// The clock counts calendar dates itself and leaves the rest to the C
+// library: every 97th day of the calendar, at a time that moves with it,
+// reads as itself through the zone of UTC (localtime_r is the oracle), and
+// the dates outside the calendar or its months still convert.
+TEST(ClockConversions, CountCalendarDatesAsTheCLibraryDoes) {
+  ScopedVariable zone("TZ", "UTC0");
+  for (DayNumber day = kFirstDay; day <= kLastDay; day += 97) {
+    const CalendarDate date = FromDayNumber(day);
+    const platform::SystemDateTime fields{date.year, date.month, date.day, day % 24, day % 60, day % 59, 7};
+    ASSERT_EQ(platform::UtcToLocal(fields), fields) << date.year << "-" << date.month << "-" << date.day;
+    ASSERT_EQ(platform::LocalToUtc(fields), fields) << date.year << "-" << date.month << "-" << date.day;
+  }
+  EXPECT_EQ(platform::UtcToLocal({2015, 2, 30, 12, 0, 0, 0}), (platform::SystemDateTime{2015, 3, 2, 12, 0, 0, 0}));
+  ::setenv("TZ", "XST-1", 1);  // one hour east of UTC, all year
+  EXPECT_EQ(platform::LocalToUtc({1601, 1, 1, 0, 30, 0, 0}), (platform::SystemDateTime{1600, 12, 31, 23, 30, 0, 0}));
+  EXPECT_EQ(platform::UtcToLocal({9999, 12, 31, 23, 30, 0, 0}), (platform::SystemDateTime{10000, 1, 1, 0, 30, 0, 0}));
 }
 
 TEST(LocaleGeneration, MovesWithTheSelectedLocale) {
