@@ -9,6 +9,16 @@
 namespace kalendra {
 namespace {
 
+// A character that no splitter rule looks at: stored as it is, in or out
+// of quotes. Looked up in a table, since every character of every call is
+// asked.
+constexpr std::array<bool, 0x80> kPlainAscii = [] {
+  std::array<bool, 0x80> plain{};
+  for (int c = u' ' + 1; c < 0x80; ++c) plain[static_cast<std::size_t>(c)] = c != u'"' && c != u',';
+  return plain;
+}();
+constexpr bool IsPlain(KChar c) { return c < 0x80 && kPlainAscii[c]; }
+
 // Fills the table entry by entry; the splitters decide where entries end.
 // Only the entries the last split wrote are cleared, so a split costs what
 // its text holds, not the size of the table. Past the last entry, and past
@@ -36,6 +46,20 @@ class TableWriter {
     if (next_ != limit_) *next_++ = c;
   }
 
+  // Stores the run of plain characters that starts at `run`, as far as the
+  // entry has room; returns the run's last character. The pointers are held
+  // in locals here, where the loop over nearly every character runs.
+  const KChar* StorePlainRun(const KChar* run) {
+    KChar* next = next_;
+    KChar* const limit = limit_;
+    for (; IsPlain(run[1]); ++run) {
+      if (next != limit) *next++ = *run;
+    }
+    if (next != limit) *next++ = *run;
+    next_ = next;
+    return run;
+  }
+
   // Ends the current entry, its trailing white space cut if asked, and opens the next.
   void EndEntry() {
     if (index_ < kMaxArgs) {
@@ -58,7 +82,8 @@ class TableWriter {
       start_ = table_.entries[static_cast<std::size_t>(index_)].text.data();
       limit_ = start_ + kMaxArgLength;
     } else {
-      start_ = limit_ = &overflow_;
+      static KChar overflow = u'\0';  // the entry of no room, past the table
+      start_ = limit_ = &overflow;
     }
     next_ = start_;
   }
@@ -69,7 +94,6 @@ class TableWriter {
   KChar* start_ = nullptr;
   KChar* next_ = nullptr;
   KChar* limit_ = nullptr;
-  KChar overflow_ = u'\0';  // the entry of no room, past the table
 };
 
 }  // namespace
@@ -79,15 +103,6 @@ ArgTable& Arguments() {
   return table;
 }
 
-// A character that no splitter rule looks at: stored as it is, in or out
-// of quotes. Looked up in a table, since every character of every call is
-// asked.
-constexpr std::array<bool, 0x80> kPlainAscii = [] {
-  std::array<bool, 0x80> plain{};
-  for (int c = u' ' + 1; c < 0x80; ++c) plain[static_cast<std::size_t>(c)] = c != u'"' && c != u',';
-  return plain;
-}();
-constexpr bool IsPlain(KChar c) { return c < 0x80 && kPlainAscii[c]; }
 
 int SplitArguments(const KChar* text, bool spaceSeparates) {
   TableWriter writer(Arguments(), TableWriter::Trailing::kCut);
@@ -95,7 +110,7 @@ int SplitArguments(const KChar* text, bool spaceSeparates) {
   for (const KChar* p = text; *p != u'\0'; ++p) {
     const KChar c = *p;
     if (IsPlain(c)) {
-      writer.Store(c);
+      p = writer.StorePlainRun(p);
     } else if (c == u'"') {
       quoted = !quoted;
     } else if (IsSpace(c) && writer.CurrentEmpty()) {
