@@ -28,16 +28,21 @@ class DigitWriter {
   DigitWriter& operator=(const DigitWriter&) = delete;
 
   // A value of 0 or more in at least width digits, with leading zeros.
+  // Fields of two and four digits, nearly every number written, go by pairs
+  // of digits; any other is counted first and then written from the last.
   DigitWriter& Number(int number, int width) {
     auto value = static_cast<unsigned>(number);
-    std::array<KChar, 10> digits{};
-    int count = 0;
+    if (width == 2 && value < 100) return Pair(value);
+    if (width == 4 && value < 10000) return Pair(value / 100).Pair(value % 100);
+    int count = 1;
+    for (unsigned rest = value; rest >= 10; rest /= 10) ++count;
+    for (int i = count; i < width; ++i) *next_++ = u'0';
+    next_ += count;
+    KChar* digit = next_;
     do {
-      digits[static_cast<std::size_t>(count++)] = static_cast<KChar>(u'0' + value % 10);
+      *--digit = static_cast<KChar>(u'0' + value % 10);
       value /= 10;
     } while (value != 0);
-    for (int i = count; i < width; ++i) *next_++ = u'0';
-    while (count > 0) *next_++ = digits[static_cast<std::size_t>(--count)];
     return *this;
   }
   DigitWriter& Char(KChar c) {
@@ -46,6 +51,13 @@ class DigitWriter {
   }
 
  private:
+  // A number below 100 in two digits.
+  DigitWriter& Pair(unsigned value) {
+    *next_++ = static_cast<KChar>(u'0' + value / 10);
+    *next_++ = static_cast<KChar>(u'0' + value % 10);
+    return *this;
+  }
+
   KChar* next_;
 };
 
