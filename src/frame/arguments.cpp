@@ -98,11 +98,6 @@ class TableWriter {
 
 }  // namespace
 
-ArgTable& Arguments() {
-  static ArgTable table;
-  return table;
-}
-
 
 int SplitArguments(const KChar* text, bool spaceSeparates) {
   TableWriter writer(Arguments(), TableWriter::Trailing::kCut);

@@ -24,8 +24,11 @@ struct ArgTable {
   int used = 0;  // entries the last split may have written; all after them are empty
 };
 
-// The one argument table of the process.
-ArgTable& Arguments();
+// The one argument table of the process. Inline: every argument read asks for it.
+inline ArgTable& Arguments() {
+  static ArgTable table;
+  return table;
+}
 
 // Argument n, counted from 1; empty past the table. The view is
 // zero-terminated (data()[size()] == 0) so it can be handed to Sprintf.
