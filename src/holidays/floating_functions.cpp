@@ -34,9 +34,11 @@ struct RuleYear {
 // Argument n as the year: "*" for the next occurrence, a year or a year
 // relative to today's; empty gives HolidayYear, or today's year when unset.
 RuleYear ReadRuleYear(ArgumentReader& read, int n, Message message) {
-  const int defaultYear = HolidayYear() != 0 ? HolidayYear() : Today().year;
-  if (Argument(n) == u"*") return {defaultYear, true};
-  return {read.Parsed(n, ParseYear, defaultYear, message), false};
+  // The clock is read only when the year is left to it.
+  const auto defaultYear = [] { return HolidayYear() != 0 ? HolidayYear() : Today().year; };
+  if (Argument(n) == u"*") return {defaultYear(), true};
+  if (!HasArgument(n)) return {read.Failed() ? 0 : defaultYear(), false};
+  return {read.Parsed(n, ParseYear, 0, message), false};
 }
 
 // Argument n as a format word, digits only (kDefaultRuleFormat when empty).
