@@ -204,13 +204,6 @@ Date ParseNumberedForm(std::u16string_view text, int order) {
   return parts ? ParseSeparatedForm(*parts, order) : std::nullopt;
 }
 
-// The two digits at pos as a number, or 100 or more when either is not a digit.
-unsigned TwoDigitsAt(std::u16string_view text, std::size_t pos) {
-  const unsigned tens = static_cast<unsigned>(text[pos]) - u'0';
-  const unsigned ones = static_cast<unsigned>(text[pos + 1]) - u'0';
-  return tens > 9 || ones > 9 ? 100 : tens * 10 + ones;
-}
-
 // "yyyy-mm-dd" with a year in range, the form nearly every call brings,
 // read without the general grammar: a leading year decides the reading
 // whatever the order, so this is what the grammar gives. False when the text

@@ -15,6 +15,15 @@ namespace kalendra {
 
 inline constexpr std::int32_t kMaxNumber = 2147483647;
 
+// The two digits at pos and pos + 1 (both inside the text) as a number, or
+// 100 or more when either is not a digit: the fixed-width fields of the
+// commonest dates and times.
+inline unsigned TwoDigitsAt(std::u16string_view text, std::size_t pos) {
+  const unsigned tens = static_cast<unsigned>(text[pos]) - u'0';
+  const unsigned ones = static_cast<unsigned>(text[pos + 1]) - u'0';
+  return tens > 9 || ones > 9 ? 100 : tens * 10 + ones;
+}
+
 // A signed number saturates at this magnitude, far beyond every range a
 // caller accepts, so that sums and range checks on it never wrap.
 inline constexpr std::int64_t kMaxSignedNumber = 999'999'999'999'999'999;

@@ -114,20 +114,40 @@ bool TimeFieldsInRange(const ClockFields& fields, Marker marker) {
   return fields.hour >= 1 && fields.hour <= kLastTwelveHour;  // 3 PM needs no minutes
 }
 
+// "hh:mm" and "hh:mm:ss", the forms nearly every call brings, read without
+// the general grammar, as it reads them; false for any other shape.
+bool ReadPlainClockFields(std::u16string_view text, ClockFields& fields) {
+  const bool withSeconds = text.size() == 8;
+  if ((text.size() != 5 && !withSeconds) || text[2] != u':' || (withSeconds && text[5] != u':')) return false;
+  const unsigned hour = TwoDigitsAt(text, 0);
+  const unsigned minute = TwoDigitsAt(text, 3);
+  const unsigned second = withSeconds ? TwoDigitsAt(text, 6) : 0;
+  if (hour > 99 || minute > 99 || second > 99) return false;
+  fields.hour = hour;
+  fields.minute = minute;
+  fields.second = second;
+  fields.parts = kHourPart | kMinutesPart | (withSeconds ? kSecondsPart : 0);
+  return true;
+}
+
+// The fields and marker of a time in any other shape; false when the text is
+// not a time.
+bool ReadClockFieldsAndMarker(std::u16string_view text, ClockFields& fields, Marker& marker) {
+  std::size_t pos = 0;
+  marker = ReadMarker(text, pos);
+  const bool leadingMarker = marker != Marker::kNone;
+  if (!ReadClockFields(text, pos, fields)) return false;
+  if (leadingMarker) return pos == text.size();  // not even white space may follow
+  return ReadTrailingMarker(text, pos, marker);
+}
+
 }  // namespace
 
 int ParseTime(std::u16string_view text, TimeOfDay& time, TimeParts* parts) {
   if (parts != nullptr) *parts = 0;
-  std::size_t pos = 0;
-  Marker marker = ReadMarker(text, pos);
-  const bool leadingMarker = marker != Marker::kNone;
   ClockFields fields;
-  if (!ReadClockFields(text, pos, fields)) return -1;
-  if (leadingMarker) {
-    if (pos != text.size()) return -1;  // not even white space may follow
-  } else if (!ReadTrailingMarker(text, pos, marker)) {
-    return -1;
-  }
+  Marker marker = Marker::kNone;
+  if (!ReadPlainClockFields(text, fields) && !ReadClockFieldsAndMarker(text, fields, marker)) return -1;
   if (!TimeFieldsInRange(fields, marker)) return -1;
   const std::uint32_t hour = marker == Marker::kNone ? fields.hour : TwentyFourHour(fields.hour, marker);
   time = {hour, fields.minute, fields.second, fields.millisecond};
