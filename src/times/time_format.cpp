@@ -97,6 +97,11 @@ void AppendSeparator(TimeText& text, KChar separator) {
 }
 
 void AppendNumber(TimeText& text, std::int64_t value, int minimumDigits) {
+  if (value >= 0 && value < 100 && minimumDigits <= 2) {  // every field but the milliseconds
+    if (value >= 10 || minimumDigits == 2) text.Append(static_cast<KChar>(u'0' + value / 10));
+    text.Append(static_cast<KChar>(u'0' + value % 10));
+    return;
+  }
   text.Append(NumberText(value, minimumDigits).View());
 }
 
