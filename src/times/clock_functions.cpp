@@ -145,7 +145,8 @@ int MakeAgeFunction(KChar* buffer) {
   if (ParseDate(Argument(1), date, dateFormat) != 0) return ReportArgumentError(u"Invalid date \"%s\"", 1);
   TimeOfDay time;  // midnight
   if (HasArgument(2) && ParseTime(Argument(2), time) != 0) return ReportArgumentError(u"Invalid time \"%s\"", 2);
-  Sprintf(buffer, u"%q", static_cast<std::int64_t>(AgeOfMoment({ToDayNumber(date), time})));
+  const auto age = static_cast<std::int64_t>(AgeOfMoment({ToDayNumber(date), time}));  // as "%q" writes it
+  CopyText(buffer, kHostBufferLength, NumberText(age, 1).View());
   return 0;
 }
 

@@ -48,29 +48,6 @@ constexpr std::array<MarkerStyle, kDecimalDayStyle> kMarkerStyles = {{
 
 bool Has(TimeFormat format, TimeFormat bit) { return (format & bit) != 0; }
 
-// A number in decimal, zero-filled to minimumDigits (at most 20) when it
-// is not negative; gathered from the end of an array, since every time
-// written passes through here.
-class NumberText {
- public:
-  NumberText(std::int64_t value, int minimumDigits) {
-    std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    do {
-      Prepend(static_cast<KChar>(u'0' + magnitude % 10));
-      magnitude /= 10;
-    } while (magnitude != 0);
-    if (value < 0) Prepend(u'-');
-    while (value >= 0 && length_ < static_cast<std::size_t>(minimumDigits)) Prepend(u'0');
-  }
-  std::u16string_view View() const { return {digits_.data() + digits_.size() - length_, length_}; }
-
- private:
-  void Prepend(KChar c) { digits_[digits_.size() - ++length_] = c; }
-
-  std::array<KChar, 21> digits_;  // NOLINT: written before it is read
-  std::size_t length_ = 0;
-};
-
 // The fraction of the day, added in this order so that the last digit of
 // "%.8f" comes out as it always has.
 double DayFraction(const TimeOfDay& time) {
