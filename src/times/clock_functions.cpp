@@ -54,7 +54,8 @@ struct ClockConversion {
 int ConvertBetweenClocks(KChar* buffer, const ClockConversion& conversion) {
   SplitArguments(buffer, false);
   RefreshLocale();
-  platform::SystemDateTime fields = conversion.now();
+  // The clock is read only when the arguments leave the date or the time to it.
+  platform::SystemDateTime fields = HasArgument(1) && HasArgument(2) ? platform::SystemDateTime{} : conversion.now();
   DateFormat dateFormat = 0;
   TimeFormat timeFormat = 0;
   if (ReadDateFormatArgument(3, kClockDateFormat, dateFormat) != 0) return kErrorResult;
