@@ -68,20 +68,23 @@ constexpr DayNumber ToDayNumber(const CalendarDate& date) { return ToDayNumber(d
 // The date of a day number 1..3067671; {0, 0, 0} for any other value.
 constexpr CalendarDate FromDayNumber(DayNumber day) {
   if (!IsValidDayNumber(day)) return {};
-  // Counted in years that begin on March 1, the leap day ends the year, so
-  // the year, day of year and month follow from 400-year cycles by unsigned
-  // division by constants, without branches or a month search.
+  // Counted in years that begin on March 1, the leap day ends the year.
+  // Every division is by a constant, or a multiplication and a shift that
+  // gives the same quotient over the whole range: 400-year cycles, then the
+  // year of the cycle and its day, then the month and the day of the month.
   constexpr std::uint32_t kDaysBeforeDay1 = 584693;  // 0000-03-01 .. 1601-01-01
-  const std::uint32_t z = static_cast<std::uint32_t>(day) + kDaysBeforeDay1;
-  const std::uint32_t cycle = z / 146097;
-  const std::uint32_t dayOfCycle = z - cycle * 146097;                                       // [0, 146096]
-  const std::uint32_t yearOfCycle =
-      (dayOfCycle - dayOfCycle / 1460 + dayOfCycle / 36524 - dayOfCycle / 146096) / 365;  // [0, 399]
-  const std::uint32_t dayOfYear = dayOfCycle - (365 * yearOfCycle + yearOfCycle / 4 - yearOfCycle / 100);
-  const std::uint32_t monthFromMarch = (5 * dayOfYear + 2) / 153;                           // [0, 11]
-  const int monthDay = static_cast<int>(dayOfYear - (153 * monthFromMarch + 2) / 5) + 1;
-  const int month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
-  const int year = static_cast<int>(cycle * 400 + yearOfCycle) + (month <= 2 ? 1 : 0);
+  const std::uint32_t n1 = 4 * (static_cast<std::uint32_t>(day) + kDaysBeforeDay1) + 3;
+  const std::uint32_t century = n1 / 146097;
+  const std::uint32_t n2 = (n1 % 146097) | 3;  // 4 * (day of the century) + 3
+  const std::uint64_t p2 = std::uint64_t{2939745} * n2;
+  const auto yearOfCentury = static_cast<std::uint32_t>(p2 >> 32);
+  const std::uint32_t dayOfYear = static_cast<std::uint32_t>(p2) / 2939745 / 4;  // from March 1
+  const std::uint32_t n3 = 2141 * dayOfYear + 197913;
+  const std::uint32_t monthFromMarch = n3 >> 16;  // 3 .. 14
+  const bool januaryOrFebruary = dayOfYear >= 306;
+  const int year = static_cast<int>(100 * century + yearOfCentury) + (januaryOrFebruary ? 1 : 0);
+  const int month = static_cast<int>(januaryOrFebruary ? monthFromMarch - 12 : monthFromMarch);
+  const int monthDay = static_cast<int>((n3 & 0xFFFF) / 2141) + 1;
   return {year, month, monthDay};
 }
 
