@@ -4,6 +4,8 @@
 #include <locale.h>
 
 #include <cstdlib>
+#include <string>
+#include <utility>
 
 #include "frame/text.h"
 #include "platform/host_platform.h"
@@ -35,14 +37,35 @@ bool SetEnvironmentValue(std::u16string_view name, std::u16string_view value) {
 
 bool RemoveEnvironmentValue(std::u16string_view name) { return ::unsetenv(kalendra::ToUtf8(name).c_str()) == 0; }
 
+namespace {
+
+// The variables that select the numeric locale, in the order they count.
+std::string NumericLocaleSelection() {
+  std::string selection;
+  for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+    const char* value = std::getenv(name);
+    selection.append(value != nullptr ? value : "").push_back('\n');
+  }
+  return selection;
+}
+
+}  // namespace
+
 std::u16string ThousandsSeparator() {
   // The locale the environment selects (LC_ALL, then LC_NUMERIC, then LANG),
-  // read without changing the process's own locale.
+  // read without changing the process's own locale. Loading it costs
+  // thousands of instructions, so the answer is kept while the selection stays.
+  static std::string selection;
+  static std::u16string separator;
+  std::string current = NumericLocaleSelection();
+  if (!separator.empty() && current == selection) return separator;
   const locale_t locale = ::newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
   if (locale == static_cast<locale_t>(nullptr)) return u",";
-  const std::u16string separator = kalendra::FromUtf8(::nl_langinfo_l(THOUSEP, locale));
+  const std::u16string read = kalendra::FromUtf8(::nl_langinfo_l(THOUSEP, locale));
   ::freelocale(locale);
-  return separator.empty() ? u"," : separator;
+  selection = std::move(current);
+  separator = read.empty() ? u"," : read;
+  return separator;
 }
 
 }  // namespace torvane::platform
