@@ -104,7 +104,7 @@ void WriteSignedCount(KChar* buffer, const KChar* prefix, DayNumber count) {
 
 // The picture held by the shell variable dateform; empty when unset.
 std::u16string DateformPicture() {
-  std::array<KChar, kHostBufferLength> buffer{};
+  HostBuffer buffer;
   CopyText(buffer.data(), buffer.size(), u"%[dateform]");
   ExpandVariables(buffer.data(), 1);
   return std::u16string(std::u16string_view(buffer.data()).substr(0, kLocaleDateCapacity - 1));

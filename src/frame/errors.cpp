@@ -1,7 +1,5 @@
 #include "frame/errors.h"
 
-#include <array>
-
 #include "frame/arguments.h"
 #include "frame/numbers.h"
 #include "frame/text.h"
@@ -10,7 +8,7 @@ namespace kalendra {
 
 void ErrorPrefix() {
   Qprintf(kHostStderr, u"KALENDRA plugin: ");
-  std::array<KChar, kHostBufferLength> buffer{};
+  HostBuffer buffer;
   CopyText(buffer.data(), buffer.size(), u"%_batch");
   ExpandVariables(buffer.data(), 1);
   if (buffer[0] == u'0') return;  // not inside a batch file

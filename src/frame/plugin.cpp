@@ -1,6 +1,5 @@
 #include "frame/plugin.h"
 
-#include <array>
 
 #include "frame/arguments.h"
 #include "frame/text.h"
@@ -86,7 +85,7 @@ PluginInfo* GetPluginInfoRecord() {
 
 int InitializePluginNow() {
   LoadQcalColorDefaults();
-  std::array<KChar, kHostBufferLength> buffer{};
+  HostBuffer buffer;
   CopyText(buffer.data(), buffer.size(), u"%[_transient]%[_pipe]%[noloadmsg]");
   ExpandVariables(buffer.data(), 1);
   if (std::u16string_view(buffer.data()) == u"00") {

@@ -3,6 +3,8 @@
 // its subsystem, not here.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -43,6 +45,22 @@ constexpr bool EqualsIgnoringAsciiCase(std::u16string_view a, std::u16string_vie
   }
   return true;
 }
+
+// A text of the shell's buffer size, for handing the shell a text to expand
+// or fill. It starts as an empty text and is otherwise left uninitialised:
+// clearing 16 KB would cost more than most calls, and only what stands
+// before the terminator is ever read.
+class HostBuffer {
+ public:
+  HostBuffer() { text_[0] = u'\0'; }
+  KChar* data() { return text_.data(); }
+  static constexpr std::size_t size() { return kHostBufferLength; }
+  KChar& operator[](std::size_t i) { return text_[i]; }
+  KChar& back() { return text_.back(); }
+
+ private:
+  std::array<KChar, kHostBufferLength> text_;  // NOLINT: written before it is read
+};
 
 // Length of a zero-terminated text.
 std::size_t TextLength(const KChar* text);

@@ -71,12 +71,12 @@ std::optional<std::u16string> ResolveCandidate(std::u16string_view candidate) {
   } else if (const std::size_t close = text.find(u']'); text.starts_with(u"%[") && close != std::u16string::npos) {
     tailAfterVariable = text.size() - close - 1;
   }
-  std::array<KChar, kHostBufferLength> buffer{};
+  HostBuffer buffer;
   if (text.size() >= buffer.size()) return std::nullopt;
   CopyText(buffer.data(), buffer.size(), text);
   if (ExpandVariables(buffer.data(), 0) != 0) return std::nullopt;
   if (tailAfterVariable && TextLength(buffer.data()) <= *tailAfterVariable) return std::nullopt;
-  std::array<KChar, kHostBufferLength> fullPath{};
+  HostBuffer fullPath;
   if (QueryTrueName(buffer.data(), fullPath.data()) != 0 || QueryIsFile(fullPath.data()) == 0) return std::nullopt;
   return std::u16string(fullPath.data());
 }

@@ -24,8 +24,8 @@ bool IsBlank(const KChar* text) {
 // The value as the shell's @comma groups it, or ungrouped when the shell
 // cannot expand the call.
 std::u16string GroupedDigits(std::int32_t value) {
-  std::array<KChar, kHostBufferLength> text;  // NOLINT: only the last unit must start as zero
-  text.back() = u'\0';
+  HostBuffer text;
+  text.back() = u'\0';  // still zero after the expansion unless it filled the buffer
   Sprintf(text.data(), u"%%@comma[%d]", value);
   if (ExpandVariables(text.data(), 1) != 0 || text.back() != u'\0') return Widen(std::to_string(value));
   return std::u16string(text.data());

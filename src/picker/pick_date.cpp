@@ -57,7 +57,7 @@ bool ReadRangeEnd(ArgumentReader& read, int n, DateFormat order, const CalendarD
 // A date as the range messages write it: in the output format when that is
 // a numeric local or ISO format, else in the locale's order.
 std::u16string MessageDate(const CalendarDate& date, DateFormat format) {
-  std::array<KChar, kHostBufferLength> text{};
+  DateText text;
   FormatDate(text.data(), date, FormatNumber(format) < kIsoWeekDate ? format : kDefaultPickerFormat);
   return text.data();
 }

@@ -189,7 +189,7 @@ std::u16string DateLine(const PickerState& state) {
   const DateFormat format = (state.flags & kPickerDateLineInOutputFormat) != 0 ? state.outputFormat
                             : (state.flags & kPickerEnglishNames) != 0          ? DateFormat{kEnglishLongDate}
                                                                                 : DateFormat{kLocaleLongDate};
-  std::array<KChar, kHostBufferLength> text{};
+  DateText text;
   FormatDate(text.data(), state.selected, format);
   return text.data();
 }

@@ -154,7 +154,7 @@ int FileStampFunction(KChar* buffer) {
 
   Moment moment;
   if (ConvertStamp(ChosenStamp(*stamps, flags->stamp), flags->zone, kind, moment) != 0) return kErrorResult;
-  std::array<KChar, kHostBufferLength> date{};
+  DateText date;
   FormatDate(date.data(), FromDayNumber(moment.day), static_cast<DateFormat>(dateFormat));
   const KChar* suffix = flags->zone == StampZone::kUtc ? u"Z" : u"";
   // FAT keeps only the date of the last access.
