@@ -131,7 +131,7 @@ std::optional<SystemDateTime> LocalToUtc(const SystemDateTime& local) {
   const std::int64_t before = OffsetAt(wall - kSecondsPerDay);
   const std::int64_t after = OffsetAt(wall + kSecondsPerDay);
   const bool beforeFits = OffsetAt(wall - before) == before;
-  const bool afterFits = OffsetAt(wall - after) == after;
+  const bool afterFits = after == before ? beforeFits : OffsetAt(wall - after) == after;  // no change near: one test
   std::int64_t offset = std::max(before, after);
   if (beforeFits != afterFits) offset = beforeFits ? before : after;
   return UtcFields(wall - offset, local.millisecond);
