@@ -6,6 +6,7 @@
 #include "calendar/locale_snapshot.h"
 #include "calendar/today.h"
 #include "frame/errors.h"
+#include "frame/numbers.h"
 
 namespace kalendra {
 
@@ -65,7 +66,10 @@ int WriteDate(KChar* buffer, std::int64_t day, DateFormat format) {
 }
 
 int AnswerText(KChar* buffer, std::u16string_view text) {
-  return Answer(buffer, u"%.*s", static_cast<int>(text.size()), text.data());
+  CopyText(buffer, kHostBufferLength, text);
+  return 0;
 }
+
+int AnswerNumber(KChar* buffer, std::int64_t value) { return AnswerText(buffer, NumberText(value, 1).View()); }
 
 }  // namespace kalendra

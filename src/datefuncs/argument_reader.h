@@ -64,14 +64,10 @@ DateFormat LocaleFormat();
 // out of range" for a day outside the calendar. Returns 0 or kErrorResult.
 int WriteDate(KChar* buffer, std::int64_t day, DateFormat format);
 
-// Writes a result with the shell's Sprintf. Returns 0.
-template <typename... Values>
-int Answer(KChar* buffer, const KChar* format, Values... values) {
-  Sprintf(buffer, format, values...);
-  return 0;
-}
-
 // Writes a text (which need not be zero-terminated). Returns 0.
 int AnswerText(KChar* buffer, std::u16string_view text);
+
+// Writes a number in decimal, as "%d" writes it. Returns 0.
+int AnswerNumber(KChar* buffer, std::int64_t value);
 
 }  // namespace kalendra

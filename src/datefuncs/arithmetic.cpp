@@ -54,7 +54,7 @@ int DaysFunction(KChar* buffer) {
   const DayNumber end = read.Day(2, format, kInvalidEndMessage);
   const int countBothEnds = read.Number(4, 0, u"Invalid mode \"%s\"", 0, 1);
   if (read.Failed()) return kErrorResult;
-  return Answer(buffer, u"%d", countBothEnds ? std::abs(end - start) + 1 : end - start);
+  return AnswerNumber(buffer, countBothEnds ? std::abs(end - start) + 1 : end - start);
 }
 
 int MakeDateFunction(KChar* buffer) {

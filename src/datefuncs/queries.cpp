@@ -23,7 +23,7 @@ constexpr std::u16string_view kInvalidYearMessage = u"Invalid year \"%s\"";
 int AnswerNumberQuery(KChar* buffer, int (*number)(const CalendarDate& date)) {
   CalendarDate date;
   if (ReadDateArgument(buffer, date) != 0) return kErrorResult;
-  return Answer(buffer, u"%d", number(date));
+  return AnswerNumber(buffer, number(date));
 }
 
 // Reads the common date arguments and writes a name for the date.
@@ -118,14 +118,14 @@ int UsWeekFunction(KChar* buffer) {
   const int firstWeekday = read.Parsed(3, ParseWeekday, kSunday, u"Bad day-of-the-week \"%s\"");
   const int flags = read.Number(4, 0, u"Bad flags \"%s\"");
   if (read.Failed()) return kErrorResult;
-  return Answer(buffer, u"%d", UsWeekNumber(date, firstWeekday, flags));
+  return AnswerNumber(buffer, UsWeekNumber(date, firstWeekday, flags));
 }
 
 int LeapFunction(KChar* buffer) {
   ArgumentReader read(buffer, Separators::kSpacesAndCommas);
   const int year = read.Parsed(1, ParseYear, Today().year, kInvalidYearMessage);
   if (read.Failed()) return kErrorResult;
-  return Answer(buffer, u"%d", IsLeapYear(year));
+  return AnswerNumber(buffer, IsLeapYear(year));
 }
 
 int MonthLenFunction(KChar* buffer) {
@@ -133,7 +133,7 @@ int MonthLenFunction(KChar* buffer) {
   const int month = read.Parsed(1, ParseMonth, Today().month, kInvalidMonthMessage);
   const int leap = read.Parsed(2, ParseLeapFlag, IsLeapYear(Today().year), kInvalidYearMessage);
   if (read.Failed()) return kErrorResult;
-  return Answer(buffer, u"%d", MonthLength(month, leap));
+  return AnswerNumber(buffer, MonthLength(month, leap));
 }
 
 int MonthNameFunction(KChar* buffer) {

@@ -3,6 +3,7 @@
 // check of its caller.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -23,6 +24,29 @@ inline unsigned TwoDigitsAt(std::u16string_view text, std::size_t pos) {
   const unsigned ones = static_cast<unsigned>(text[pos + 1]) - u'0';
   return tens > 9 || ones > 9 ? 100 : tens * 10 + ones;
 }
+
+// A number in decimal, zero-filled to minimumDigits (at most 20) when it
+// is not negative; gathered from the end of an array, since every number a
+// call answers with passes through here.
+class NumberText {
+ public:
+  NumberText(std::int64_t value, int minimumDigits) {
+    std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    do {
+      Prepend(static_cast<KChar>(u'0' + magnitude % 10));
+      magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) Prepend(u'-');
+    while (value >= 0 && length_ < static_cast<std::size_t>(minimumDigits)) Prepend(u'0');
+  }
+  std::u16string_view View() const { return {digits_.data() + digits_.size() - length_, length_}; }
+
+ private:
+  void Prepend(KChar c) { digits_[digits_.size() - ++length_] = c; }
+
+  std::array<KChar, 21> digits_;  // NOLINT: written before it is read
+  std::size_t length_ = 0;
+};
 
 // A signed number saturates at this magnitude, far beyond every range a
 // caller accepts, so that sums and range checks on it never wrap.

@@ -45,7 +45,7 @@ int IsHolidayFunction(KChar* buffer) {
   LoadHolidayRules();
   MarkHolidays(date.year, marks);
   FreeHolidayRules();
-  return Answer(buffer, u"%u", static_cast<unsigned>(marks.At(date.month, date.day)));
+  return AnswerNumber(buffer, marks.At(date.month, date.day));
 }
 
 int InLieuFunction(KChar* buffer) {

@@ -12,6 +12,7 @@
 #include "calendar/locale_snapshot.h"
 #include "frame/arguments.h"
 #include "frame/errors.h"
+#include "frame/numbers.h"
 #include "frame/text.h"
 #include "platform/platform.h"
 #include "times/age.h"

@@ -7,6 +7,7 @@
 
 #include "calendar/date_format.h"
 #include "calendar/locale_snapshot.h"
+#include "frame/numbers.h"
 #include "frame/text.h"
 #include "platform/platform.h"
 

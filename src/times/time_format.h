@@ -23,29 +23,6 @@ struct TimeLocale {
   std::u16string pmDesignator;
 };
 
-// A number in decimal, zero-filled to minimumDigits (at most 20) when it
-// is not negative; gathered from the end of an array, since every time and
-// age written passes through here.
-class NumberText {
- public:
-  NumberText(std::int64_t value, int minimumDigits) {
-    std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    do {
-      Prepend(static_cast<KChar>(u'0' + magnitude % 10));
-      magnitude /= 10;
-    } while (magnitude != 0);
-    if (value < 0) Prepend(u'-');
-    while (value >= 0 && length_ < static_cast<std::size_t>(minimumDigits)) Prepend(u'0');
-  }
-  std::u16string_view View() const { return {digits_.data() + digits_.size() - length_, length_}; }
-
- private:
-  void Prepend(KChar c) { digits_[digits_.size() - ++length_] = c; }
-
-  std::array<KChar, 21> digits_;  // NOLINT: written before it is read
-  std::size_t length_ = 0;
-};
-
 // Characters read of a locale's AM or PM designator.
 inline constexpr std::size_t kDesignatorCapacity = 1023;
 
