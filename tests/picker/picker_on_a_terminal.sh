@@ -7,21 +7,8 @@
 # Usage: picker_on_a_terminal.sh TORVANE
 set -euo pipefail
 torvane="$(realpath "$1")"
-socket="picker-$$"
 session="picker"
-work="$(mktemp -d)"
-trap 'tmux -L "$socket" kill-server 2>/dev/null || true; rm -rf "$work"' EXIT
-
-pane() { tmux -L "$socket" capture-pane -p -t "$session"; }
-keys() { tmux -L "$socket" send-keys -t "$session" "$@"; }
-# Waits up to ten seconds for the pane to show the text.
-wait_for() {
-  for _ in $(seq 200); do
-    pane | grep -qF -- "$1" && return 0
-    sleep 0.05
-  done
-  echo "timed out waiting for: $1"; pane; exit 1
-}
+source "$(dirname "$0")/../support/terminal.sh"
 # A left click at a column and line of the pane (0 = the first), as an
 # tmux reports it: a press, then a release.
 click() {
@@ -33,7 +20,7 @@ click() {
 where() { pane | awk -v day=" $1 " '{ i = index($0 " ", day); if (i && !found) { print i, NR - 1; found = 1 } }'; }
 
 cd "$work"
-tmux -L "$socket" new-session -d -s "$session" -x 80 -y 24 "env TERM=tmux-256color LANG=C.UTF-8 $torvane"
+open_terminal 80 24 "env TERM=tmux-256color LANG=C.UTF-8 $torvane"
 wait_for "torvane>"
 
 keys "echo [%@pickdate[,2015-12-25,4]]" Enter
@@ -71,7 +58,7 @@ if pane | grep -q "Sun Mon"; then echo "the picker was not erased"; pane; exit 1
 
 # With its output in a file, the picker is drawn on the terminal.
 session="redirected"
-tmux -L "$socket" new-session -d -s "$session" -x 80 -y 24 \
+open_terminal 80 24 \
   "env TERM=tmux-256color LANG=C.UTF-8 $torvane -c 'echo %@pickdate[,2015-12-25,4]' > picked.txt; sleep 10"
 wait_for "December 2015"
 keys Up Enter

@@ -5,34 +5,23 @@
 # Usage: paging_on_a_terminal.sh TORVANE
 set -euo pipefail
 torvane="$1"
-socket="qcal-paging-$$"
 session="paging"
-work="$(mktemp -d)"
-trap 'tmux -L "$socket" kill-server 2>/dev/null || true; rm -rf "$work"' EXIT
-
-pane() { tmux -L "$socket" capture-pane -p -t "$session" -S -100; }
-# Waits up to ten seconds for the pane to show the text.
-wait_for() {
-  for _ in $(seq 200); do
-    pane | grep -qF -- "$1" && return 0
-    sleep 0.05
-  done
-  echo "timed out waiting for: $1"; pane; exit 1
-}
+history=100
+source "$(dirname "$0")/../support/terminal.sh"
 
 cd "$work"
-tmux -L "$socket" new-session -d -s "$session" -x 100 -y 25 "env TERM=xterm $torvane"
+open_terminal 100 25 "env TERM=xterm $torvane"
 wait_for "torvane>"
-tmux -L "$socket" send-keys -t "$session" "qcal /P /D /E /Y 2016" Enter
+keys "qcal /P /D /E /Y 2016" Enter
 wait_for "- More -"
 # The pause follows the 25th line end of the calendar.
 after_command=$(pane | sed -n '/qcal \/P/,$p' | tail -n +2)
 [ "$(echo "$after_command" | sed -n 26p)" = "- More -" ] || { echo "pause not after 25 lines:"; pane; exit 1; }
 [ "$(echo "$after_command" | sed -n 2p | sed 's/ *$//')" = "                          ---  2016  ---" ] || { echo "unexpected top"; pane; exit 1; }
-tmux -L "$socket" send-keys -t "$session" "x"
+keys "x"
 wait_for "25 26 27 28 29 30 31"
 sleep 0.2
-tmux -L "$socket" send-keys -t "$session" "echo after the calendar" Enter
+keys "echo after the calendar" Enter
 wait_for "after the calendar"
 sleep 0.2
 if pane | grep -q "More"; then echo "the pause was not erased"; pane; exit 1; fi
