@@ -117,9 +117,10 @@ TEST(ZoneGeneration, MovesWithTzAndTheZoneFollows) {
 
 // The clock counts calendar dates itself and leaves the rest to the C
 // library: every 97th day of the calendar, at a time that moves with it,
-// reads as itself through the zone of UTC (localtime_r is the oracle), and
-// the dates outside the calendar or its months still convert.
-TEST(ClockConversions, CountCalendarDatesAsTheCLibraryDoes) {
+// reads as itself through the zone of UTC (localtime_r is the oracle), the
+// dates outside the calendar or its months still convert, and every
+// conversion follows a change of TZ.
+TEST(ClockConversions, CountCalendarDatesAsTheCLibraryDoesAndFollowTz) {
   ScopedVariable zone("TZ", "UTC0");
   for (DayNumber day = kFirstDay; day <= kLastDay; day += 97) {
     const CalendarDate date = FromDayNumber(day);
@@ -128,7 +129,13 @@ TEST(ClockConversions, CountCalendarDatesAsTheCLibraryDoes) {
     ASSERT_EQ(platform::LocalToUtc(fields), fields) << date.year << "-" << date.month << "-" << date.day;
   }
   EXPECT_EQ(platform::UtcToLocal({2015, 2, 30, 12, 0, 0, 0}), (platform::SystemDateTime{2015, 3, 2, 12, 0, 0, 0}));
+  // Each conversion sees a change of TZ made just before it.
   ::setenv("TZ", "XST-1", 1);  // one hour east of UTC, all year
+  EXPECT_EQ((platform::LocalNow().hour - platform::UtcNow().hour + 24) % 24, 1);
+  ::setenv("TZ", "UTC0", 1);
+  constexpr platform::FileTime kTicks = 130943178050429999;
+  EXPECT_EQ(platform::ToLocalFileTimeByCurrentBias(kTicks), kTicks);
+  ::setenv("TZ", "XST-1", 1);
   EXPECT_EQ(platform::LocalToUtc({1601, 1, 1, 0, 30, 0, 0}), (platform::SystemDateTime{1600, 12, 31, 23, 30, 0, 0}));
   EXPECT_EQ(platform::UtcToLocal({9999, 12, 31, 23, 30, 0, 0}), (platform::SystemDateTime{10000, 1, 1, 0, 30, 0, 0}));
 }

@@ -163,7 +163,6 @@ void SetModulePath(const std::u16string& path) { State().modulePath = path; }
 void SetEnvironmentValue(const std::u16string& name, const std::u16string& value) {
   State().environment[name] = value;
 }
-void UnsetEnvironmentValue(const std::u16string& name) { State().environment.erase(name); }
 
 void SetLocaleInfo(LocaleItem item, std::optional<std::u16string> value) {
   State().localeItems[item] = std::move(value);

@@ -47,7 +47,6 @@ void SetVolumeFileSystem(const std::u16string& root, std::optional<std::u16strin
 std::map<std::u16string, std::string>& Settings();
 void SetModulePath(const std::u16string& path);
 void SetEnvironmentValue(const std::u16string& name, const std::u16string& value);
-void UnsetEnvironmentValue(const std::u16string& name);
 
 // The default locale answers as US English: short and long order "0",
 // separators "/", ":", ".", ",", first day "6" (Sunday), "United States",

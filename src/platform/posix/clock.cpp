@@ -68,9 +68,9 @@ std::optional<SystemDateTime> UtcFields(std::int64_t seconds, int millisecond) {
 }
 
 // The local fields of an instant, or false when the C library cannot give
-// them.
+// them. Each conversion passes TZ on once first (ZoneGeneration), not every
+// field lookup: LocalToUtc makes three.
 bool LocalFields(std::int64_t seconds, tm& fields) {
-  ZoneGeneration();  // TZ as it is now
   const auto instant = static_cast<time_t>(seconds);
   return localtime_r(&instant, &fields) != nullptr;
 }
@@ -103,6 +103,7 @@ std::uint64_t ZoneGeneration() {
 std::int64_t UtcSecondsNow() { return static_cast<std::int64_t>(std::time(nullptr)); }
 
 SystemDateTime LocalNow() {
+  ZoneGeneration();
   timeval now{};
   gettimeofday(&now, nullptr);
   tm local{};
@@ -117,6 +118,7 @@ SystemDateTime UtcNow() {
 }
 
 std::optional<SystemDateTime> UtcToLocal(const SystemDateTime& utc) {
+  ZoneGeneration();
   tm local{};
   if (!LocalFields(SecondsAsUtc(utc), local)) return std::nullopt;
   return FieldsOf(local, utc.millisecond);
@@ -127,17 +129,20 @@ std::optional<SystemDateTime> LocalToUtc(const SystemDateTime& local) {
   // The offsets in force a day before and a day after are the candidates:
   // one fits unless the wall time repeats (both fit) or is skipped (none
   // fits); then the larger offset, the daylight-saving one, applies.
+  ZoneGeneration();
   const std::int64_t wall = SecondsAsUtc(local);
   const std::int64_t before = OffsetAt(wall - kSecondsPerDay);
   const std::int64_t after = OffsetAt(wall + kSecondsPerDay);
+  if (before == after) return UtcFields(wall - before, local.millisecond);  // whichever fits, it is this one
   const bool beforeFits = OffsetAt(wall - before) == before;
-  const bool afterFits = after == before ? beforeFits : OffsetAt(wall - after) == after;  // no change near: one test
+  const bool afterFits = OffsetAt(wall - after) == after;
   std::int64_t offset = std::max(before, after);
   if (beforeFits != afterFits) offset = beforeFits ? before : after;
   return UtcFields(wall - offset, local.millisecond);
 }
 
 std::optional<FileTime> ToLocalFileTimeByCurrentBias(FileTime utc) {
+  ZoneGeneration();
   const std::int64_t shift = OffsetAt(static_cast<std::int64_t>(std::time(nullptr))) * kTicksPerSecond;
   if (shift < 0 && utc < static_cast<FileTime>(-shift)) return std::nullopt;
   if (shift > 0 && utc > UINT64_MAX - static_cast<FileTime>(shift)) return std::nullopt;
