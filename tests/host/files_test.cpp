@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "frame/host_interface.h"
+#include "services/files.h"
 #include "services/testing.h"
 #include "test_text.h"
 
@@ -174,6 +175,14 @@ TEST_F(FilesTest, BadArgumentsReadNothing) {
   EXPECT_EQ(buffer[0], u'#');
   EXPECT_EQ(GetLine(file, buffer.data(), 3, 0, 0), 4);  // nothing was consumed before
   torvane::testing::CloseFile(file);
+  // So does the batch runner's own reader.
+  const HostFile batch = torvane::testing::OpenFile(Write("y.txt", "abc\n"));
+  torvane::FileLines lines(batch, false);
+  EXPECT_EQ(lines.Next(nullptr, 10).consumed, 0);
+  EXPECT_EQ(lines.Next(buffer.data(), 0).consumed, 0);
+  EXPECT_EQ(buffer[0], u'a');  // written by GetLine above, not since
+  EXPECT_EQ(lines.Next(buffer.data(), 3).consumed, 4);
+  torvane::testing::CloseFile(batch);
 }
 
 TEST_F(FilesTest, QueryIsFileAndQueryTrueName) {
