@@ -27,16 +27,19 @@ bin="$PWD/build/native/bin"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-echo "== benchmarks (CPU time per call, median of three; ratio to the C reference of the same run)"
+echo "== benchmarks (CPU time per call, median of five interleaved repetitions; ratio to the C reference of the same run)"
 # The figures go to files: qcal writes its calendars and @pickdate its
 # message to the standard streams.
 for bench in kalendra_calls_bench kalendra_bench; do
-  "$bin/$bench" --benchmark_min_time=0.3 --benchmark_repetitions=3 --benchmark_report_aggregates_only=true \
-    --benchmark_out="$work/$bench.json" --benchmark_out_format=json >/dev/null 2>&1
+  # Five repetitions of each in random order: a change in the machine's
+  # speed during the run then touches every figure alike.
+  "$bin/$bench" --benchmark_min_time=0.1 --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true \
+    --benchmark_report_aggregates_only=true --benchmark_out="$work/$bench.json" --benchmark_out_format=json \
+    >/dev/null 2>&1
 done
 python3 - "$work/kalendra_calls_bench.json" "$work/kalendra_bench.json" <<'EOF'
 import json, sys
-# The median of three repetitions of each, the reference's too.
+# The median of the repetitions of each, the reference's too.
 runs = [b for path in sys.argv[1:] for b in json.load(open(path))["benchmarks"] if b.get("aggregate_name") == "median"]
 for b in runs:
     b["name"] = b["run_name"]
