@@ -10,6 +10,7 @@
 #include "calendar/locale_snapshot.h"
 #include "calendar/long_years.h"
 #include "calendar/today.h"
+#include "frame/numbers.h"
 #include "frame/text.h"
 #include "platform/platform.h"
 
@@ -29,20 +30,12 @@ class DigitWriter {
 
   // A value of 0 or more in at least width digits, with leading zeros.
   // Fields of two and four digits, nearly every number written, go by pairs
-  // of digits; any other is counted first and then written from the last.
+  // of digits; any other as NumberText writes it.
   DigitWriter& Number(int number, int width) {
-    auto value = static_cast<unsigned>(number);
+    const auto value = static_cast<unsigned>(number);
     if (width == 2 && value < 100) return Pair(value);
     if (width == 4 && value < 10000) return Pair(value / 100).Pair(value % 100);
-    int count = 1;
-    for (unsigned rest = value; rest >= 10; rest /= 10) ++count;
-    for (int i = count; i < width; ++i) *next_++ = u'0';
-    next_ += count;
-    KChar* digit = next_;
-    do {
-      *--digit = static_cast<KChar>(u'0' + value % 10);
-      value /= 10;
-    } while (value != 0);
+    for (const KChar c : NumberText(value, width).View()) *next_++ = c;
     return *this;
   }
   DigitWriter& Char(KChar c) {
