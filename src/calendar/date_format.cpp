@@ -35,7 +35,8 @@ class DigitWriter {
     const auto value = static_cast<unsigned>(number);
     if (width == 2 && value < 100) return Pair(value);
     if (width == 4 && value < 10000) return Pair(value / 100).Pair(value % 100);
-    for (const KChar c : NumberText(value, width).View()) *next_++ = c;
+    const NumberText text(value, width);  // named: a view of a temporary would outlive it
+    for (const KChar c : text.View()) *next_++ = c;
     return *this;
   }
   DigitWriter& Char(KChar c) {
