@@ -8,7 +8,7 @@
 #include <ctime>
 #include <string_view>
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 #include "frame/text.h"
 #include "services/testing.h"
 

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "frame/errors.h"
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 #include "frame/text.h"
 #include "services/testing.h"
 

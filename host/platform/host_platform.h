@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 
 namespace torvane::platform {
 

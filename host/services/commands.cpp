@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "platform/host_platform.h"
 #include "services/batch.h"
 #include "services/expansion.h"
@@ -44,7 +44,7 @@ std::vector<std::u16string> Words(std::u16string_view tail) {
     if (c == u'"') {
       quoted = !quoted;
       inWord = true;
-    } else if (!quoted && kalendra::IsSpace(c)) {
+    } else if (!quoted && contract::IsSpace(c)) {
       if (inWord) words.push_back(std::move(word));
       word.clear();
       inWord = false;
@@ -58,7 +58,7 @@ std::vector<std::u16string> Words(std::u16string_view tail) {
 }
 
 std::optional<int> ReadInteger(std::u16string_view text) {
-  const std::string digits = kalendra::ToUtf8(text);
+  const std::string digits = contract::ToUtf8(text);
   int value = 0;
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
@@ -118,8 +118,8 @@ bool PluginCommand(std::u16string_view tail) {
     for (const std::u16string& line : lines) WriteLine(line);
     return true;
   }
-  const bool load = kalendra::EqualsIgnoringAsciiCase(words[0], u"/L");
-  const bool unload = kalendra::EqualsIgnoringAsciiCase(words[0], u"/U");
+  const bool load = contract::EqualsIgnoringAsciiCase(words[0], u"/L");
+  const bool unload = contract::EqualsIgnoringAsciiCase(words[0], u"/U");
   if ((!load && !unload) || words.size() != 2) return Fail(u"Usage: plugin [/L path | /U name]");
   if (load) return plugins::Load(words[1]);
   return plugins::Unload(words[1]) || Fail(u"No plug-in named " + Quoted(words[1]) + u" is loaded");
@@ -155,7 +155,7 @@ constexpr std::array<BuiltinCommand, 8> kBuiltins{{
 
 const BuiltinCommand* FindBuiltin(std::u16string_view name) {
   for (const BuiltinCommand& command : kBuiltins) {
-    if (kalendra::EqualsIgnoringAsciiCase(command.name, name)) return &command;
+    if (contract::EqualsIgnoringAsciiCase(command.name, name)) return &command;
   }
   return nullptr;
 }
@@ -196,7 +196,7 @@ bool RunPluginCommand(const CommandLine& command) {
     return Fail(u"The text after " + Quoted(command.name) + u" is longer than " + TextLimit());
   }
   const CallBuffer buffer;
-  kalendra::CopyText(buffer.data(), kHostBufferLength, command.tail);
+  contract::CopyText(buffer.data(), kHostBufferLength, command.tail);
   const std::optional<int> result = plugins::Call(plugins::FeatureKind::kCommand, command.name, buffer.data());
   return result.value_or(1) == 0;
 }
@@ -212,11 +212,11 @@ bool RunCommand(const CommandLine& command) {
 
 CommandLine SplitCommand(std::u16string_view line) {
   std::size_t start = 0;
-  while (start < line.size() && kalendra::IsSpace(line[start])) ++start;
+  while (start < line.size() && contract::IsSpace(line[start])) ++start;
   std::size_t end = start;
-  while (end < line.size() && !kalendra::IsSpace(line[end])) ++end;
+  while (end < line.size() && !contract::IsSpace(line[end])) ++end;
   std::size_t tail = end;
-  while (tail < line.size() && kalendra::IsSpace(line[tail])) ++tail;
+  while (tail < line.size() && contract::IsSpace(line[tail])) ++tail;
   return CommandLine{line.substr(start, end - start), line.substr(tail)};
 }
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "services/commands.h"
 #include "services/plugins.h"
 #include "services/session.h"
@@ -13,7 +13,7 @@ namespace torvane {
 namespace {
 
 bool StartsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix) {
-  return text.size() >= prefix.size() && kalendra::EqualsIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
+  return text.size() >= prefix.size() && contract::EqualsIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
 }
 
 // Every name of one kind, written as the prompt takes it.

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "services/output.h"
 #include "services/texts.h"
 
@@ -26,7 +26,7 @@ class Evaluator {
 
  private:
   void SkipSpace() {
-    while (pos_ < text_.size() && kalendra::IsSpace(text_[pos_])) ++pos_;
+    while (pos_ < text_.size() && contract::IsSpace(text_[pos_])) ++pos_;
   }
 
   // Consumes c (after white space) when it comes next.
@@ -104,9 +104,9 @@ class Evaluator {
 
   std::int64_t Number() {
     SkipSpace();
-    if (pos_ >= text_.size() || !kalendra::IsDigit(text_[pos_])) return Fail(ArithmeticError::kSyntax);
+    if (pos_ >= text_.size() || !contract::IsDigit(text_[pos_])) return Fail(ArithmeticError::kSyntax);
     std::int64_t value = 0;
-    for (; pos_ < text_.size() && kalendra::IsDigit(text_[pos_]); ++pos_) {
+    for (; pos_ < text_.size() && contract::IsDigit(text_[pos_]); ++pos_) {
       if (__builtin_mul_overflow(value, 10, &value) || __builtin_add_overflow(value, text_[pos_] - u'0', &value)) {
         return Fail(ArithmeticError::kOverflow);
       }

@@ -3,7 +3,7 @@
 // a buffer of theirs is kept across a call.
 #include "services/expansion.h"
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "platform/host_platform.h"
 #include "services/output.h"
 #include "services/plugins.h"
@@ -31,7 +31,7 @@ class DepthGuard {
 
 // Letters, digits, "_" and "$" make up a variable or function name.
 bool IsNameCharacter(KChar c) {
-  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || kalendra::IsDigit(c) || c == u'_' || c == u'$';
+  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || contract::IsDigit(c) || c == u'_' || c == u'$';
 }
 
 std::size_t NameLength(std::u16string_view text) {
@@ -48,7 +48,7 @@ bool CallPlugin(plugins::FeatureKind kind, std::u16string_view name, std::u16str
     return false;
   }
   const CallBuffer buffer;
-  kalendra::CopyText(buffer.data(), kHostBufferLength, text);
+  contract::CopyText(buffer.data(), kHostBufferLength, text);
   const std::optional<int> result = plugins::Call(kind, name, buffer.data());
   if (!result) return true;  // unloaded meanwhile: as unknown, empty
   if (*result != 0) return false;
@@ -143,7 +143,7 @@ bool ExpandReference(std::u16string_view text, std::size_t& pos, std::u16string&
   }
   if (next == u'@') return ExpandFunction(text, pos, out);
   if (next == u'[') return ExpandBracketedVariable(text, pos, out);
-  if (kalendra::IsDigit(next)) {  // %0 to %9: one digit, so %10 is %1 then "0"
+  if (contract::IsDigit(next)) {  // %0 to %9: one digit, so %10 is %1 then "0"
     out += BatchParameter(next - u'0');
     pos += 2;
     return true;
@@ -163,7 +163,7 @@ bool ExpandReference(std::u16string_view text, std::size_t& pos, std::u16string&
 std::optional<std::u16string> LookupEnvironment(std::u16string_view name) {
   if (std::optional<std::u16string> value = platform::EnvironmentValue(name)) return value;
   for (auto& [entryName, value] : platform::EnvironmentEntries()) {
-    if (kalendra::EqualsIgnoringAsciiCase(entryName, name)) return std::move(value);
+    if (contract::EqualsIgnoringAsciiCase(entryName, name)) return std::move(value);
   }
   return std::nullopt;
 }

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 
 namespace torvane {
 

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "platform/host_platform.h"
 
 namespace torvane {
@@ -203,12 +203,12 @@ int ReadLineFrom(UnitReader& reader, HostFile file, KChar* buffer, int maxChars,
   }
   const std::u16string& text = DecodeLine(line, unicode);
   const std::size_t kept = std::min(text.size(), static_cast<std::size_t>(maxChars));
-  kalendra::CopyText(buffer, kept + 1, text);
+  contract::CopyText(buffer, kept + 1, text);
   if (what != nullptr) {
     what->cut = line.cut || text.size() > kept;
     what->hasNul = line.hasNul;
     // Up to the terminator, which a zero unit in the line comes before.
-    what->length = line.hasNul ? kalendra::TextLength(buffer) : kept;
+    what->length = line.hasNul ? contract::TextLength(buffer) : kept;
   }
   return line.consumed + markUnits;
 }
@@ -274,7 +274,7 @@ bool IsAscii(std::string_view bytes) {
 void AppendEightBit(std::string_view bytes, std::u16string& out) {
   // ASCII reads alike as UTF-8 and as Latin-1, and is widened as it is.
   if (!IsAscii(bytes) && IsValidUtf8(bytes)) {
-    kalendra::AppendFromUtf8(bytes, out);
+    contract::AppendFromUtf8(bytes, out);
     return;
   }
   const std::size_t start = out.size();

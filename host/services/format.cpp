@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "frame/text.h"
+#include "contract/text.h"
 
 namespace torvane {
 namespace {
@@ -42,9 +42,9 @@ std::optional<int> ReadCount(const KChar*& pos, std::va_list& args) {
     ++pos;
     return va_arg(args, int);
   }
-  if (!kalendra::IsDigit(*pos)) return std::nullopt;
+  if (!contract::IsDigit(*pos)) return std::nullopt;
   int value = 0;
-  for (; kalendra::IsDigit(*pos); ++pos) value = std::min(value * 10 + (*pos - u'0'), kMaxFieldWidth);
+  for (; contract::IsDigit(*pos); ++pos) value = std::min(value * 10 + (*pos - u'0'), kMaxFieldWidth);
   return value;
 }
 
@@ -139,7 +139,7 @@ void AppendFixed(Out& out, const Conversion& conversion, double value) {
   const auto result =
       std::to_chars(text.data(), text.data() + text.size(), std::fabs(value), std::chars_format::fixed, precision);
   text.resize(static_cast<std::size_t>(result.ptr - text.data()));
-  AppendField(out, conversion, SignOf(std::signbit(value), conversion), kalendra::Widen(text), std::isfinite(value));
+  AppendField(out, conversion, SignOf(std::signbit(value), conversion), contract::Widen(text), std::isfinite(value));
 }
 
 std::u16string_view TextOrNull(const KChar* text) { return text != nullptr ? std::u16string_view(text) : u"(null)"; }

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string>
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 
 namespace torvane {
 

@@ -11,7 +11,7 @@
 #include <memory>
 #include <unordered_map>
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "platform/host_platform.h"
 #include "services/output.h"
 #include "services/texts.h"
@@ -31,14 +31,14 @@ struct FoldedHash {
   using is_transparent = void;
   std::size_t operator()(std::u16string_view name) const {
     std::size_t hash = 14695981039346656037u;  // FNV-1a
-    for (const KChar c : name) hash = (hash ^ kalendra::FoldAscii(c)) * 1099511628211u;
+    for (const KChar c : name) hash = (hash ^ contract::FoldAscii(c)) * 1099511628211u;
     return hash;
   }
 };
 
 struct FoldedEqual {
   using is_transparent = void;
-  bool operator()(std::u16string_view a, std::u16string_view b) const { return kalendra::EqualsIgnoringAsciiCase(a, b); }
+  bool operator()(std::u16string_view a, std::u16string_view b) const { return contract::EqualsIgnoringAsciiCase(a, b); }
 };
 
 struct Plugin {
@@ -124,7 +124,7 @@ void ReadRecord(Plugin& plugin, const PluginInfo& info, const Resolver& resolve)
 
 PluginPointer Find(std::u16string_view name) {
   for (const PluginPointer& plugin : Loaded()) {
-    if (kalendra::EqualsIgnoringAsciiCase(plugin->name, name)) return plugin;
+    if (contract::EqualsIgnoringAsciiCase(plugin->name, name)) return plugin;
   }
   return nullptr;
 }
@@ -194,7 +194,7 @@ bool Admit(Plugin& plugin, std::u16string_view source, GetPluginInfoEntry getInf
 
 template <typename Entry>
 Entry Symbol(platform::Module module, std::u16string_view name) {
-  return reinterpret_cast<Entry>(platform::FindSymbol(module, kalendra::ToUtf8(name).c_str()));
+  return reinterpret_cast<Entry>(platform::FindSymbol(module, contract::ToUtf8(name).c_str()));
 }
 
 }  // namespace
@@ -285,7 +285,7 @@ std::vector<std::u16string> Describe() {
   for (const PluginPointer& plugin : Loaded()) {
     const std::string version =
         std::to_string(plugin->major) + "." + std::to_string(plugin->minor) + "." + std::to_string(plugin->build);
-    lines.push_back(plugin->name + u" " + kalendra::Widen(version) + u": " + plugin->featureList);
+    lines.push_back(plugin->name + u" " + contract::Widen(version) + u": " + plugin->featureList);
   }
   return lines;
 }

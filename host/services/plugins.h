@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 
 namespace torvane::plugins {
 

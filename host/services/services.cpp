@@ -5,8 +5,8 @@
 #include <cstdarg>
 #include <string>
 
-#include "frame/host_interface.h"
-#include "frame/text.h"
+#include "contract/host_interface.h"
+#include "contract/text.h"
 #include "platform/host_platform.h"
 #include "services/evaluate.h"
 #include "services/expansion.h"
@@ -52,7 +52,7 @@ TORVANE_SERVICE int ExpandVariables(KChar* buffer, int /*recursive: values are n
   if (buffer == nullptr) return 1;
   const std::optional<std::u16string> expanded = torvane::ExpandText(std::u16string(BufferText(buffer)));
   if (!expanded) return 1;
-  kalendra::CopyText(buffer, kHostBufferLength, *expanded);
+  contract::CopyText(buffer, kHostBufferLength, *expanded);
   return 0;
 }
 
@@ -60,7 +60,7 @@ TORVANE_SERVICE int Evaluate(KChar* buffer) {
   if (buffer == nullptr) return 1;
   const std::optional<std::int64_t> value = torvane::EvaluateOrReport(BufferText(buffer));
   if (!value) return 1;
-  kalendra::CopyText(buffer, kHostBufferLength, kalendra::Widen(std::to_string(*value)));
+  contract::CopyText(buffer, kHostBufferLength, contract::Widen(std::to_string(*value)));
   return 0;
 }
 
@@ -132,7 +132,7 @@ TORVANE_SERVICE int QueryTrueName(const KChar* name, KChar* out) {
   if (name == nullptr || out == nullptr) return 1;
   const std::optional<std::u16string> path = torvane::platform::FullPath(BufferText(name));
   if (!path || path->size() >= kHostBufferLength) return 1;
-  kalendra::CopyText(out, kHostBufferLength, *path);
+  contract::CopyText(out, kHostBufferLength, *path);
   return 0;
 }
 
@@ -149,7 +149,7 @@ TORVANE_SERVICE int GetLine(HostFile file, KChar* buffer, int maxChars, int flag
 TORVANE_SERVICE int ASCIIToUnicode(const char* text, KChar* out, int capacity) {
   if (text == nullptr || out == nullptr || capacity <= 0) return 0;
   const std::u16string wide = torvane::WidenEightBit(text);
-  kalendra::CopyText(out, static_cast<std::size_t>(capacity), wide);
+  contract::CopyText(out, static_cast<std::size_t>(capacity), wide);
   return std::min(Length(wide), capacity - 1);
 }
 

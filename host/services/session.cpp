@@ -1,7 +1,7 @@
 // The shell's session state and the variables that report it.
 #include "services/session.h"
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "platform/host_platform.h"
 #include "services/texts.h"
 
@@ -35,7 +35,7 @@ std::vector<std::u16string> ShellVariableNames() {
 }
 
 std::optional<std::u16string> ShellVariable(std::u16string_view name) {
-  const auto is = [&](std::u16string_view candidate) { return kalendra::EqualsIgnoringAsciiCase(name, candidate); };
+  const auto is = [&](std::u16string_view candidate) { return contract::EqualsIgnoringAsciiCase(name, candidate); };
   const BatchFrame* batch = InnermostBatch();
   if (is(u"_batch")) return Decimal(static_cast<long long>(CurrentSession().batches.size()));
   if (is(u"_batchname")) return batch != nullptr ? batch->path : u"";

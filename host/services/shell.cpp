@@ -2,7 +2,7 @@
 // ways of reading lines, and the orderly unload at the end.
 #include "services/shell.h"
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "platform/host_platform.h"
 #include "services/batch.h"
 #include "services/commands.h"
@@ -94,7 +94,7 @@ int RunShell(const std::vector<std::u16string>& arguments) {
   }
   if (options.showUsage || options.showVersion) {
     output::Write(output::Stream::Output,
-                  options.showUsage ? std::u16string(kUsage) : u"torvane " + kalendra::Widen(TORVANE_VERSION) + u"\r\n");
+                  options.showUsage ? std::u16string(kUsage) : u"torvane " + contract::Widen(TORVANE_VERSION) + u"\r\n");
     output::Flush();
     return 0;
   }

@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "services/evaluate.h"
 #include "services/expansion.h"
 #include "services/output.h"
@@ -47,7 +47,7 @@ bool IsWholeNumber(std::u16string_view text) {
   if (!text.empty() && (text.front() == u'-' || text.front() == u'+')) text.remove_prefix(1);
   if (text.empty()) return false;
   for (const KChar c : text) {
-    if (!kalendra::IsDigit(c)) return false;
+    if (!contract::IsDigit(c)) return false;
   }
   return true;
 }
@@ -62,7 +62,7 @@ bool SameValue(std::u16string_view a, std::u16string_view b) {
   }
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (kalendra::ToUpper(a[i]) != kalendra::ToUpper(b[i])) return false;
+    if (contract::ToUpper(a[i]) != contract::ToUpper(b[i])) return false;
   }
   return true;
 }
@@ -71,8 +71,8 @@ bool SameValue(std::u16string_view a, std::u16string_view b) {
 // expression (nonzero true). nullopt when it is none of these.
 std::optional<bool> Condition(std::u16string_view condition) {
   constexpr std::u16string_view kPlugin = u"plugin";
-  if (condition.size() > kPlugin.size() && kalendra::EqualsIgnoringAsciiCase(condition.substr(0, kPlugin.size()), kPlugin) &&
-      kalendra::IsSpace(condition[kPlugin.size()])) {
+  if (condition.size() > kPlugin.size() && contract::EqualsIgnoringAsciiCase(condition.substr(0, kPlugin.size()), kPlugin) &&
+      contract::IsSpace(condition[kPlugin.size()])) {
     return plugins::IsLoaded(TrimSpace(condition.substr(kPlugin.size())));
   }
   for (const std::u16string_view op : {std::u16string_view(u"=="), std::u16string_view(u"!=")}) {
@@ -118,7 +118,7 @@ std::optional<std::u16string> EvalFunction(std::u16string_view arguments) {
   if (!expression) return std::nullopt;
   const std::optional<std::int64_t> value = EvaluateOrReport(*expression);
   if (!value) return std::nullopt;
-  return kalendra::Widen(std::to_string(*value));
+  return contract::Widen(std::to_string(*value));
 }
 
 struct NamedFunction {
@@ -137,7 +137,7 @@ constexpr std::array<NamedFunction, 4> kShellFunctions{{
 
 ShellFunction FindShellFunction(std::u16string_view name) {
   for (const NamedFunction& entry : kShellFunctions) {
-    if (kalendra::EqualsIgnoringAsciiCase(entry.name, name)) return entry.function;
+    if (contract::EqualsIgnoringAsciiCase(entry.name, name)) return entry.function;
   }
   return nullptr;
 }
@@ -145,7 +145,7 @@ ShellFunction FindShellFunction(std::u16string_view name) {
 std::optional<std::u16string> GroupThousands(std::u16string_view text, std::u16string_view separator) {
   if (!IsWholeNumber(text)) return std::nullopt;
   std::u16string out;
-  if (!kalendra::IsDigit(text.front())) {
+  if (!contract::IsDigit(text.front())) {
     out += text.front();
     text.remove_prefix(1);
   }

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 #include "platform/export.h"
 
 namespace torvane::testing {

@@ -5,14 +5,14 @@
 #include <string>
 #include <string_view>
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "platform/host_platform.h"
 
 namespace torvane {
 
 inline std::u16string_view TrimSpace(std::u16string_view text) {
-  while (!text.empty() && kalendra::IsSpace(text.front())) text.remove_prefix(1);
-  while (!text.empty() && kalendra::IsSpace(text.back())) text.remove_suffix(1);
+  while (!text.empty() && contract::IsSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && contract::IsSpace(text.back())) text.remove_suffix(1);
   return text;
 }
 
@@ -20,7 +20,7 @@ inline std::u16string_view TrimSpace(std::u16string_view text) {
 inline std::u16string Quoted(std::u16string_view text) { return u"\"" + std::u16string(text) + u"\""; }
 
 // A count in decimal digits.
-inline std::u16string Decimal(long long value) { return kalendra::Widen(std::to_string(value)); }
+inline std::u16string Decimal(long long value) { return contract::Widen(std::to_string(value)); }
 
 // "8191 characters": the most a plug-in's buffer holds before its terminator.
 inline std::u16string TextLimit() { return Decimal(kHostBufferLength - 1) + u" characters"; }

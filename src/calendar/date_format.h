@@ -5,7 +5,7 @@
 
 #include "calendar/date_format_word.h"
 #include "calendar/day_number.h"
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 
 namespace kalendra {
 

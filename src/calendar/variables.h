@@ -2,7 +2,7 @@
 // forms, and the time.
 #pragma once
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 
 namespace kalendra {
 

@@ -9,7 +9,7 @@
 #include "calendar/day_number.h"
 #include "frame/arguments.h"
 #include "frame/errors.h"
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 #include "frame/numbers.h"
 
 namespace kalendra {

@@ -3,7 +3,7 @@
 // day.
 #pragma once
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 
 namespace kalendra {
 

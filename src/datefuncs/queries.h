@@ -1,7 +1,7 @@
 // The date query functions: one fact about a date, a month or a year.
 #pragma once
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 
 namespace kalendra {
 

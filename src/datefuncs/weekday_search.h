@@ -3,7 +3,7 @@
 #pragma once
 
 #include "calendar/day_number.h"
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 
 namespace kalendra {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 
 namespace kalendra {
 

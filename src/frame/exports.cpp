@@ -10,7 +10,7 @@
 #include "datefuncs/queries.h"
 #include "datefuncs/weekday_search.h"
 #include "frame/errors.h"
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 #include "frame/plugin.h"
 #include "help/help.h"
 #include "holidays/floating_functions.h"

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string_view>
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 #include "frame/text.h"
 
 namespace kalendra {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 
 namespace kalendra {
 

@@ -1,7 +1,7 @@
 // The variable functions of floating holidays: @easter and @holiday.
 #pragma once
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 
 namespace kalendra {
 

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "calendar/locale_snapshot.h"
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 #include "frame/text.h"
 #include "holidays/rule_list.h"
 #include "platform/platform.h"

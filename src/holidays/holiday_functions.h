@@ -2,7 +2,7 @@
 // @isholiday and @inlieu.
 #pragma once
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 
 namespace kalendra {
 

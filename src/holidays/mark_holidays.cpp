@@ -10,7 +10,7 @@
 #include "calendar/date_grammar.h"
 #include "calendar/day_number.h"
 #include "calendar/holiday_year.h"
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 #include "frame/text.h"
 #include "holidays/rule_list.h"
 #include "holidays/year_prefix.h"

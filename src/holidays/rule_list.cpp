@@ -4,7 +4,7 @@
 
 #include <new>
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 
 namespace kalendra {
 namespace {

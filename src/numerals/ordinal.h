@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 
 namespace kalendra {
 

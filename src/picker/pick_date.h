@@ -2,7 +2,7 @@
 // starting state, runs the dialog and writes the date the user chose.
 #pragma once
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 #include "picker/picker_model.h"
 
 namespace kalendra {

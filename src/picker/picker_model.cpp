@@ -8,7 +8,7 @@
 #include "calendar/english_names.h"
 #include "calendar/locale_snapshot.h"
 #include "datefuncs/weekday_search.h"
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 #include "frame/text.h"
 
 namespace kalendra {

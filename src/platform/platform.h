@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 
 namespace kalendra {
 struct PickerState;

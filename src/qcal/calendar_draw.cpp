@@ -2,7 +2,7 @@
 // every line end through the pause.
 #include "qcal/calendar_draw.h"
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 
 namespace kalendra {
 namespace {

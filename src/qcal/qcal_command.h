@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 
 namespace kalendra {
 

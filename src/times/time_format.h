@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "calendar/date_format.h"
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 #include "times/time_of_day.h"
 
 namespace kalendra {

@@ -3,7 +3,7 @@
 // kErrorResult after a message.
 #pragma once
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 
 namespace kalendra {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 #include "times/time_of_day.h"
 
 namespace kalendra {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 #include "services/files.h"
 #include "services/testing.h"
 #include "test_text.h"

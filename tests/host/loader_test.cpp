@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 #include "services/shell.h"
 #include "services/testing.h"
 #include "test_text.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 #include "services/testing.h"
 
 namespace {

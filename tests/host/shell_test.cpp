@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 #include "services/batch.h"
 #include "services/commands.h"
 #include "services/completion.h"

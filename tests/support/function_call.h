@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "frame/errors.h"
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 #include "frame/text.h"
 #include "platform/fake/fake_platform.h"
 #include "services/testing.h"

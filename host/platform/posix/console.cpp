@@ -13,7 +13,7 @@
 #include <cstring>
 #include <ctime>
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "platform/host_platform.h"
 
 namespace torvane::platform {
@@ -40,7 +40,7 @@ void AppendPosixText(std::u16string_view text, bool& heldCr, std::string& out) {
     if (heldCr && text.front() != u'\n') out += '\r';
     heldCr = false;
     const std::size_t cr = text.find(u'\r');
-    kalendra::AppendUtf8(text.substr(0, cr), out);
+    contract::AppendUtf8(text.substr(0, cr), out);
     if (cr == std::u16string_view::npos) return;
     heldCr = true;
     text.remove_prefix(cr + 1);
@@ -144,7 +144,7 @@ std::optional<std::u16string> ReadInputLine() {
   std::string line = pending.substr(0, lineEnd);
   pending.erase(0, lineEnd == std::string::npos ? pending.size() : lineEnd + 1);
   if (!line.empty() && line.back() == '\r') line.pop_back();
-  return kalendra::FromUtf8(line);
+  return contract::FromUtf8(line);
 }
 
 bool KeyWaiting() {

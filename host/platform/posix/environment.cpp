@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "platform/host_platform.h"
 
 extern char** environ;
@@ -15,9 +15,9 @@ extern char** environ;
 namespace torvane::platform {
 
 std::optional<std::u16string> EnvironmentValue(std::u16string_view name) {
-  const char* value = std::getenv(kalendra::ToUtf8(name).c_str());
+  const char* value = std::getenv(contract::ToUtf8(name).c_str());
   if (value == nullptr) return std::nullopt;
-  return kalendra::FromUtf8(value);
+  return contract::FromUtf8(value);
 }
 
 std::vector<std::pair<std::u16string, std::u16string>> EnvironmentEntries() {
@@ -26,16 +26,16 @@ std::vector<std::pair<std::u16string, std::u16string>> EnvironmentEntries() {
     const std::string_view text(*entry);
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos) continue;
-    entries.emplace_back(kalendra::FromUtf8(text.substr(0, equals)), kalendra::FromUtf8(text.substr(equals + 1)));
+    entries.emplace_back(contract::FromUtf8(text.substr(0, equals)), contract::FromUtf8(text.substr(equals + 1)));
   }
   return entries;
 }
 
 bool SetEnvironmentValue(std::u16string_view name, std::u16string_view value) {
-  return ::setenv(kalendra::ToUtf8(name).c_str(), kalendra::ToUtf8(value).c_str(), 1) == 0;
+  return ::setenv(contract::ToUtf8(name).c_str(), contract::ToUtf8(value).c_str(), 1) == 0;
 }
 
-bool RemoveEnvironmentValue(std::u16string_view name) { return ::unsetenv(kalendra::ToUtf8(name).c_str()) == 0; }
+bool RemoveEnvironmentValue(std::u16string_view name) { return ::unsetenv(contract::ToUtf8(name).c_str()) == 0; }
 
 namespace {
 
@@ -61,7 +61,7 @@ std::u16string ThousandsSeparator() {
   if (!separator.empty() && current == selection) return separator;
   const locale_t locale = ::newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
   if (locale == static_cast<locale_t>(nullptr)) return u",";
-  const std::u16string read = kalendra::FromUtf8(::nl_langinfo_l(THOUSEP, locale));
+  const std::u16string read = contract::FromUtf8(::nl_langinfo_l(THOUSEP, locale));
   ::freelocale(locale);
   selection = std::move(current);
   separator = read.empty() ? u"," : read;

@@ -8,7 +8,7 @@
 #include <climits>
 #include <vector>
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "platform/host_platform.h"
 
 namespace torvane::platform {
@@ -20,7 +20,7 @@ std::optional<std::u16string> CurrentDirectory() {
     if (errno != ERANGE) return std::nullopt;
     buffer.resize(buffer.size() * 2);
   }
-  return kalendra::FromUtf8(buffer.data());
+  return contract::FromUtf8(buffer.data());
 }
 
 // Drops "." and empty components and lets ".." remove the one before it;
@@ -58,11 +58,11 @@ std::optional<std::u16string> FullPath(std::u16string_view name) {
 
 bool IsExistingFile(std::u16string_view name) {
   struct stat info{};
-  return ::stat(kalendra::ToUtf8(name).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+  return ::stat(contract::ToUtf8(name).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
 HostFile OpenForReading(std::u16string_view name) {
-  const int fd = ::open(kalendra::ToUtf8(name).c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(contract::ToUtf8(name).c_str(), O_RDONLY | O_CLOEXEC);
   return fd < 0 ? kNoFile : fd;
 }
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "platform/host_platform.h"
 
 namespace torvane::platform {
@@ -62,8 +62,8 @@ char** CompleteWord(const char* text, int start, int /*end*/) {
   bool atLineStart = true;
   for (int i = 0; i < start; ++i) atLineStart = atLineStart && (rl_line_buffer[i] == ' ' || rl_line_buffer[i] == '\t');
   state.matches.clear();
-  for (const std::u16string& word : state.completer(kalendra::FromUtf8(text), atLineStart)) {
-    state.matches.push_back(kalendra::ToUtf8(word));
+  for (const std::u16string& word : state.completer(contract::FromUtf8(text), atLineStart)) {
+    state.matches.push_back(contract::ToUtf8(word));
   }
   // A function name ends in "[" and a variable is followed by what the user
   // types next; only a command takes a space after it.
@@ -93,10 +93,10 @@ std::optional<std::u16string> ReadEditedLine(std::u16string_view prompt, Complet
   EditorState& state = State();
   if (!state.started) Start();
   state.completer = completer;
-  const std::string promptText = kalendra::ToUtf8(prompt);
+  const std::string promptText = contract::ToUtf8(prompt);
   char* line = readline(promptText.c_str());
   if (line == nullptr) return std::nullopt;
-  std::u16string text = kalendra::FromUtf8(line);
+  std::u16string text = contract::FromUtf8(line);
   if (line[0] != '\0') {
     add_history(line);
     if (!state.historyFile.empty()) write_history(state.historyFile.c_str());

@@ -5,17 +5,17 @@
 
 #include <vector>
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "platform/host_platform.h"
 
 namespace torvane::platform {
 
 Module OpenModule(std::u16string_view path, std::u16string& error) {
   // RTLD_LOCAL keeps one plug-in's symbols from resolving another's.
-  Module module = ::dlopen(kalendra::ToUtf8(path).c_str(), RTLD_NOW | RTLD_LOCAL);
+  Module module = ::dlopen(contract::ToUtf8(path).c_str(), RTLD_NOW | RTLD_LOCAL);
   if (module == nullptr) {
     const char* reason = ::dlerror();
-    error = kalendra::FromUtf8(reason != nullptr ? reason : "unknown error");
+    error = contract::FromUtf8(reason != nullptr ? reason : "unknown error");
   }
   return module;
 }
@@ -30,12 +30,12 @@ std::u16string ExecutablePath() {
   std::vector<char> buffer(4096);
   const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
   if (n <= 0 || static_cast<std::size_t>(n) >= buffer.size()) return {};
-  return kalendra::FromUtf8(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
+  return contract::FromUtf8(std::string_view(buffer.data(), static_cast<std::size_t>(n)));
 }
 
 std::vector<std::u16string> ProgramArguments(int argc, char** argv) {
   std::vector<std::u16string> arguments;
-  for (int i = 1; i < argc; ++i) arguments.push_back(kalendra::FromUtf8(argv[i]));
+  for (int i = 1; i < argc; ++i) arguments.push_back(contract::FromUtf8(argv[i]));
   return arguments;
 }
 

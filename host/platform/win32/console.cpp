@@ -6,15 +6,15 @@
 #include <array>
 #include <string>
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "platform/host_platform.h"
-#include "platform/win32/wide.h"  // shared with the plug-in's back-end
+#include "contract/win32/wide.h"
 
 namespace torvane::platform {
 namespace {
 
-using kalendra::platform::AsUtf16;
-using kalendra::platform::AsWide;
+using contract::AsUtf16;
+using contract::AsWide;
 
 HANDLE StandardHandle(Stream stream) {
   switch (stream) {
@@ -128,7 +128,7 @@ std::optional<std::u16string> ReadByteLine(HANDLE input) {
   std::string line = pending.substr(0, lineEnd);
   pending.erase(0, lineEnd == std::string::npos ? pending.size() : lineEnd + 1);
   if (!line.empty() && line.back() == '\r') line.pop_back();
-  return kalendra::FromUtf8(line);
+  return contract::FromUtf8(line);
 }
 
 }  // namespace
@@ -149,7 +149,7 @@ void WriteText(Stream stream, std::u16string_view text) {
     WriteConsoleText(handle, text);
   } else {
     // Not the C runtime's text mode: the bytes go out exactly as written.
-    WriteBytes(handle, kalendra::ToUtf8(text));
+    WriteBytes(handle, contract::ToUtf8(text));
   }
 }
 

@@ -5,13 +5,13 @@
 #include <string>
 
 #include "platform/host_platform.h"
-#include "platform/win32/wide.h"  // shared with the plug-in's back-end
+#include "contract/win32/wide.h"
 
 namespace torvane::platform {
 namespace {
 
-using kalendra::platform::AsUtf16;
-using kalendra::platform::AsWide;
+using contract::AsUtf16;
+using contract::AsWide;
 
 HANDLE AsHandle(HostFile file) { return reinterpret_cast<HANDLE>(file); }
 

@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "platform/host_platform.h"
-#include "platform/win32/wide.h"  // shared with the plug-in's back-end
+#include "contract/win32/wide.h"
 
 namespace torvane::platform {
 namespace {
 
-using kalendra::platform::AsUtf16;
-using kalendra::platform::AsWide;
+using contract::AsUtf16;
+using contract::AsWide;
 
 // The system's text for an error code, without its trailing line end.
 std::u16string SystemMessage(DWORD code) {
@@ -23,7 +23,7 @@ std::u16string SystemMessage(DWORD code) {
   const DWORD length =
       FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                      code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  std::u16string message = length == 0 ? u"error " + kalendra::Widen(std::to_string(code))
+  std::u16string message = length == 0 ? u"error " + contract::Widen(std::to_string(code))
                                        : std::u16string(AsUtf16(text), length);
   LocalFree(text);
   while (!message.empty() && (message.back() == u'\n' || message.back() == u'\r' || message.back() == u' ')) {

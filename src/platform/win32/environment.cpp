@@ -2,9 +2,12 @@
 #include <windows.h>
 
 #include "platform/platform.h"
-#include "platform/win32/wide.h"
+#include "contract/win32/wide.h"
 
 namespace kalendra::platform {
+
+using contract::AsWide;
+
 
 std::u16string EnvironmentValue(const std::u16string& name) {
   std::u16string value;

@@ -3,9 +3,12 @@
 #include <windows.h>
 
 #include "platform/platform.h"
-#include "platform/win32/wide.h"
+#include "contract/win32/wide.h"
 
 namespace kalendra::platform {
+
+using contract::AsWide;
+
 
 KChar PathSeparator() { return u'\\'; }
 

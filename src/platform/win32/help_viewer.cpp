@@ -7,9 +7,12 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "platform/win32/wide.h"
+#include "contract/win32/wide.h"
 
 namespace kalendra::platform {
+
+using contract::AsWide;
+
 namespace {
 
 using HtmlHelpFunction = HWND(WINAPI*)(HWND owner, const wchar_t* file, UINT command, DWORD_PTR data);

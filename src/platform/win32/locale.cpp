@@ -6,9 +6,12 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "platform/win32/wide.h"
+#include "contract/win32/wide.h"
 
 namespace kalendra::platform {
+
+using contract::AsWide;
+
 namespace {
 
 LCTYPE ItemType(LocaleItem item) {

@@ -4,9 +4,12 @@
 
 #include "platform/platform.h"
 #include "platform/win32/module_handle.h"
-#include "platform/win32/wide.h"
+#include "contract/win32/wide.h"
 
 namespace kalendra::platform {
+
+using contract::AsWide;
+
 namespace {
 
 // Null until the entry point runs: then GetModuleFileNameW names the program,

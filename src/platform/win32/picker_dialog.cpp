@@ -11,9 +11,12 @@
 #include "picker/picker_model.h"
 #include "platform/platform.h"
 #include "platform/win32/module_handle.h"
-#include "platform/win32/wide.h"
+#include "contract/win32/wide.h"
 
 namespace kalendra::platform {
+
+using contract::AsWide;
+
 namespace {
 
 constexpr int kDialogTemplate = 101;

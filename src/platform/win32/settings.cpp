@@ -5,9 +5,12 @@
 #include <array>
 
 #include "platform/platform.h"
-#include "platform/win32/wide.h"
+#include "contract/win32/wide.h"
 
 namespace kalendra::platform {
+
+using contract::AsWide;
+
 namespace {
 
 constexpr const wchar_t* kSettingsKey = L"Software\\QuorraPlugins\\KALENDRA";

@@ -5,9 +5,13 @@
 #include <array>
 
 #include "platform/platform.h"
-#include "platform/win32/wide.h"
+#include "contract/win32/wide.h"
 
 namespace kalendra::platform {
+
+using contract::AsUtf16;
+using contract::AsWide;
+
 namespace {
 
 // The longest file-system name asked for.

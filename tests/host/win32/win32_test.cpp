@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/host_interface.h"
+#include "contract/host_interface.h"
 #include "test_text.h"
 
 namespace {

@@ -1,10 +1,10 @@
 // Character helpers over the standard library's wide classification.
-#include "frame/text.h"
+#include "contract/text.h"
 
 #include <algorithm>
 #include <cwctype>
 
-namespace kalendra {
+namespace contract {
 
 bool IsSpaceBeyondAscii(KChar c) { return std::iswspace(static_cast<std::wint_t>(c)) != 0; }
 
@@ -117,4 +117,4 @@ std::string ToUtf8(std::u16string_view utf16) {
   return out;
 }
 
-}  // namespace kalendra
+}  // namespace contract

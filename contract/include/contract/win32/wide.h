@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace kalendra::platform {
+namespace contract {
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows wide text is UTF-16");
 
@@ -14,4 +14,4 @@ inline const wchar_t* AsWide(const char16_t* text) { return reinterpret_cast<con
 inline wchar_t* AsWide(char16_t* text) { return reinterpret_cast<wchar_t*>(text); }
 inline const char16_t* AsUtf16(const wchar_t* text) { return reinterpret_cast<const char16_t*>(text); }
 
-}  // namespace kalendra::platform
+}  // namespace contract
