@@ -5,7 +5,13 @@
 
 #include <cstdint>
 
+#include "platform/civil_time.h"
+
 namespace kalendra {
+
+using civil::DaysBeforeMonth;
+using civil::IsLeapYear;
+using civil::MonthLength;
 
 // Days counted from 1601-01-01 = 1; -1 marks an invalid date.
 using DayNumber = std::int32_t;
@@ -14,7 +20,7 @@ static_assert(sizeof(DayNumber) == 4, "DayNumber is a signed 32-bit count");
 inline constexpr DayNumber kInvalidDay = -1;
 inline constexpr DayNumber kFirstDay = 1;        // 1601-01-01
 inline constexpr DayNumber kLastDay = 3067671;   // 9999-12-31
-inline constexpr DayNumber kDay19700101 = 134775;
+inline constexpr DayNumber kDay19700101 = kFirstDay + civil::kDaysFrom1601To1970;
 inline constexpr DayNumber kDay19800101 = 138427;
 inline constexpr int kFirstYear = 1601;
 inline constexpr int kLastYear = 9999;
@@ -32,26 +38,6 @@ inline constexpr int kDaysPerWeek = 7;
 enum Weekday : int { kSunday = 0, kMonday, kTuesday, kWednesday, kThursday, kFriday, kSaturday };
 
 constexpr bool IsValidDayNumber(DayNumber day) { return day >= kFirstDay && day <= kLastDay; }
-
-// 1 for a leap year of the Gregorian rule, else 0.
-constexpr int IsLeapYear(int year) {
-  // Of the years divisible by 100, those divisible by 400 are those
-  // divisible by 16 (400 = 16 * 25): one division instead of two.
-  return (year % 100 == 0 ? year % 16 == 0 : year % 4 == 0) ? 1 : 0;
-}
-
-// Days in the month (1..12) for a common (leap 0) or leap (leap 1) year.
-constexpr int MonthLength(int month, int leap) {
-  constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return kLengths[month - 1] + (month == 2 ? leap : 0);
-}
-
-// Days of the year before the first of the month; month 13 gives the year's
-// length, which bounds December in month searches.
-constexpr int DaysBeforeMonth(int month, int leap) {
-  constexpr int kBefore[13] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
-  return kBefore[month - 1] + (month > 2 ? leap : 0);
-}
 
 // The day number of a date, or kInvalidDay when the year lies outside
 // 1601..9999, the month outside 1..12 or the day outside the month.

@@ -10,8 +10,6 @@
 namespace kalendra {
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86400;
-
 // The local date stays what it is until the next local midnight, as long as
 // the zone stays the same: the clock is read again only then.
 struct TodayCache {
@@ -26,8 +24,7 @@ TodayCache& Cache() {
 }
 
 std::int64_t SecondsSince1970(const platform::SystemDateTime& utc) {
-  const DayNumber day = ToDayNumber(utc.year, utc.month, utc.day);
-  return std::int64_t{day - kDay19700101} * kSecondsPerDay + utc.hour * 3600 + utc.minute * 60 + utc.second;
+  return civil::SecondsFromCivil(utc.year, utc.month, utc.day, utc.hour, utc.minute, utc.second);
 }
 
 // When the local date that began before now ends: the UTC instant of the

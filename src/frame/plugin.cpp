@@ -2,6 +2,7 @@
 
 
 #include "frame/arguments.h"
+#include "frame/features.h"
 #include "frame/text.h"
 #include "help/help.h"
 #include "platform/platform.h"
@@ -40,7 +41,7 @@ void RemoveFeature(std::u16string& list, std::u16string_view word) {
 }
 
 struct PluginState {
-  std::u16string featureList{kAllFeatures};
+  std::u16string featureList = AllFeatureNames();
   std::u16string name{kPluginName};
   std::u16string author{u"The kalendra developers"};
   std::u16string email{u"kalendra@example.org"};

@@ -14,15 +14,6 @@ inline constexpr int kVersionMinor = 5;
 inline constexpr int kVersionBuild = 3;
 inline constexpr std::u16string_view kPluginName = u"KALENDRA";
 
-// Every name the plug-in offers, in the order the shell is told them.
-inline constexpr std::u16string_view kAllFeatures =
-    u"@agedate,@date,@dateconv,@dateplus,@day,@days,@dectotime,@dow,@dowf,@dowi,@dowis,@doy,"
-    u"@easter,@filestamp,@holiday,@idow,@idowf,@inlieu,@inrange,@isdate,@isholiday,@isodowi,"
-    u"@isoweek,@isowyear,@istime,@leap,@localdatetime,@makeage,@makedate,@month,@monthlen,"
-    u"@monthname,@nextdate,@nextdow,@ord,@pickdate,@roman,@timediff,@timefmt,@timeparts,"
-    u"@timeplus,@timetodec,@usweek,@utcdatetime,@year,_isodowi,_isordate,_isowdate,_isoweek,"
-    u"_isowyear,_t4,kalendrahelp,longyears,qcal";
-
 // Removes from a feature list every name that the words of a
 // "Disable_Features" value name (words cut at ",", ";" and white space,
 // compared without regard to case). Unknown words are ignored.

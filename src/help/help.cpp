@@ -4,13 +4,12 @@
 #include <array>
 #include <optional>
 
-#include "calendar/long_years.h"
 #include "frame/arguments.h"
+#include "frame/features.h"
 #include "frame/numbers.h"
 #include "frame/plugin.h"
 #include "frame/text.h"
 #include "platform/platform.h"
-#include "qcal/qcal_command.h"
 
 namespace kalendra {
 namespace {
@@ -203,18 +202,9 @@ int HelpForName(const KChar* name) {
 
 int UsageForName(const KChar* name, KChar* buffer) {
   if (name == nullptr || buffer == nullptr) return 0;
-  struct NamedUsage {
-    std::u16string_view name;
-    std::u16string_view usage;
-  };
-  const std::array<NamedUsage, 3> usages{{
-      {u"kalendrahelp", kHelpUsage},
-      {u"longyears", kLongYearsUsage},
-      {u"qcal", kQcalUsage},
-  }};
-  for (const NamedUsage& entry : usages) {
-    if (EqualsIgnoringAsciiCase(name, entry.name)) {
-      CopyText(buffer, kUsageBufferLength, entry.usage);
+  for (const Feature& feature : Features()) {
+    if (!feature.usage.empty() && EqualsIgnoringAsciiCase(name, feature.name)) {
+      CopyText(buffer, kUsageBufferLength, feature.usage);
       return 1;
     }
   }

@@ -14,6 +14,7 @@
 #include "frame/errors.h"
 #include "frame/text.h"
 #include "holidays/holiday_file.h"
+#include "picker/picker_view.h"
 #include "platform/platform.h"
 
 namespace kalendra {
@@ -139,7 +140,7 @@ int PickDateFunction(KChar* buffer) {
 
   StartPicker(state);
   HoldSignals();
-  const int end = platform::RunPickerDialog(state);
+  const int end = RunPickerView(state);
   if (end == kPickerAccepted) return FormatDate(buffer, state.selected, format);
   if (end == kPickerCancelled) return AnswerText(buffer, u"*CANCEL*");
   Sprintf(buffer, u"Dialog error %d", end);

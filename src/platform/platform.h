@@ -10,10 +10,6 @@
 
 #include "contract/host_interface.h"
 
-namespace kalendra {
-struct PickerState;
-}
-
 namespace kalendra::platform {
 
 // ---- Clock -----------------------------------------------------------------
@@ -197,16 +193,6 @@ struct LocaleDate {
 // text, or std::nullopt when the system cannot write it.
 std::optional<std::u16string> FormatLocaleDate(LocaleDateStyle style, const LocaleDate& date,
                                                std::u16string_view picture);
-
-// ---- Date picker -------------------------------------------------------------
-
-// A code of RunPickerDialog: there is no terminal to draw the picker on.
-inline constexpr int kNoTerminalForPicker = -201;
-
-// Shows the picker over its state, modally, until OK (kPickerAccepted) or
-// Cancel (kPickerCancelled) ends it; a negative code when it cannot be
-// shown. Windows shows the dialog; POSIX draws it on the user's terminal.
-int RunPickerDialog(PickerState& state);
 
 // ---- Help --------------------------------------------------------------------
 

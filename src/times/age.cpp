@@ -4,8 +4,6 @@
 namespace kalendra {
 namespace {
 
-constexpr DayNumber kDaysPer400Years = 146097;
-
 TimeOfDay TimeOfMillisecond(std::uint32_t millisecondOfDay) {
   const std::uint32_t seconds = millisecondOfDay / kMillisecondsPerSecond;
   return {seconds / 3600, seconds / 60 % 60, seconds % 60, millisecondOfDay % kMillisecondsPerSecond};
@@ -25,14 +23,8 @@ Moment MomentOfAge(AgeValue age) {
 }
 
 std::uint32_t YearOfAge(AgeValue age) {
-  // Beyond 9999 the calendar repeats every 400 years.
-  std::int64_t day = static_cast<std::int64_t>(age / kAgeTicksPerDay) + kFirstDay;
-  std::int64_t cycles = 0;
-  if (day > kLastDay) {
-    cycles = (day - kLastDay + kDaysPer400Years - 1) / kDaysPer400Years;
-    day -= cycles * kDaysPer400Years;
-  }
-  return static_cast<std::uint32_t>(FromDayNumber(static_cast<DayNumber>(day)).year + cycles * 400);
+  const auto daysFrom1970 = static_cast<std::int64_t>(age / kAgeTicksPerDay) - civil::kDaysFrom1601To1970;
+  return static_cast<std::uint32_t>(civil::CivilFromDays(daysFrom1970).year);
 }
 
 AgeValue AgeOfMoment(const Moment& moment) {

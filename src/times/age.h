@@ -15,8 +15,8 @@ namespace kalendra {
 
 using AgeValue = std::uint64_t;
 
-inline constexpr AgeValue kAgeTicksPerMillisecond = 10'000;
-inline constexpr AgeValue kAgeTicksPerDay = 864'000'000'000;
+inline constexpr AgeValue kAgeTicksPerMillisecond = civil::kTicksPerSecond / 1000;
+inline constexpr AgeValue kAgeTicksPerDay = civil::kTicksPerSecond * civil::kSecondsPerDay;
 // The first age past 9999-12-31 23:59:59.9999999.
 inline constexpr AgeValue kAgeLimit = AgeValue{kLastDay} * kAgeTicksPerDay;
 

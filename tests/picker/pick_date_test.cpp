@@ -12,6 +12,7 @@
 #include "calendar/locale_snapshot.h"
 #include "holidays/holiday_fixture.h"
 #include "holidays/rule_list.h"
+#include "picker/fake/picker_script.h"
 
 namespace kalendra {
 namespace {

@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """Checks the Windows binaries from the outside, with the mingw-w64 tools:
-the plug-in exports exactly the names exports.cpp defines, each one of the
-plug-in's external interface names; no binary imports anything but Windows
-system DLLs (and the plug-in and shell import the shell's Torvane.dll); the
-plug-in carries its version block, a manifest that asks for no elevation,
-and the date picker's icon and dialog.
+no binary imports anything but Windows system DLLs (and the plug-in and
+shell import the shell's Torvane.dll); the plug-in carries its version
+block, a manifest that asks for no elevation, and the date picker's icon and
+dialog. Its exports are checked against the feature table by
+tests/frame/check_exports.py.
 
 Usage: check_binaries.py --bin DIR --source DIR [--tool-prefix x86_64-w64-mingw32-]
 """
@@ -28,18 +28,9 @@ SYSTEM_DLLS = {
     "uxtheme.dll", "version.dll",
 }
 
-# The shell's own calls a plug-in may export besides its feature names.
-SHELL_CALLS = {"GetPluginInfo", "InitializePlugin", "ShutdownPlugin", "Help", "Usage"}
-
-
 def strip_comments(cpp):
     cpp = re.sub(r"/\*.*?\*/", " ", cpp, flags=re.S)
     return re.sub(r"//[^\n]*", " ", cpp)
-
-
-def defined_exports(exports_cpp):
-    """The names exports.cpp marks PLUGIN_EXPORT, wherever the mark stands."""
-    return re.findall(r"\bPLUGIN_EXPORT\b[^;{(]*?\b(\w+)\s*\(", strip_comments(exports_cpp))
 
 
 def cpp_constant(header, name, pattern):
@@ -49,34 +40,9 @@ def cpp_constant(header, name, pattern):
     return match
 
 
-def feature_names(plugin_h):
-    """The feature list of the plug-in record, from its concatenated literals."""
-    literals = cpp_constant(plugin_h, "kAllFeatures", r'((?:u"[^"]*"\s*)+);').group(1)
-    return "".join(re.findall(r'u"([^"]*)"', literals)).split(",")
-
-
-def export_symbol(feature):
-    """A variable function "@x" is exported as "f_x"; the rest as named."""
-    return "f_" + feature[1:] if feature.startswith("@") else feature
-
-
 def objdump(tool_prefix, binary):
     done = subprocess.run([f"{tool_prefix}objdump", "-p", str(binary)], capture_output=True, text=True, check=True)
     return done.stdout
-
-
-def exported_names(dump):
-    """Names of the export table: the lines after "[Ordinal/Name Pointer] Table"."""
-    names, inside = [], False
-    for line in dump.splitlines():
-        if "[Ordinal/Name Pointer] Table" in line:
-            inside = True
-        elif inside:
-            match = re.match(r"\s*\[\s*\d+\]\s+(\S+)", line)
-            if not match:
-                break
-            names.append(match.group(1))
-    return names
 
 
 def imported_dlls(dump):
@@ -117,22 +83,6 @@ class Checks:
         else:
             self.failed += 1
             print(f"FAIL  {what}" + (f"\n      {detail}" if detail else ""))
-
-
-def check_plugin_exports(checks, dump, source):
-    exports = exported_names(dump)
-    defined = defined_exports((source / "src/frame/exports.cpp").read_text(encoding="utf-8"))
-    checks.expect(sorted(exports) == sorted(defined), f"{PLUGIN} exports exactly the names exports.cpp defines",
-                  f"exported but not defined: {sorted(set(exports) - set(defined))}; "
-                  f"defined but not exported: {sorted(set(defined) - set(exports))}")
-    checks.expect(len(exports) == len(set(exports)), f"{PLUGIN} exports each name once", str(exports))
-    allowed = SHELL_CALLS | {export_symbol(name) for name in
-                             feature_names((source / "src/frame/plugin.h").read_text(encoding="utf-8"))}
-    checks.expect(set(exports) <= allowed, f"{PLUGIN} exports only external interface names",
-                  f"not one of them: {sorted(set(exports) - allowed)}")
-    lifecycle = {"GetPluginInfo", "InitializePlugin", "ShutdownPlugin"}
-    checks.expect(lifecycle <= set(exports), f"{PLUGIN} exports the lifecycle calls",
-                  f"missing: {sorted(lifecycle - set(exports))}")
 
 
 def check_imports(checks, binary, dump, required):
@@ -191,7 +141,6 @@ def main():
     checks = Checks()
     plugin = args.bin / PLUGIN
     plugin_dump = objdump(args.tool_prefix, plugin)
-    check_plugin_exports(checks, plugin_dump, args.source)
     check_imports(checks, plugin, plugin_dump, [SERVICES])
     check_plugin_resources(checks, resources(args.tool_prefix, plugin), args.source)
     check_imports(checks, args.bin / SERVICES, objdump(args.tool_prefix, args.bin / SERVICES), [])

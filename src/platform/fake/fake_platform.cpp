@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/civil_time.h"
+
 namespace kalendra {
 namespace {
 
@@ -42,37 +44,15 @@ std::map<std::pair<LocaleNameSet, int>, std::optional<std::u16string>> EnglishNa
   return names;
 }
 
-// Days from 1970-01-01 of a proleptic Gregorian date, and back, for any
-// year, so that a shifted time may leave 1601..9999 as a real zone's may.
-std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
-  y -= m <= 2 ? 1 : 0;
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const std::int64_t yearOfEra = y - era * 400;
-  const std::int64_t dayOfYear = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + dayOfEra - 719468;
-}
-
-void CivilFromDays(std::int64_t z, platform::SystemDateTime& t) {
-  z += 719468;
-  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const std::int64_t dayOfEra = z - era * 146097;
-  const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const std::int64_t mp = (5 * dayOfYear + 2) / 153;
-  t.day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
-  t.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  t.year = static_cast<int>(yearOfEra + era * 400 + (t.month <= 2 ? 1 : 0));
-}
-
 // The date and time moved by a number of minutes.
 platform::SystemDateTime Shifted(platform::SystemDateTime t, int minutes) {
-  const std::int64_t total = DaysFromCivil(t.year, t.month, t.day) * 1440 + t.hour * 60 + t.minute + minutes;
-  const std::int64_t days = total >= 0 ? total / 1440 : (total - 1439) / 1440;
-  const std::int64_t minuteOfDay = total - days * 1440;
-  CivilFromDays(days, t);
-  t.hour = static_cast<int>(minuteOfDay / 60);
-  t.minute = static_cast<int>(minuteOfDay % 60);
+  // A shifted time may leave 1601..9999, as a real zone's may.
+  const civil::CivilSeconds civil = civil::CivilFromSeconds(civil::SecondsFromCivil(t.year, t.month, t.day, t.hour, t.minute + minutes, 0));
+  t.year = static_cast<int>(civil.date.year);
+  t.month = civil.date.month;
+  t.day = civil.date.day;
+  t.hour = civil.hour;
+  t.minute = civil.minute;
   return t;
 }
 
@@ -84,7 +64,7 @@ platform::SystemDateTime ShiftedSeconds(platform::SystemDateTime t, int seconds)
 }
 
 std::int64_t SecondsSince1970(const platform::SystemDateTime& t) {
-  return DaysFromCivil(t.year, t.month, t.day) * 86400 + t.hour * 3600 + t.minute * 60 + t.second;
+  return civil::SecondsFromCivil(t.year, t.month, t.day, t.hour, t.minute, t.second);
 }
 
 // The zone's offset for a date: daylight saving from April to September.
@@ -119,9 +99,6 @@ struct FakeState {
   fake::LocaleDateFormatter localeDateFormatter = fake::DescribeLocaleDateCall;
   std::uint64_t localeGeneration = NextGeneration();
   std::uint64_t zoneGeneration = NextGeneration();
-  std::vector<int> pickerCommands;
-  int pickerFailure = 0;
-  PickerState openedPicker;
   fake::HelpRecord help;
 };
 
@@ -174,11 +151,6 @@ void SetLocaleName(LocaleNameSet set, int index, std::optional<std::u16string> v
 }
 void SetLocaleDateFormatter(LocaleDateFormatter formatter) { State().localeDateFormatter = std::move(formatter); }
 
-void SetPickerScript(std::vector<int> commands, int failure) {
-  State().pickerCommands = std::move(commands);
-  State().pickerFailure = failure;
-}
-const PickerState& OpenedPicker() { return State().openedPicker; }
 const HelpRecord& Help() { return State().help; }
 
 std::optional<std::u16string> DescribeLocaleDateCall(platform::LocaleDateStyle style, const platform::LocaleDate& date,
@@ -190,16 +162,6 @@ std::optional<std::u16string> DescribeLocaleDateCall(platform::LocaleDateStyle s
 }  // namespace fake
 
 namespace platform {
-
-int RunPickerDialog(PickerState& state) {
-  State().openedPicker = state;
-  if (State().pickerFailure != 0) return State().pickerFailure;
-  for (const int command : State().pickerCommands) {
-    const PickerEnd end = RunPickerCommand(state, command);
-    if (end != kPickerStaysOpen) return end;
-  }
-  return kPickerAccepted;
-}
 
 // A name nothing ships, so that no folder of the build holds one by chance.
 std::u16string_view HelpFileName() { return u"fake-help.chm"; }
@@ -233,8 +195,7 @@ std::optional<SystemDateTime> LocalToUtc(const SystemDateTime& local) {
 }
 
 std::optional<FileTime> ToLocalFileTimeByCurrentBias(FileTime utc) {
-  constexpr std::int64_t kTicksPerMinute = 600'000'000;
-  const std::int64_t shift = std::int64_t{State().currentBiasMinutes} * kTicksPerMinute;
+  const std::int64_t shift = std::int64_t{State().currentBiasMinutes} * civil::kSecondsPerMinute * civil::kTicksPerSecond;
   if (shift < 0 && utc < static_cast<FileTime>(-shift)) return std::nullopt;
   return utc + static_cast<FileTime>(shift);
 }

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "picker/picker_model.h"
 #include "platform/platform.h"
 
 namespace kalendra::fake {
@@ -63,12 +62,6 @@ using LocaleDateFormatter = std::function<std::optional<std::u16string>(
 void SetLocaleDateFormatter(LocaleDateFormatter formatter);
 std::optional<std::u16string> DescribeLocaleDateCall(platform::LocaleDateStyle style, const platform::LocaleDate& date,
                                                      std::u16string_view picture);
-
-// The picker dialog of the tests: it keeps a copy of the state it opened
-// with, then runs the commands in turn and presses OK (ending earlier when a
-// command ends it), or, with a failure code, returns that code at once.
-void SetPickerScript(std::vector<int> commands, int failure = 0);
-const PickerState& OpenedPicker();
 
 // What the help viewer was asked: the pages shown (the window of the n-th is
 // n), the windows closed and the texts of a missing help file.

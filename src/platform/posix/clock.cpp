@@ -9,62 +9,29 @@
 #include <optional>
 #include <string>
 
-#include "calendar/day_number.h"
+#include "platform/civil_time.h"
 #include "platform/platform.h"
 #include "platform/posix/environment.h"
 
 namespace kalendra::platform {
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86400;
-constexpr std::int64_t kSecondsPerHour = 3600;
-constexpr std::int64_t kSecondsPerMinute = 60;
-constexpr std::int64_t kTicksPerSecond = 10'000'000;
-
 SystemDateTime FieldsOf(const tm& fields, int millisecond) {
   return SystemDateTime{fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, fields.tm_hour,
                         fields.tm_min,         fields.tm_sec,     millisecond};
 }
 
-// The date and time read as UTC, in seconds since 1970. A date of the
-// calendar is counted directly, timegm normalising every field costs many
-// times more; timegm takes any other (a day past the month's end, say).
+// The date and time read as UTC, in seconds since 1970; a field out of its
+// range (a day past the month's end, say) carries over as timegm's would.
 std::int64_t SecondsAsUtc(const SystemDateTime& t) {
-  const DayNumber day = ToDayNumber(t.year, t.month, t.day);
-  if (day != kInvalidDay) {
-    return (std::int64_t{day} - kDay19700101) * kSecondsPerDay + t.hour * kSecondsPerHour +
-           t.minute * kSecondsPerMinute + t.second;
-  }
-  tm fields{};
-  fields.tm_year = t.year - 1900;
-  fields.tm_mon = t.month - 1;
-  fields.tm_mday = t.day;
-  fields.tm_hour = t.hour;
-  fields.tm_min = t.minute;
-  fields.tm_sec = t.second;
-  return static_cast<std::int64_t>(timegm(&fields));
+  return civil::SecondsFromCivil(t.year, t.month, t.day, t.hour, t.minute, t.second);
 }
 
-// The UTC fields of an instant, counted directly when its day lies in the
-// calendar, else by gmtime_r; std::nullopt when the C library cannot give them.
-std::optional<SystemDateTime> UtcFields(std::int64_t seconds, int millisecond) {
-  const std::int64_t days = seconds >= 0 ? seconds / kSecondsPerDay : -((-seconds - 1) / kSecondsPerDay) - 1;
-  const std::int64_t day = days + kDay19700101;
-  if (day >= kFirstDay && day <= kLastDay) {
-    const CalendarDate date = FromDayNumber(static_cast<DayNumber>(day));
-    const auto second = static_cast<int>(seconds - days * kSecondsPerDay);
-    return SystemDateTime{date.year,
-                          date.month,
-                          date.day,
-                          second / static_cast<int>(kSecondsPerHour),
-                          second % static_cast<int>(kSecondsPerHour) / static_cast<int>(kSecondsPerMinute),
-                          second % static_cast<int>(kSecondsPerMinute),
-                          millisecond};
-  }
-  const auto instant = static_cast<time_t>(seconds);
-  tm utc{};
-  if (gmtime_r(&instant, &utc) == nullptr) return std::nullopt;
-  return FieldsOf(utc, millisecond);
+// The UTC fields of an instant.
+SystemDateTime UtcFields(std::int64_t seconds, int millisecond) {
+  const civil::CivilSeconds civil = civil::CivilFromSeconds(seconds);
+  return SystemDateTime{static_cast<int>(civil.date.year), civil.date.month, civil.date.day, civil.hour,
+                        civil.minute, civil.second, millisecond};
 }
 
 // The local fields of an instant, or false when the C library cannot give
@@ -114,7 +81,7 @@ SystemDateTime LocalNow() {
 SystemDateTime UtcNow() {
   timeval now{};
   gettimeofday(&now, nullptr);
-  return UtcFields(now.tv_sec, static_cast<int>(now.tv_usec / 1000)).value_or(SystemDateTime{});
+  return UtcFields(now.tv_sec, static_cast<int>(now.tv_usec / 1000));
 }
 
 std::optional<SystemDateTime> UtcToLocal(const SystemDateTime& utc) {
@@ -131,8 +98,8 @@ std::optional<SystemDateTime> LocalToUtc(const SystemDateTime& local) {
   // fits); then the larger offset, the daylight-saving one, applies.
   ZoneGeneration();
   const std::int64_t wall = SecondsAsUtc(local);
-  const std::int64_t before = OffsetAt(wall - kSecondsPerDay);
-  const std::int64_t after = OffsetAt(wall + kSecondsPerDay);
+  const std::int64_t before = OffsetAt(wall - civil::kSecondsPerDay);
+  const std::int64_t after = OffsetAt(wall + civil::kSecondsPerDay);
   if (before == after) return UtcFields(wall - before, local.millisecond);  // whichever fits, it is this one
   const bool beforeFits = OffsetAt(wall - before) == before;
   const bool afterFits = OffsetAt(wall - after) == after;
@@ -143,7 +110,7 @@ std::optional<SystemDateTime> LocalToUtc(const SystemDateTime& local) {
 
 std::optional<FileTime> ToLocalFileTimeByCurrentBias(FileTime utc) {
   ZoneGeneration();
-  const std::int64_t shift = OffsetAt(static_cast<std::int64_t>(std::time(nullptr))) * kTicksPerSecond;
+  const std::int64_t shift = OffsetAt(static_cast<std::int64_t>(std::time(nullptr))) * civil::kTicksPerSecond;
   if (shift < 0 && utc < static_cast<FileTime>(-shift)) return std::nullopt;
   if (shift > 0 && utc > UINT64_MAX - static_cast<FileTime>(shift)) return std::nullopt;
   return utc + static_cast<FileTime>(shift);

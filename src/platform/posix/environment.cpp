@@ -1,13 +1,16 @@
 // POSIX back-end: environment variables, read as UTF-8.
 #include <cstdlib>
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "platform/platform.h"
 #include "platform/posix/environment.h"
 
 extern char** environ;
 
 namespace kalendra::platform {
+
+using contract::FromUtf8;
+using contract::ToUtf8;
 
 EnvironmentWatch::EnvironmentWatch(std::initializer_list<std::string_view> names) {
   for (const std::string_view name : names) {

@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "platform/platform.h"
 
 namespace kalendra::platform {
+
+using contract::ToUtf8;
 
 KChar PathSeparator() { return u'/'; }
 

@@ -15,12 +15,15 @@
 #include <sstream>
 #include <string>
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "platform/platform.h"
 
 extern char** environ;
 
 namespace kalendra::platform {
+
+using contract::FromUtf8;
+using contract::ToUtf8;
 namespace {
 
 // The exit codes of a shell line whose command could not be run or found.

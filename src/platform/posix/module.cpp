@@ -1,10 +1,12 @@
 // POSIX back-end: where the plug-in's own shared object lives.
 #include <dlfcn.h>
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "platform/platform.h"
 
 namespace kalendra::platform {
+
+using contract::FromUtf8;
 
 void RecordModuleHandle(void* /*module*/) {}
 

@@ -14,10 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "frame/text.h"
+#include "contract/text.h"
 #include "platform/platform.h"
 
 namespace kalendra::platform {
+
+using contract::ToUtf8;
 namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";

@@ -8,16 +8,17 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "frame/text.h"
+#include "contract/text.h"
+#include "platform/civil_time.h"
 #include "platform/platform.h"
 
 namespace kalendra::platform {
+
+using contract::FromUtf8;
+using contract::ToUtf8;
 namespace {
 
-constexpr std::int64_t kTicksPerSecond = 10'000'000;
 constexpr std::int64_t kNanosecondsPerTick = 100;
-// Seconds from 1601-01-01 to 1970-01-01, the origins of the two clocks.
-constexpr std::int64_t kSecondsFrom1601To1970 = 11'644'473'600;
 
 // statfs magic numbers of the file systems that have a Windows name.
 constexpr long kMsdosMagic = 0x4d44;       // vfat and msdos
@@ -25,9 +26,9 @@ constexpr long kNtfsMagic = 0x5346544e;    // the old ntfs driver
 constexpr long kNtfs3Magic = 0x7366746e;   // ntfs3
 
 FileTime FileTimeOf(const statx_timestamp& stamp) {
-  const std::int64_t since1601 = stamp.tv_sec + kSecondsFrom1601To1970;
+  const std::int64_t since1601 = stamp.tv_sec + civil::kSecondsFrom1601To1970;
   if (since1601 < 0) return 0;  // no file time lies before 1601
-  return static_cast<FileTime>(since1601) * kTicksPerSecond + stamp.tv_nsec / kNanosecondsPerTick;
+  return static_cast<FileTime>(since1601) * civil::kTicksPerSecond + stamp.tv_nsec / kNanosecondsPerTick;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "platform/civil_time.h"
 #include "platform/platform.h"
 
 namespace kalendra::platform {
@@ -34,12 +35,10 @@ SystemDateTime LocalNow() {
 }
 
 std::int64_t UtcSecondsNow() {
-  constexpr std::int64_t kTicksPerSecond = 10'000'000;
-  constexpr std::int64_t kSecondsFrom1601To1970 = 11'644'473'600;
   FILETIME now{};
   GetSystemTimeAsFileTime(&now);
   const auto ticks = static_cast<std::int64_t>((std::uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime);
-  return ticks / kTicksPerSecond - kSecondsFrom1601To1970;
+  return ticks / civil::kTicksPerSecond - civil::kSecondsFrom1601To1970;
 }
 
 // The zone may change under the system's settings at any moment, and

@@ -26,13 +26,19 @@ $ echo "echo piped" | torvane
 
 # Disable_Features withholds names, written in any case and separated by
 # semicolons, commas or white space; the shell lists the rest.
-$ Disable_Features='@PICKDATE;qcal  _t4' torvane -c plugin -c "echo [%_t4]"
-  KALENDRA 1.5.3: @agedate,@date,@dateconv,@dateplus,@day,@days,@dectotime,@dow,@dowf,@dowi,@dowis,@doy,@easter,@filestamp,@holiday,@idow,@idowf,@inlieu,@inrange,@isdate,@isholiday,@isodowi,@isoweek,@isowyear,@istime,@leap,@localdatetime,@makeage,@makedate,@month,@monthlen,@monthname,@nextdate,@nextdow,@ord,@roman,@timediff,@timefmt,@timeparts,@timeplus,@timetodec,@usweek,@utcdatetime,@year,_isodowi,_isordate,_isowdate,_isoweek,_isowyear,kalendrahelp,longyears
+$ names() { sed -n 's/^KALENDRA [^:]*: //p' | tr ',' '\n' | LC_ALL=C sort; }
+> torvane -c plugin | names > all
+> Disable_Features='@PICKDATE;qcal  _t4' torvane -c plugin | names > some
+> LC_ALL=C comm -23 all some
+> Disable_Features='@PICKDATE;qcal  _t4' torvane -c "echo [%_t4]"
+  @pickdate
+  _t4
+  qcal
   []
 
 # Withholding every name leaves the plug-in nothing to offer: the shell says
 # so and does not keep it.
-$ Disable_Features="$(tr ',' ' ' <<< '@agedate,@date,@dateconv,@dateplus,@day,@days,@dectotime,@dow,@dowf,@dowi,@dowis,@doy,@easter,@filestamp,@holiday,@idow,@idowf,@inlieu,@inrange,@isdate,@isholiday,@isodowi,@isoweek,@isowyear,@istime,@leap,@localdatetime,@makeage,@makedate,@month,@monthlen,@monthname,@nextdate,@nextdow,@ord,@pickdate,@roman,@timediff,@timefmt,@timeparts,@timeplus,@timetodec,@usweek,@utcdatetime,@year,_isodowi,_isordate,_isowdate,_isoweek,_isowyear,_t4,kalendrahelp,longyears,qcal')" torvane -c plugin 2>err
+$ Disable_Features="$(torvane -c plugin | sed -n 's/^KALENDRA [^:]*: //p' | tr ',' ' ')" torvane -c plugin 2>err
 > sed 's/"[^"]*kalendra[^"]*"/"kalendra"/' err
   No plug-ins loaded.
   torvane: Plug-in "kalendra" offers no names; not loaded

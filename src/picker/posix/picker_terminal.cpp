@@ -15,9 +15,9 @@
 #include "frame/text.h"
 #include "picker/picker_model.h"
 #include "picker/picker_screen.h"
-#include "platform/platform.h"
+#include "picker/picker_view.h"
 
-namespace kalendra::platform {
+namespace kalendra {
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -205,10 +205,10 @@ int RunOnTerminal(PickerState& state) {
 
 }  // namespace
 
-int RunPickerDialog(PickerState& state) {
+int RunPickerView(PickerState& state) {
   const Terminal terminal;
   if (!terminal.Ready()) return kNoTerminalForPicker;
   return RunOnTerminal(state);
 }
 
-}  // namespace kalendra::platform
+}  // namespace kalendra

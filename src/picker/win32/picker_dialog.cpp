@@ -9,11 +9,11 @@
 
 #include "frame/text.h"
 #include "picker/picker_model.h"
-#include "platform/platform.h"
+#include "picker/picker_view.h"
 #include "platform/win32/module_handle.h"
 #include "contract/win32/wide.h"
 
-namespace kalendra::platform {
+namespace kalendra {
 
 using contract::AsWide;
 
@@ -178,7 +178,7 @@ void InitPickerDialog(HWND window) {
   OpenDialog& dialog = Dialog();
   dialog.window = window;
   const PickerState& state = *dialog.state;
-  if (HICON icon = LoadIconW(PluginModule(), L"CALDATE_ICON"); icon != nullptr) {
+  if (HICON icon = LoadIconW(platform::PluginModule(), L"CALDATE_ICON"); icon != nullptr) {
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   }
   if (!state.title.empty()) SetWindowTextW(window, AsWide(state.title.c_str()));
@@ -297,15 +297,15 @@ HWND FindConsoleWindow() {
 
 }  // namespace
 
-int RunPickerDialog(PickerState& state) {
+int RunPickerView(PickerState& state) {
   OpenDialog& dialog = Dialog();
   dialog = OpenDialog{};
   dialog.state = &state;
   dialog.console = FindConsoleWindow();
-  const INT_PTR result = DialogBoxParamW(PluginModule(), MAKEINTRESOURCEW(kDialogTemplate), GetForegroundWindow(),
+  const INT_PTR result = DialogBoxParamW(platform::PluginModule(), MAKEINTRESOURCEW(kDialogTemplate), GetForegroundWindow(),
                                          PickerDialogProc, 0);
   dialog = OpenDialog{};
   return static_cast<int>(result);
 }
 
-}  // namespace kalendra::platform
+}  // namespace kalendra
