@@ -62,20 +62,48 @@ int ParseWeekday(std::u16string_view text) {
   return -1;
 }
 
+namespace {
+
+// True when the first three letters of text and name agree, ignoring case
+// beyond A to Z too.
+bool SameFirstThreeLetters(std::u16string_view text, std::u16string_view name) {
+  constexpr std::size_t kLetters = 3;
+  if (text.size() < kLetters || name.size() < kLetters) return false;
+  for (std::size_t i = 0; i < kLetters; ++i) {
+    if (ToUpper(text[i]) != ToUpper(name[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int MonthOfName(std::u16string_view text, MonthNameMatch match) {
+  const LocaleSnapshot& locale = Locale();
+  const auto localeName = [&](int month) { return locale.abbreviatedMonthNames[month].View(); };
+  const auto english = [&](int month) { return BeginsWithEnglish(text, kEnglishMonthNames[month], 3); };
+  if (match == MonthNameMatch::kWholeLocaleName) {
+    for (int month = 1; month <= 12; ++month) {
+      if (EqualsIgnoringAsciiCase(text, localeName(month))) return month;
+    }
+  }
+  for (int month = 1; month <= 12; ++month) {
+    if (english(month)) return month;
+  }
+  if (match == MonthNameMatch::kFirstThreeLetters) {
+    for (int month = 1; month <= 12; ++month) {
+      if (SameFirstThreeLetters(text, localeName(month))) return month;
+    }
+  }
+  return -1;
+}
+
 int ParseMonth(std::u16string_view text) {
   if (text.empty()) return -1;
   if (IsDigit(text[0])) {
     const int value = ParseNumber(text);
     return (value < 1 || value > 12) ? -1 : value;
   }
-  const LocaleSnapshot& locale = Locale();
-  for (int month = 1; month <= 12; ++month) {
-    if (EqualsIgnoringAsciiCase(text, locale.abbreviatedMonthNames[month].View())) return month;
-  }
-  for (int month = 1; month <= 12; ++month) {
-    if (BeginsWithEnglish(text, kEnglishMonthNames[month], 3)) return month;
-  }
-  return -1;
+  return MonthOfName(text, MonthNameMatch::kWholeLocaleName);
 }
 
 int ParseWeekdayToken(std::u16string_view text, std::size_t& length) {

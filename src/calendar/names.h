@@ -16,8 +16,17 @@ inline constexpr int kEveryDayMask = 127;
 // abbreviated name, or the first two letters of an English name.
 int ParseWeekday(std::u16string_view text);
 
-// 1 to 12: a number, the locale's abbreviated name, or the first three
-// letters of an English name.
+// How a month's name is matched: a date's month argument by the locale's
+// abbreviated name, whole (case-blind for A to Z), else by an English name's
+// first three letters; a qcal word by an English name's first three letters,
+// else by the locale's abbreviated name's (case-blind).
+enum class MonthNameMatch { kWholeLocaleName, kFirstThreeLetters };
+
+// 1 to 12 for the month a text names, -1 for none.
+int MonthOfName(std::u16string_view text, MonthNameMatch match);
+
+// 1 to 12: a number, or a name matched whole (MonthNameMatch::
+// kWholeLocaleName); -1 for neither.
 int ParseMonth(std::u16string_view text);
 
 // The token at the start of text, up to white space, ";", "-", ".", "," or

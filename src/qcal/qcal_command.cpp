@@ -26,7 +26,6 @@ namespace {
 
 constexpr std::int32_t kFirstBasicDate = 16010101;
 constexpr std::int32_t kLastBasicDate = 99991231;
-constexpr int kMonthNameLetters = 3;
 
 // What the words of one run ask for.
 struct QcalRequest {
@@ -101,24 +100,6 @@ int ReadOption(std::u16string_view word, int attribute, QcalRequest& request, Qc
   }
 }
 
-// The month a word names by its first three letters: English first, then
-// the locale's abbreviated names; 0 for none.
-int MonthOfName(std::u16string_view word) {
-  if (word.size() < kMonthNameLetters) return 0;
-  const std::u16string_view letters = word.substr(0, kMonthNameLetters);
-  for (int month = 1; month <= 12; ++month) {
-    if (EqualsIgnoringAsciiCase(letters, kEnglishMonthNames[month].substr(0, kMonthNameLetters))) return month;
-  }
-  for (int month = 1; month <= 12; ++month) {
-    const std::u16string_view name = Locale().abbreviatedMonthNames[month].View();
-    if (name.size() < kMonthNameLetters) continue;
-    bool same = true;
-    for (std::size_t i = 0; i < kMonthNameLetters; ++i) same = same && ToUpper(name[i]) == ToUpper(letters[i]);
-    if (same) return month;
-  }
-  return 0;
-}
-
 bool AllDigits(std::u16string_view word) {
   for (KChar c : word) {
     if (!IsDigit(c)) return false;
@@ -150,8 +131,8 @@ int ReadWord(std::u16string_view word, QcalRequest& request) {
     if (ParseDate(word, date, 0) == 0) request.date = date;
   }
   if (request.month != 0 || request.date) return 0;
-  request.month = MonthOfName(word);
-  if (request.month == 0) return ReportError(u"Invalid date \"%s\"", text.c_str());
+  request.month = MonthOfName(word, MonthNameMatch::kFirstThreeLetters);
+  if (request.month < 0) return ReportError(u"Invalid date \"%s\"", text.c_str());
   return 0;
 }
 
