@@ -7,6 +7,7 @@
 #include "calendar/date_format.h"
 #include "calendar/english_names.h"
 #include "calendar/locale_snapshot.h"
+#include "calendar/month_grid.h"
 #include "datefuncs/weekday_search.h"
 #include "contract/host_interface.h"
 #include "frame/text.h"
@@ -143,28 +144,24 @@ void FillMonthGrid(PickerState& state) {
     MarkHolidays(year, state.marks);
     state.marksYear = year;
   }
-  const int firstWeekday = state.firstWeekday;
-  const int offset = (ToDayNumber(year, month, 1) + kDaysPerWeek - firstWeekday) % kDaysPerWeek;
-  const int length = MonthLength(month, IsLeapYear(year));
+  const int selectedDay = SameMonth(state.displayed, state.selected) ? state.selected.day : 0;
+  const MonthBlock block = BuildMonthBlock(year, month, state.firstWeekday, state.marks, selectedDay);
   const bool firstMonth = SameMonth(state.displayed, state.minimum);
   const bool lastMonth = SameMonth(state.displayed, state.maximum);
-  for (int cell = 0; cell < kPickerCells; ++cell) {
-    const int day = cell - offset + 1;
-    DayCellFlags& value = state.cells[static_cast<std::size_t>(cell)];
-    if (day < 1 || day > length) {
-      value = 0;
-      continue;
-    }
-    const int weekday = (offset + day - 1 + firstWeekday) % kDaysPerWeek;
-    value = static_cast<DayCellFlags>(day);
-    if ((firstMonth && day < state.minimum.day) || (lastMonth && day > state.maximum.day) ||
-        ((state.weekdayMask >> weekday) & 1) != 0) {
+  static_assert(kPickerCells <= kGridRows * kGridColumns);
+  for (std::size_t cell = 0; cell < state.cells.size(); ++cell) {
+    const DayCell& day = block.cells[cell];
+    DayCellFlags& value = state.cells[cell];
+    value = static_cast<DayCellFlags>(day.day);
+    if (day.day == 0) continue;
+    if ((firstMonth && day.day < state.minimum.day) || (lastMonth && day.day > state.maximum.day) ||
+        ((state.weekdayMask >> day.weekday) & 1) != 0) {
       value |= kCellUnavailable;
       continue;
     }
-    if (SameMonth(state.displayed, state.selected) && day == state.selected.day) value |= kCellSelected;
-    if (weekday == kSunday) value |= kCellSunday;
-    if (state.marks.At(month, day) != 0) value |= kCellHoliday;
+    if (day.highlighted) value |= kCellSelected;
+    if (day.weekday == kSunday) value |= kCellSunday;
+    if (day.holiday) value |= kCellHoliday;
   }
   state.earlierEnabled = !firstMonth;
   state.laterEnabled = !lastMonth;

@@ -9,7 +9,8 @@
 #include "calendar/english_names.h"
 #include "calendar/locale_snapshot.h"
 #include "frame/text.h"
-#include "qcal/month_grid.h"
+#include "calendar/month_grid.h"
+#include "holidays/mark_holidays.h"
 
 namespace kalendra {
 namespace {

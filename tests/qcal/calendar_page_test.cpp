@@ -11,7 +11,7 @@
 #include "calendar/locale_snapshot.h"
 #include "frame/text.h"
 #include "holidays/rule_list.h"
-#include "qcal/month_grid.h"
+#include "calendar/month_grid.h"
 #include "support/function_call.h"
 
 namespace kalendra {

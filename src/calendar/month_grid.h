@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "holidays/mark_holidays.h"
+#include "calendar/holiday_marks.h"
 
 namespace kalendra {
 

@@ -1,5 +1,5 @@
 // Month blocks: day positions from day numbers, week numbers from ISO weeks.
-#include "qcal/month_grid.h"
+#include "calendar/month_grid.h"
 
 #include "calendar/day_number.h"
 
