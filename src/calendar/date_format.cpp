@@ -83,17 +83,23 @@ void WriteIsoDate(KChar* buffer, const CalendarDate& date) {
 
 // "Saturday, March 7, 2015", or "Saturday, 7 March 2015" when the locale
 // writes the day before the month in long dates.
-void WriteNamedDate(KChar* buffer, const CalendarDate& date, const KChar* weekdayName, const KChar* monthName) {
-  if (Locale().longDateOrder == kDayMonthYear) {
-    Sprintf(buffer, u"%s, %u %s %u", weekdayName, date.day, monthName, date.year);
-  } else {
-    Sprintf(buffer, u"%s, %s %u, %u", weekdayName, monthName, date.day, date.year);
-  }
+void WriteNamedDate(KChar* buffer, const CalendarDate& date, std::u16string_view weekdayName,
+                    std::u16string_view monthName) {
+  const std::u16string weekday(weekdayName);
+  const std::u16string month(monthName);
+  const std::u16string day(NumberText(date.day).View());
+  const std::u16string year(NumberText(date.year).View());
+  CopyText(buffer, kHostBufferLength,
+           Locale().longDateOrder == kDayMonthYear ? weekday + u", " + day + u" " + month + u" " + year
+                                                   : weekday + u", " + month + u" " + day + u", " + year);
 }
 
-// A signed count after a prefix: "+5" or "-5" after "T", "U" or nothing.
-void WriteSignedCount(KChar* buffer, const KChar* prefix, DayNumber count) {
-  Sprintf(buffer, count >= 0 ? u"%s+%d" : u"%s%d", prefix, count);
+// A signed count after a prefix: "+5" or "-5" after "T", "U", "A" or nothing.
+void WriteSignedCount(KChar* buffer, std::u16string_view prefix, DayNumber count) {
+  std::u16string text(prefix);
+  if (count >= 0) text += u'+';
+  text += NumberText(count).View();
+  CopyText(buffer, kHostBufferLength, text);
 }
 
 // The picture held by the shell variable dateform; empty when unset.
@@ -138,14 +144,10 @@ int FormatDate(KChar* buffer, CalendarDate date, DateFormat format) {
       break;
     case kDaysSince1980: WriteSignedCount(buffer, u"", ToDayNumber(date) - kDay19800101); break;
     case kEnglishLongDate:
-      WriteNamedDate(buffer, date, kEnglishWeekdayNames[WeekdayOf(ToDayNumber(date))].data(), kEnglishMonthNames[date.month].data());
+      WriteNamedDate(buffer, date, kEnglishWeekdayNames[WeekdayOf(ToDayNumber(date))], kEnglishMonthNames[date.month]);
       break;
-    case kDaysFromToday: {
-      const DayNumber distance = ToDayNumber(date) - ToDayNumber(Today());
-      Sprintf(buffer, distance >= 0 ? u"T+%d" : u"T-%d", distance >= 0 ? distance : -distance);
-      break;
-    }
-    case kDayNumberFormat: Sprintf(buffer, u"A+%d", ToDayNumber(date)); break;
+    case kDaysFromToday: WriteSignedCount(buffer, u"T", ToDayNumber(date) - ToDayNumber(Today())); break;
+    case kDayNumberFormat: WriteSignedCount(buffer, u"A", ToDayNumber(date)); break;
     case kIsoBasicDate: DigitWriter(buffer).Number(date.year, 4).Number(date.month, 2).Number(date.day, 2); break;
     case kDaysSince1970: WriteSignedCount(buffer, u"U", ToDayNumber(date) - kDay19700101); break;
     case kLocaleLongDate: WriteLocaleDate(buffer, date, platform::LocaleDateStyle::kLongDate); break;
@@ -155,7 +157,8 @@ int FormatDate(KChar* buffer, CalendarDate date, DateFormat format) {
       break;
     case kLocalePicture: WriteLocaleDate(buffer, date, platform::LocaleDateStyle::kPicture); break;
     case kLocaleNamesLongDate:
-      WriteNamedDate(buffer, date, locale.weekdayNames[WeekdayOf(ToDayNumber(date))].c_str(), locale.monthNames[date.month].c_str());
+      WriteNamedDate(buffer, date, locale.weekdayNames[WeekdayOf(ToDayNumber(date))].View(),
+                     locale.monthNames[date.month].View());
       break;
     default: WriteIsoDate(buffer, date); break;
   }

@@ -243,26 +243,4 @@ int ParseDate(std::u16string_view text, CalendarDate& date, DateFormat format) {
   return 0;
 }
 
-int ReadDateFormatArgument(int n, DateFormat fallback, DateFormat& format) {
-  std::int32_t value = 0;
-  if (ReadNumberArgument(n, static_cast<std::int32_t>(fallback), u"Invalid date format \"%s\"", value) != 0) {
-    return kErrorResult;
-  }
-  format = static_cast<DateFormat>(value);
-  return 0;
-}
-
-int ReadDateArgument(const KChar* buffer, CalendarDate& date) {
-  SplitArguments(buffer, true);
-  RefreshLocale();
-  DateFormat order = 0;
-  if (ReadDateFormatArgument(2, static_cast<DateFormat>(Locale().dateOrder), order) != 0) return kErrorResult;
-  if (!HasArgument(1)) {
-    date = Today();
-    return 0;
-  }
-  if (ParseDate(Argument(1), date, order) != 0) return ReportError(u"Invalid date \"%s\"", Argument(1).data());
-  return 0;
-}
-
 }  // namespace kalendra

@@ -20,15 +20,4 @@ int ReadingOrder(DateFormat format);
 // Returns 0 and sets date, or -1 and leaves date untouched.
 int ParseDate(std::u16string_view text, CalendarDate& date, DateFormat format);
 
-// Argument n as a DateFormat word: fallback when the argument is empty,
-// else its value by ParseNumber. Returns 0, or kErrorResult after writing
-// "Invalid date format" with the argument.
-int ReadDateFormatArgument(int n, DateFormat fallback, DateFormat& format);
-
-// The common date arguments of a function: splits the buffer, refreshes the
-// locale and today, reads argument 2 as the order preference and argument 1
-// as the date (today when empty). Returns 0, or kErrorResult after a
-// message.
-int ReadDateArgument(const KChar* buffer, CalendarDate& date);
-
 }  // namespace kalendra

@@ -1,5 +1,6 @@
 #include "calendar/variables.h"
 
+#include "calendar/argument_reader.h"
 #include "calendar/date_format.h"
 #include "calendar/today.h"
 #include "platform/platform.h"
@@ -13,25 +14,16 @@ IsoWeekDate TodaysIsoWeekDate() {
 
 }  // namespace
 
-int IsoWeekYearVariable(KChar* buffer) {
-  Sprintf(buffer, u"%u", TodaysIsoWeekDate().year);
-  return 0;
-}
+int IsoWeekYearVariable(KChar* buffer) { return AnswerNumber(buffer, TodaysIsoWeekDate().year); }
 
-int IsoWeekVariable(KChar* buffer) {
-  Sprintf(buffer, u"%u", TodaysIsoWeekDate().week);
-  return 0;
-}
+int IsoWeekVariable(KChar* buffer) { return AnswerNumber(buffer, TodaysIsoWeekDate().week); }
 
-int IsoWeekdayVariable(KChar* buffer) {
-  Sprintf(buffer, u"%u", TodaysIsoWeekDate().weekday);
-  return 0;
-}
+int IsoWeekdayVariable(KChar* buffer) { return AnswerNumber(buffer, TodaysIsoWeekDate().weekday); }
 
+// "hhmm": the hour and the minute, each in two digits.
 int TimeT4Variable(KChar* buffer) {
   const platform::SystemDateTime now = platform::LocalNow();
-  Sprintf(buffer, u"%02u%02u", now.hour, now.minute);
-  return 0;
+  return AnswerNumber(buffer, now.hour * 100 + now.minute, 4);
 }
 
 int IsoOrdinalDateVariable(KChar* buffer) {

@@ -8,7 +8,7 @@
 
 #include "calendar/date_format.h"
 #include "calendar/names.h"
-#include "datefuncs/argument_reader.h"
+#include "calendar/argument_reader.h"
 #include "frame/errors.h"
 
 namespace kalendra {
@@ -36,11 +36,11 @@ int NextYearOf(const CalendarDate& reference, int month, int day) {
 
 int DatePlusFunction(KChar* buffer) {
   ArgumentReader read(buffer, Separators::kSpacesAndCommas);
-  read.Require(1, u"No date");
+  read.Require(1, kNoDateMessage);
   const DateFormat format = read.Format(3, kFourDigitYearBit);
   const DayNumber start = read.Day(1, format, kInvalidDateMessage);
   read.Require(2, u"No offset");
-  const std::int64_t offset = read.SignedNumber(2, u"Bad offset \"%s\"");
+  const std::int64_t offset = read.SignedNumber(2, kBadOffsetMessage);
   if (read.Failed()) return kErrorResult;
   return WriteDate(buffer, start + offset, format);
 }
@@ -52,7 +52,7 @@ int DaysFunction(KChar* buffer) {
   const DateFormat format = read.Format(3, LocaleFormat());
   const DayNumber start = read.Day(1, format, kInvalidStartMessage);
   const DayNumber end = read.Day(2, format, kInvalidEndMessage);
-  const int countBothEnds = read.Number(4, 0, u"Invalid mode \"%s\"", 0, 1);
+  const int countBothEnds = read.Number(4, 0, kInvalidModeMessage, 0, 1);
   if (read.Failed()) return kErrorResult;
   return AnswerNumber(buffer, countBothEnds ? std::abs(end - start) + 1 : end - start);
 }
@@ -70,7 +70,7 @@ int DateConvFunction(KChar* buffer) {
   ArgumentReader read(buffer, Separators::kSpacesAndCommas);
   const DateFormat input = read.Format(2, LocaleFormat());
   const DateFormat output = read.Format(3, input);
-  read.Require(1, u"No date");
+  read.Require(1, kNoDateMessage);
   const CalendarDate date = read.Date(1, input, kInvalidDateMessage);
   if (read.Failed()) return kErrorResult;
   return FormatDate(buffer, date, output);
@@ -78,7 +78,7 @@ int DateConvFunction(KChar* buffer) {
 
 int InRangeFunction(KChar* buffer) {
   ArgumentReader read(buffer, Separators::kSpacesAndCommas);
-  read.Require(1, u"No date");
+  read.Require(1, kNoDateMessage);
   read.Require(2, u"No start date");
   read.Require(3, u"No end date");
   const DateFormat format = read.Format(4, LocaleFormat());
@@ -93,8 +93,8 @@ int InRangeFunction(KChar* buffer) {
 
 int NextDateFunction(KChar* buffer) {
   ArgumentReader read(buffer, Separators::kSpacesAndCommas);
-  read.Require(1, u"No month");
-  const int month = read.Parsed(1, ParseMonth, 0, u"Bad month \"%s\"");
+  read.Require(1, kNoMonthMessage);
+  const int month = read.Parsed(1, ParseMonth, 0, kBadMonthMessage);
   read.Require(2, u"No day");
   if (read.Failed()) return kErrorResult;  // the day's bound below needs the month
   // The month's length in a leap year, so that February 29 can be asked for.

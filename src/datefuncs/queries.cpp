@@ -8,28 +8,37 @@
 #include "calendar/locale_snapshot.h"
 #include "calendar/names.h"
 #include "calendar/today.h"
-#include "datefuncs/argument_reader.h"
+#include "calendar/argument_reader.h"
 #include "datefuncs/us_week.h"
 #include "frame/errors.h"
 
 namespace kalendra {
 namespace {
 
-constexpr std::u16string_view kInvalidMonthMessage = u"Invalid month \"%s\"";
-constexpr std::u16string_view kInvalidYearMessage = u"Invalid year \"%s\"";
+constexpr Message kInvalidMonthMessage = u"Invalid month \"%s\"";
+
+// The common date arguments, in the order of their checks: argument 2 the
+// order preference (the locale's when empty), then argument 1 the date
+// (today when empty).
+CalendarDate ReadQueryDate(ArgumentReader& read) {
+  const DateFormat order = read.Format(2, LocaleFormat());
+  return read.Date(1, order, kInvalidDateMessage);
+}
 
 // Reads the common date arguments and writes a number about the date. Every
 // number but @date's is positive, so "%d" writes it as "%u" would.
 int AnswerNumberQuery(KChar* buffer, int (*number)(const CalendarDate& date)) {
-  CalendarDate date;
-  if (ReadDateArgument(buffer, date) != 0) return kErrorResult;
+  ArgumentReader read(buffer, Separators::kSpacesAndCommas);
+  const CalendarDate date = ReadQueryDate(read);
+  if (read.Failed()) return kErrorResult;
   return AnswerNumber(buffer, number(date));
 }
 
 // Reads the common date arguments and writes a name for the date.
 int AnswerNameQuery(KChar* buffer, std::u16string_view (*name)(const CalendarDate& date)) {
-  CalendarDate date;
-  if (ReadDateArgument(buffer, date) != 0) return kErrorResult;
+  ArgumentReader read(buffer, Separators::kSpacesAndCommas);
+  const CalendarDate date = ReadQueryDate(read);
+  if (read.Failed()) return kErrorResult;
   return AnswerText(buffer, name(date));
 }
 
@@ -112,11 +121,10 @@ int IsoWeekYearFunction(KChar* buffer) {
 }
 
 int UsWeekFunction(KChar* buffer) {
-  CalendarDate date;
-  if (ReadDateArgument(buffer, date) != 0) return kErrorResult;
-  ArgumentReader read;
-  const int firstWeekday = read.Parsed(3, ParseWeekday, kSunday, u"Bad day-of-the-week \"%s\"");
-  const int flags = read.Number(4, 0, u"Bad flags \"%s\"");
+  ArgumentReader read(buffer, Separators::kSpacesAndCommas);
+  const CalendarDate date = ReadQueryDate(read);
+  const int firstWeekday = read.Parsed(3, ParseWeekday, kSunday, kBadWeekdayMessage);
+  const int flags = read.Number(4, 0, kBadFlagsMessage);
   if (read.Failed()) return kErrorResult;
   return AnswerNumber(buffer, UsWeekNumber(date, firstWeekday, flags));
 }

@@ -7,7 +7,7 @@
 
 #include "calendar/date_format_word.h"
 #include "calendar/names.h"
-#include "datefuncs/argument_reader.h"
+#include "calendar/argument_reader.h"
 #include "frame/errors.h"
 
 namespace kalendra {
@@ -31,7 +31,7 @@ int ReadSearchIndex(ArgumentReader& read, int n) {
   if (!HasArgument(n) || read.Failed()) return 1;
   std::size_t end = 0;
   const std::optional<std::int64_t> index = ReadSignedNumber(Argument(n), end);
-  read.Check(index && std::abs(*index) <= kMaxSearchIndex, n, u"Bad index \"%s\"");
+  read.Check(index && std::abs(*index) <= kMaxSearchIndex, n, kBadIndexMessage);
   return read.Failed() ? 0 : static_cast<int>(*index);
 }
 

@@ -20,11 +20,4 @@ void ErrorPrefix() {
 
 int ReportArgumentError(Message format, int n) { return ReportError(format, Argument(n).data()); }
 
-int ReadNumberArgument(int n, std::int32_t fallback, Message message, std::int32_t& value) {
-  const std::int32_t read = HasArgument(n) ? ParseNumber(Argument(n)) : fallback;
-  if (read < 0) return ReportArgumentError(message, n);
-  value = read;
-  return 0;
-}
-
 }  // namespace kalendra

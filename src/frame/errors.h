@@ -51,9 +51,4 @@ int ReportError(std::u16string_view format, Values... values) {
 // such as "Invalid date \"%s\"".
 int ReportArgumentError(Message format, int n);
 
-// Reads an optional argument n of decimal digits (a format number, flags):
-// fallback when it is empty. Returns 0, or reports the message quoting the
-// argument and returns kErrorResult, leaving value unchanged.
-int ReadNumberArgument(int n, std::int32_t fallback, Message message, std::int32_t& value);
-
 }  // namespace kalendra

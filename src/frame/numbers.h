@@ -30,7 +30,7 @@ inline unsigned TwoDigitsAt(std::u16string_view text, std::size_t pos) {
 // call answers with passes through here.
 class NumberText {
  public:
-  NumberText(std::int64_t value, int minimumDigits) {
+  explicit NumberText(std::int64_t value, int minimumDigits = 1) {
     std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     do {
       Prepend(static_cast<KChar>(u'0' + magnitude % 10));

@@ -93,7 +93,7 @@ int InitializePluginNow() {
     Printf(u"%s plugin v%d.%d.%d loaded.\r\n", kPluginName.data(), kVersionMajor, kVersionMinor, kVersionBuild);
   }
   // Our own qcal replaces a separately loaded plug-in of that name.
-  Sprintf(buffer.data(), u"%%@if[plugin %s,1,0]", u"QCAL");
+  CopyText(buffer.data(), buffer.size(), u"%@if[plugin QCAL,1,0]");
   ExpandVariables(buffer.data(), 1);
   if (std::u16string_view(buffer.data()) == u"1") UnloadOnePlugin(u"QCAL");
   return 0;

@@ -157,9 +157,8 @@ std::u16string BuildDate(std::string_view compilerDate) {
   const int day = field();
   const int year = field();
   if (day < 1 || day > 31 || year < 2014 || year > 2099) return {};
-  std::array<KChar, 16> date{};
-  Sprintf(date.data(), u"%04d-%02d-%02d", year, month, day);
-  return std::u16string(date.data());
+  return std::u16string(NumberText(year, 4).View()) + u"-" + std::u16string(NumberText(month, 2).View()) + u"-" +
+         std::u16string(NumberText(day, 2).View());
 }
 
 void ShowHelpPageFromCandidates(std::u16string_view page) {

@@ -10,7 +10,7 @@
 #include "calendar/holiday_year.h"
 #include "calendar/names.h"
 #include "calendar/today.h"
-#include "datefuncs/argument_reader.h"
+#include "calendar/argument_reader.h"
 #include "frame/errors.h"
 #include "frame/text.h"
 #include "holidays/date_rules.h"
@@ -43,7 +43,7 @@ RuleYear ReadRuleYear(ArgumentReader& read, int n, Message message) {
 
 // Argument n as a format word, digits only (kDefaultRuleFormat when empty).
 DateFormat ReadRuleFormat(ArgumentReader& read, int n) {
-  return static_cast<DateFormat>(read.Number(n, static_cast<int>(kDefaultRuleFormat), u"Bad format \"%s\""));
+  return static_cast<DateFormat>(read.Number(n, static_cast<int>(kDefaultRuleFormat), kBadFormatMessage));
 }
 
 // Argument n as an offset within -limit..limit (0 when empty): a signed
@@ -53,7 +53,7 @@ int ReadOffset(ArgumentReader& read, int n, int limit, bool leadingOnly) {
   std::size_t pos = 0;
   const std::optional<std::int64_t> value =
       leadingOnly ? ReadSignedNumber(Argument(n), pos) : ParseSignedNumber(Argument(n));
-  read.Check(value && *value >= -limit && *value <= limit, n, u"Bad offset \"%s\"");
+  read.Check(value && *value >= -limit && *value <= limit, n, kBadOffsetMessage);
   return read.Failed() ? 0 : static_cast<int>(*value);
 }
 
@@ -95,7 +95,7 @@ int WriteRuleResult(KChar* buffer, const RuleYear& year, DateFormat format, cons
 
 int EasterFunction(KChar* buffer) {
   ArgumentReader read(buffer, Separators::kSpacesAndCommas);
-  const RuleYear year = ReadRuleYear(read, 1, u"Invalid year \"%s\"");
+  const RuleYear year = ReadRuleYear(read, 1, kInvalidYearMessage);
   const int church = read.Number(2, kWesternChurch, u"Invalid church \"%s\"", kWesternChurch, kOrthodoxChurch);
   const DateFormat format = ReadRuleFormat(read, 3);
   const int offset = ReadOffset(read, 4, kMaxEasterOffset, false);
@@ -106,11 +106,11 @@ int EasterFunction(KChar* buffer) {
 int HolidayFunction(KChar* buffer) {
   ArgumentReader read(buffer, Separators::kSpacesAndCommas);
   read.Require(1, u"No index");
-  const int index = read.Parsed(1, ParseWeekdayIndex, 0, u"Bad index \"%s\"");
+  const int index = read.Parsed(1, ParseWeekdayIndex, 0, kBadIndexMessage);
   read.Require(2, u"No day-of-the-week");
-  const int weekday = read.Parsed(2, ParseWeekday, 0, u"Bad day-of-the-week \"%s\"");
-  read.Require(3, u"No month");
-  const int month = read.Parsed(3, ParseMonth, 0, u"Bad month \"%s\"");
+  const int weekday = read.Parsed(2, ParseWeekday, 0, kBadWeekdayMessage);
+  read.Require(3, kNoMonthMessage);
+  const int month = read.Parsed(3, ParseMonth, 0, kBadMonthMessage);
   const RuleYear year = ReadRuleYear(read, 4, u"Bad year \"%s\"");
   const DateFormat format = ReadRuleFormat(read, 5);
   const int offset = ReadOffset(read, 6, kMaxHolidayOffset, true);

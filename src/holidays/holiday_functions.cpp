@@ -5,7 +5,7 @@
 #include <array>
 
 #include "calendar/locale_snapshot.h"
-#include "datefuncs/argument_reader.h"
+#include "calendar/argument_reader.h"
 #include "frame/errors.h"
 #include "holidays/holiday_file.h"
 #include "holidays/mark_holidays.h"
@@ -52,7 +52,7 @@ int InLieuFunction(KChar* buffer) {
   ArgumentReader read(buffer, Separators::kSpacesAndCommas);
   const DateFormat format = read.Format(2, kDefaultInLieuFormat);
   const DayNumber day = read.Day(1, format, kInvalidDateMessage);
-  const int mode = read.Number(3, 0, u"Invalid mode \"%s\"", 0, kMaxInLieuMode);
+  const int mode = read.Number(3, 0, kInvalidModeMessage, 0, kMaxInLieuMode);
   if (read.Failed()) return kErrorResult;
   const int move = kInLieuMoves[static_cast<std::size_t>(mode)][static_cast<std::size_t>(WeekdayOf(day))];
   return WriteDate(buffer, day + move, format);

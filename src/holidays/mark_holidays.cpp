@@ -11,6 +11,7 @@
 #include "calendar/day_number.h"
 #include "calendar/holiday_year.h"
 #include "contract/host_interface.h"
+#include "frame/numbers.h"
 #include "frame/text.h"
 #include "holidays/rule_list.h"
 #include "holidays/year_prefix.h"
@@ -60,7 +61,7 @@ int MarkHolidays(int year, HolidayMarks& marks) {
   marks = HolidayMarks{};
   if (HolidayListInUse()) return kMarkingRefused;
   if (year < kFirstYear || year > kLastYear) return kMarksDone;
-  const std::u16string yearText = Widen(std::to_string(year));
+  const std::u16string yearText(NumberText(year).View());
   const HolidayYearScope holidayYear(year);
   const HolidayListWalk walk;
   for (const std::u16string& rule : walk) MarkRule(rule, year, yearText, marks);

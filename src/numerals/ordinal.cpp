@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "calendar/argument_reader.h"
 #include "frame/errors.h"
 #include "frame/numbers.h"
 #include "frame/text.h"
@@ -24,10 +25,11 @@ bool IsBlank(const KChar* text) {
 // The value as the shell's @comma groups it, or ungrouped when the shell
 // cannot expand the call.
 std::u16string GroupedDigits(std::int32_t value) {
+  const NumberText digits(value, 1);
   HostBuffer text;
   text.back() = u'\0';  // still zero after the expansion unless it filled the buffer
-  Sprintf(text.data(), u"%%@comma[%d]", value);
-  if (ExpandVariables(text.data(), 1) != 0 || text.back() != u'\0') return Widen(std::to_string(value));
+  CopyText(text.data(), text.size(), u"%@comma[" + std::u16string(digits.View()) + u"]");
+  if (ExpandVariables(text.data(), 1) != 0 || text.back() != u'\0') return std::u16string(digits.View());
   return std::u16string(text.data());
 }
 
@@ -44,11 +46,9 @@ int OrdFunction(KChar* buffer) {
   if (Evaluate(buffer) != 0) return kEvaluateFailedResult;
   // A value beyond 32 bits is refused rather than written cut.
   const std::optional<std::int64_t> value = ParseSignedNumber(buffer);
-  if (!value || *value > kMaxNumber || *value < -kMaxNumber - 1) return ReportError(u"Invalid number \"%s\"", buffer);
+  if (!value || *value > kMaxNumber || *value < -kMaxNumber - 1) return ReportError(kInvalidNumberMessage, buffer);
   if (*value < 0) return ReportError(u"Number must be nonnegative \"%d\"", static_cast<std::int32_t>(*value));
-  const std::u16string grouped = GroupedDigits(static_cast<std::int32_t>(*value));
-  Sprintf(buffer, u"%s%s", grouped.c_str(), OrdinalSuffix(*value).data());
-  return 0;
+  return AnswerText(buffer, GroupedDigits(static_cast<std::int32_t>(*value)) + std::u16string(OrdinalSuffix(*value)));
 }
 
 }  // namespace kalendra

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "calendar/argument_reader.h"
 #include "frame/arguments.h"
 #include "frame/errors.h"
 #include "frame/numbers.h"
@@ -78,20 +79,19 @@ std::optional<int> FromRoman(std::u16string_view numeral) {
 }
 
 int RomanFunction(KChar* buffer) {
-  SplitArguments(buffer, false);
+  ArgumentReader read(buffer, Separators::kCommasOnly);
+  read.Require(1, u"No number");
+  if (read.Failed()) return kErrorResult;
   const std::u16string_view argument = Argument(1);
-  if (argument.empty()) return ReportError(u"No number");
   if (IsLetter(argument[0])) {
     const std::optional<int> value = FromRoman(argument);
-    if (!value) return ReportArgumentError(u"Bad Roman numeral \"%s\"", 1);
-    Sprintf(buffer, u"%d", *value);
-    return 0;
+    read.Check(value.has_value(), 1, u"Bad Roman numeral \"%s\"");
+    return read.Failed() ? kErrorResult : AnswerNumber(buffer, *value);
   }
-  const std::optional<std::int64_t> number = ParseSignedNumber(argument);
-  if (!number) return ReportArgumentError(u"Invalid number \"%s\"", 1);
-  if (*number < 1 || *number > kMaxRomanNumber) return ReportArgumentError(u"Number out of range \"%s\"", 1);
-  Sprintf(buffer, u"%s", ToRoman(static_cast<int>(*number)).c_str());
-  return 0;
+  const std::int64_t number = read.SignedNumber(1, kInvalidNumberMessage);
+  read.Check(number >= 1 && number <= kMaxRomanNumber, 1, u"Number out of range \"%s\"");
+  if (read.Failed()) return kErrorResult;
+  return AnswerText(buffer, ToRoman(static_cast<int>(number)));
 }
 
 }  // namespace kalendra

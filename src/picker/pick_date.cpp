@@ -10,8 +10,9 @@
 #include "calendar/locale_snapshot.h"
 #include "calendar/names.h"
 #include "calendar/today.h"
-#include "datefuncs/argument_reader.h"
+#include "calendar/argument_reader.h"
 #include "frame/errors.h"
+#include "frame/numbers.h"
 #include "frame/text.h"
 #include "holidays/holiday_file.h"
 #include "picker/picker_view.h"
@@ -101,7 +102,7 @@ int PickDateFunction(KChar* buffer) {
   const DateFormat order = static_cast<DateFormat>(FormatNumber(format));
   int mask = read.Parsed(8, ParseWeekdayList, 0, kMaskMessage);
   read.Check(mask != kEveryDayMask, 8, kMaskMessage);
-  const auto flags = static_cast<PickerFlags>(read.Number(6, 0, u"Invalid flags \"%s\""));
+  const auto flags = static_cast<PickerFlags>(read.Number(6, 0, kInvalidFlagsMessage));
   const bool hasInitialDate = HasArgument(2);
   if (hasInitialDate) state.selected = read.Date(2, order, u"Invalid initial date \"%s\"");
   const bool hasMinimum = ReadRangeEnd(read, 4, order, state.selected, kMinimumMessages, state.minimum);
@@ -143,7 +144,7 @@ int PickDateFunction(KChar* buffer) {
   const int end = RunPickerView(state);
   if (end == kPickerAccepted) return FormatDate(buffer, state.selected, format);
   if (end == kPickerCancelled) return AnswerText(buffer, u"*CANCEL*");
-  Sprintf(buffer, u"Dialog error %d", end);
+  AnswerText(buffer, u"Dialog error " + std::u16string(NumberText(end).View()));
   return -1;
 }
 

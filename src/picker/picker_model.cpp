@@ -10,6 +10,7 @@
 #include "calendar/month_grid.h"
 #include "datefuncs/weekday_search.h"
 #include "contract/host_interface.h"
+#include "frame/numbers.h"
 #include "frame/text.h"
 
 namespace kalendra {
@@ -171,7 +172,7 @@ std::u16string MonthTitle(const PickerState& state) {
   const std::u16string_view name = (state.flags & kPickerEnglishNames) != 0
                                        ? kEnglishMonthNames[state.displayed.month]
                                        : Locale().monthNames[state.displayed.month].View();
-  return std::u16string(name) + u" " + Widen(std::to_string(state.displayed.year));
+  return std::u16string(name) + u" " + std::u16string(NumberText(state.displayed.year).View());
 }
 
 std::u16string WeekdayHeader(const PickerState& state, int column) {
@@ -193,7 +194,7 @@ std::u16string DateLine(const PickerState& state) {
 
 std::u16string OkButtonText(const PickerState& state) {
   if (!state.countdownActive || !state.timerRunning) return u"OK";
-  return u"OK - " + Widen(std::to_string(state.timeout));
+  return u"OK - " + std::u16string(NumberText(state.timeout).View());
 }
 
 bool NextUnmaskedDay(const PickerState& state, DayNumber& day) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "frame/numbers.h"
 #include "frame/text.h"
 
 namespace kalendra {
@@ -96,7 +97,7 @@ ScreenLine GridLine(const PickerState& state, int row) {
       line.push_back({std::u16string(kScreenCellWidth, u' '), ScreenStyle::kPlain});
       continue;
     }
-    const std::u16string day = Widen(std::to_string(value & kCellDayBits));
+    const std::u16string day(NumberText(value & kCellDayBits).View());
     line.push_back({RightAligned(day, kScreenCellWidth - 1) + u" ", CellStyle(value)});
   }
   return line;

@@ -8,6 +8,7 @@
 #include "calendar/day_number.h"
 #include "calendar/english_names.h"
 #include "calendar/locale_snapshot.h"
+#include "frame/numbers.h"
 #include "frame/text.h"
 #include "calendar/month_grid.h"
 #include "holidays/mark_holidays.h"
@@ -22,7 +23,7 @@ constexpr int kYearTitleIndent = 26;
 constexpr int kYearTitleIndentWithWeeks = 30;
 
 std::u16string Number(int value, int width, char16_t fill) {
-  std::u16string digits = Widen(std::to_string(value));
+  std::u16string digits(NumberText(value).View());
   if (static_cast<int>(digits.size()) < width) digits.insert(0, width - digits.size(), fill);
   return digits;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/argument_reader.h"
 #include "calendar/date_grammar.h"
 #include "calendar/english_names.h"
 #include "calendar/locale_snapshot.h"
@@ -132,7 +133,7 @@ int ReadWord(std::u16string_view word, QcalRequest& request) {
   }
   if (request.month != 0 || request.date) return 0;
   request.month = MonthOfName(word, MonthNameMatch::kFirstThreeLetters);
-  if (request.month < 0) return ReportError(u"Invalid date \"%s\"", text.c_str());
+  if (request.month < 0) return ReportError(kInvalidDateMessage, text.c_str());
   return 0;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "calendar/date_format.h"
+#include "calendar/argument_reader.h"
 #include "calendar/date_grammar.h"
 #include "calendar/locale_snapshot.h"
 #include "frame/arguments.h"
@@ -53,24 +54,20 @@ struct ClockConversion {
 // arguments put in place, converted. A result outside 1601..9999 counts as
 // a refused conversion, so no such date is ever written.
 int ConvertBetweenClocks(KChar* buffer, const ClockConversion& conversion) {
-  SplitArguments(buffer, false);
-  RefreshLocale();
+  ArgumentReader read(buffer, Separators::kCommasOnly);
+  const DateFormat dateFormat = read.Format(3, kClockDateFormat);
+  const TimeFormat timeFormat = ReadTimeFormat(read, 4, kClockTimeFormat);
+  const CalendarDate date = HasArgument(1) ? read.Date(1, dateFormat, kInvalidDateMessage) : CalendarDate{};
+  const TimeOfDay time = HasArgument(2) ? ReadTime(read, 2) : TimeOfDay{};
+  if (read.Failed()) return kErrorResult;
   // The clock is read only when the arguments leave the date or the time to it.
   platform::SystemDateTime fields = HasArgument(1) && HasArgument(2) ? platform::SystemDateTime{} : conversion.now();
-  DateFormat dateFormat = 0;
-  TimeFormat timeFormat = 0;
-  if (ReadDateFormatArgument(3, kClockDateFormat, dateFormat) != 0) return kErrorResult;
-  if (ReadTimeFormatArgument(4, kClockTimeFormat, timeFormat) != 0) return kErrorResult;
   if (HasArgument(1)) {
-    CalendarDate date;
-    if (ParseDate(Argument(1), date, dateFormat) != 0) return ReportArgumentError(u"Invalid date \"%s\"", 1);
     fields.year = date.year;
     fields.month = date.month;
     fields.day = date.day;
   }
   if (HasArgument(2)) {
-    TimeOfDay time;
-    if (ParseTime(Argument(2), time) != 0) return ReportArgumentError(u"Invalid time \"%s\"", 2);
     fields.hour = static_cast<int>(time.hour);
     fields.minute = static_cast<int>(time.minute);
     fields.second = static_cast<int>(time.second);
@@ -121,35 +118,27 @@ int UtcDateTimeFunction(KChar* buffer) {
 }
 
 int AgeDateFunction(KChar* buffer) {
-  SplitArguments(buffer, true);
-  RefreshLocale();
-  if (!HasArgument(1)) return ReportError(u"No age");
+  ArgumentReader read(buffer, Separators::kSpacesAndCommas);
+  read.Require(1, u"No age");
   const std::optional<std::int64_t> number = ParseAgeNumber(Argument(1));
-  if (!number) return ReportArgumentError(u"Invalid age \"%s\"", 1);
-  const auto age = static_cast<AgeValue>(*number);  // a negative number is far beyond the limit
-  if (age >= kAgeLimit) return ReportArgumentError(u"Age out of range \"%s\"", 1);
-  DateFormat dateFormat = 0;
-  TimeFormat timeFormat = 0;
-  std::int32_t options = 0;
-  if (ReadDateFormatArgument(2, kAgeDateFormat, dateFormat) != 0) return kErrorResult;
-  if (ReadTimeFormatArgument(3, kAgeTimeFormat, timeFormat) != 0) return kErrorResult;
-  if (ReadNumberArgument(4, 0, u"Bad option \"%s\"", options) != 0) return kErrorResult;
+  read.Check(number.has_value(), 1, u"Invalid age \"%s\"");
+  const auto age = static_cast<AgeValue>(number.value_or(0));  // a negative number is far beyond the limit
+  read.Check(age < kAgeLimit, 1, u"Age out of range \"%s\"");
+  const DateFormat dateFormat = read.Format(2, kAgeDateFormat);
+  const TimeFormat timeFormat = ReadTimeFormat(read, 3, kAgeTimeFormat);
+  const int options = read.Number(4, 0, kBadOptionMessage);
+  if (read.Failed()) return kErrorResult;
   return WriteMoment(buffer, MomentOfAge(age), dateFormat, AgeSeparator(options), timeFormat);
 }
 
 int MakeAgeFunction(KChar* buffer) {
-  SplitArguments(buffer, true);
-  RefreshLocale();
-  if (!HasArgument(1)) return ReportError(u"No date");
-  DateFormat dateFormat = 0;
-  if (ReadDateFormatArgument(3, kMakeAgeDateFormat, dateFormat) != 0) return kErrorResult;
-  CalendarDate date;
-  if (ParseDate(Argument(1), date, dateFormat) != 0) return ReportArgumentError(u"Invalid date \"%s\"", 1);
-  TimeOfDay time;  // midnight
-  if (HasArgument(2) && ParseTime(Argument(2), time) != 0) return ReportArgumentError(u"Invalid time \"%s\"", 2);
-  const auto age = static_cast<std::int64_t>(AgeOfMoment({ToDayNumber(date), time}));  // as "%q" writes it
-  CopyText(buffer, kHostBufferLength, NumberText(age, 1).View());
-  return 0;
+  ArgumentReader read(buffer, Separators::kSpacesAndCommas);
+  read.Require(1, kNoDateMessage);
+  const DateFormat dateFormat = read.Format(3, kMakeAgeDateFormat);
+  const CalendarDate date = read.Date(1, dateFormat, kInvalidDateMessage);
+  const TimeOfDay time = HasArgument(2) ? ReadTime(read, 2) : TimeOfDay{};  // midnight by default
+  if (read.Failed()) return kErrorResult;
+  return AnswerNumber(buffer, static_cast<std::int64_t>(AgeOfMoment({ToDayNumber(date), time})));  // as "%q" writes it
 }
 
 }  // namespace kalendra

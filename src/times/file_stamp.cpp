@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "calendar/argument_reader.h"
 #include "calendar/date_format.h"
 #include "calendar/date_grammar.h"
 #include "calendar/locale_snapshot.h"
@@ -15,6 +16,7 @@
 #include "frame/text.h"
 #include "platform/platform.h"
 #include "times/age.h"
+#include "times/time_format.h"
 #include "times/time_functions.h"
 
 namespace kalendra {
@@ -132,15 +134,13 @@ FileSystemKind KindOfFileSystem(std::u16string_view name) {
 }
 
 int FileStampFunction(KChar* buffer) {
-  SplitArguments(buffer, true);
-  RefreshLocale();
-  if (!HasArgument(1)) return ReportError(u"No filename");
+  ArgumentReader read(buffer, Separators::kSpacesAndCommas);
+  read.Require(1, u"No filename");
   const std::optional<StampFlags> flags = ReadStampFlags(Argument(2));
-  if (!flags) return ReportArgumentError(u"Invalid flags \"%s\"", 2);
-  std::int32_t dateFormat = 0;
-  std::int32_t options = 0;
-  if (ReadNumberArgument(3, kStampDateFormat, u"Bad format \"%s\"", dateFormat) != 0) return kErrorResult;
-  if (ReadNumberArgument(4, 0, u"Bad option \"%s\"", options) != 0) return kErrorResult;
+  read.Check(flags.has_value(), 2, kInvalidFlagsMessage);
+  const auto dateFormat = static_cast<DateFormat>(read.Number(3, kStampDateFormat, kBadFormatMessage));
+  const int options = read.Number(4, 0, kBadOptionMessage);
+  if (read.Failed()) return kErrorResult;
 
   std::array<KChar, kHostBufferLength> fullPath{};
   if (QueryTrueName(Argument(1).data(), fullPath.data()) != 0) CopyText(fullPath.data(), fullPath.size(), Argument(1));
@@ -154,25 +154,20 @@ int FileStampFunction(KChar* buffer) {
 
   Moment moment;
   if (ConvertStamp(ChosenStamp(*stamps, flags->stamp), flags->zone, kind, moment) != 0) return kErrorResult;
-  DateText date;
-  FormatDate(date.data(), FromDayNumber(moment.day), static_cast<DateFormat>(dateFormat));
-  const KChar* suffix = flags->zone == StampZone::kUtc ? u"Z" : u"";
-  // FAT keeps only the date of the last access.
+  // The date, then the time of day in "hh:mm:ss", or "hhmmss" after the
+  // digits-only date. FAT keeps only the date of the last access.
+  const bool digitsOnly = dateFormat == kDigitsOnlyFormat;
   const bool dateOnly = flags->stamp == FileStampKind::kLastAccess && kind == FileSystemKind::kFat;
-  const TimeOfDay& t = moment.time;
-  const KChar separator = (options & kTSeparatorBit) != 0 ? u'T' : u'@';
-  if (static_cast<DateFormat>(dateFormat) != kDigitsOnlyFormat) {
-    if (dateOnly) {
-      Sprintf(buffer, u"%s%c00:00:00%s", date.data(), separator, suffix);
-    } else {
-      Sprintf(buffer, u"%s%c%02u:%02u:%02u%s", date.data(), separator, t.hour, t.minute, t.second, suffix);
-    }
-  } else if (dateOnly) {
-    Sprintf(buffer, u"%s000000%s", date.data(), suffix);
-  } else {
-    Sprintf(buffer, u"%s%02u%02u%02u%s", date.data(), t.hour, t.minute, t.second, suffix);
-  }
-  return 0;
+  TimeText time;
+  FormatTime(dateOnly ? TimeOfDay{} : moment.time, kWithSeconds | kZeroPaddedHour | (digitsOnly ? kNoSeparators : 0),
+             time);
+  DateText date;
+  FormatDate(date.data(), FromDayNumber(moment.day), dateFormat);
+  std::u16string text(date.data());
+  if (!digitsOnly) text += (options & kTSeparatorBit) != 0 ? u'T' : u'@';
+  text += time.View();
+  if (flags->zone == StampZone::kUtc) text += u'Z';
+  return AnswerText(buffer, text);
 }
 
 }  // namespace kalendra

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "calendar/date_format.h"
+#include "calendar/argument_reader.h"
 #include "calendar/date_grammar.h"
 #include "calendar/locale_snapshot.h"
 #include "frame/arguments.h"
@@ -40,50 +41,31 @@ std::u16string WrittenTime(const TimeOfDay& time, TimeFormat format) {
   return std::u16string(text.View());
 }
 
-int WriteText(KChar* buffer, const std::u16string& text) {
-  CopyText(buffer, kHostBufferLength, text);
-  return 0;
-}
-
 // The date of the start moved by the day carry, the start's separator and
 // the time, or "Resulting date out of range" when the date would leave
 // 1601-01-01..9999-12-31.
 int WriteDateAndTime(KChar* buffer, const DateTime& start, std::int32_t dayCarry, DateFormat dateFormat,
                      std::u16string_view timeText) {
   const std::int64_t day = std::int64_t{ToDayNumber(start.date)} + dayCarry;
-  if (day < kFirstDay || day > kLastDay) return ReportError(u"Resulting date out of range");
+  if (day < kFirstDay || day > kLastDay) return ReportError(kOutOfRangeMessage);
   WriteDateAndTimeText(buffer, FromDayNumber(static_cast<DayNumber>(day)), dateFormat, start.separator, timeText);
   return 0;
 }
 
-// How @timeplus and @timediff begin: split the arguments, refresh the
-// locale, read the date format (argument 3) and the time format (argument
-// 4). Returns 0, or kErrorResult after a message.
-int StartWithFormats(KChar* buffer, DateFormat& dateFormat, TimeFormat& timeFormat) {
-  SplitArguments(buffer, false);
-  RefreshLocale();
-  if (ReadDateFormatArgument(3, kDefaultDateFormat, dateFormat) != 0) return kErrorResult;
-  return ReadTimeFormatArgument(4, kDefaultTimeFormat, timeFormat);
-}
-
-// The flags of @timediff: 0 when absent. Returns 0, or kErrorResult after
-// "Bad flags".
-int ReadFlagsArgument(int n, std::int32_t& flags) { return ReadNumberArgument(n, 0, u"Bad flags \"%s\"", flags); }
-
 // The second operand of @timediff: argument 2, or now. A missing date is
 // taken from the first operand, or from today when the first has one and
-// the second is now. Returns 0, or kErrorResult after a message.
-int ReadSecondDateTime(const DateTime& first, DateFormat dateFormat, DateTime& second) {
+// the second is now.
+DateTime ReadSecondDateTime(ArgumentReader& read, const DateTime& first, DateFormat dateFormat) {
   if (!HasArgument(2)) {
+    if (read.Failed()) return {};
     const DateTime now = CurrentDateTime();
-    second = {now.date, now.time, first.hasDate, 0};
-    return 0;
+    return {now.date, now.time, first.hasDate, 0};
   }
-  if (ParseDateTime(Argument(2), second, dateFormat) != 0) return kErrorResult;
-  if (second.hasDate && !first.hasDate) return ReportError(u"No date \"%s\"", Argument(1).data());
+  DateTime second = ReadDateTime(read, 2, dateFormat);
+  read.Check(!second.hasDate || first.hasDate, 1, u"No date \"%s\"");
   if (!second.hasDate) second.date = first.date;
   second.hasDate = first.hasDate;
-  return 0;
+  return second;
 }
 
 // A leading day count of @timetodec: a signed number followed by a space,
@@ -139,78 +121,74 @@ int ReadDecimalNumber(std::u16string_view text, double& value) {
 }  // namespace
 
 int TimePlusFunction(KChar* buffer) {
-  DateFormat dateFormat = 0;
-  TimeFormat timeFormat = 0;
-  if (StartWithFormats(buffer, dateFormat, timeFormat) != 0) return kErrorResult;
-  DateTime start;
-  if (!HasArgument(1)) {
-    start = CurrentDateTime();
-  } else if (ParseDateTime(Argument(1), start, dateFormat) != 0) {
-    return kErrorResult;
-  }
+  ArgumentReader read(buffer, Separators::kCommasOnly);
+  const DateFormat dateFormat = read.Format(3, kDefaultDateFormat);
+  const TimeFormat timeFormat = ReadTimeFormat(read, 4, kDefaultTimeFormat);
+  const DateTime start = HasArgument(1) ? ReadDateTime(read, 1, dateFormat) : CurrentDateTime();
   TimeOffset offset;
-  if (HasArgument(2) && ParseOffset(Argument(2), offset) != 0) {
-    return ReportError(u"Bad offset \"%s\"", Argument(2).data());
+  if (HasArgument(2)) {
+    read.ReadWith(2, kBadOffsetMessage, [&](std::u16string_view text) { return ParseOffset(text, offset) == 0; });
   }
   std::int32_t dayCarry = 0;
   TimeOfDay time;
-  if (AddTime(start.time, offset, dayCarry, time) != 0) return ReportError(u"Bad offset \"%s\"", Argument(2).data());
+  read.ReadWith(2, kBadOffsetMessage, [&](std::u16string_view) { return AddTime(start.time, offset, dayCarry, time) == 0; });
+  if (read.Failed()) return kErrorResult;
   TimeText timeText;
   FormatTime(time, timeFormat, timeText);  // empty when a field is out of range
   if (start.hasDate) return WriteDateAndTime(buffer, start, dayCarry, dateFormat, timeText.View());
-  return WriteText(buffer, DaysBeforeTime(dayCarry, true, TimeStyle(timeFormat) == kDecimalDayStyle) +
-                               std::u16string(timeText.View()));
+  return AnswerText(buffer, DaysBeforeTime(dayCarry, true, TimeStyle(timeFormat) == kDecimalDayStyle) +
+                                std::u16string(timeText.View()));
 }
 
 int TimeDiffFunction(KChar* buffer) {
-  DateFormat dateFormat = 0;
-  TimeFormat timeFormat = 0;
-  if (StartWithFormats(buffer, dateFormat, timeFormat) != 0) return kErrorResult;
+  ArgumentReader read(buffer, Separators::kCommasOnly);
+  const DateFormat dateFormat = read.Format(3, kDefaultDateFormat);
+  TimeFormat timeFormat = ReadTimeFormat(read, 4, kDefaultTimeFormat);
+  read.Require(1, u"No time1");
+  const DateTime first = ReadDateTime(read, 1, dateFormat);
+  const DateTime second = ReadSecondDateTime(read, first, dateFormat);
+  const int flags = read.Number(5, 0, kBadFlagsMessage);
+  if (read.Failed()) return kErrorResult;
+
   const bool decimalTime = TimeStyle(timeFormat) == kDecimalDayStyle;
   if (!decimalTime) timeFormat &= ~kStyleMask;  // a distance is written on the 24-hour clock
-  if (!HasArgument(1)) return ReportError(u"No time1");
-  DateTime first;
-  DateTime second;
-  if (ParseDateTime(Argument(1), first, dateFormat) != 0) return kErrorResult;
-  if (ReadSecondDateTime(first, dateFormat, second) != 0) return kErrorResult;
-  std::int32_t flags = 0;
-  if (ReadFlagsArgument(5, flags) != 0) return kErrorResult;
-
   const TimeDistance distance = TimeDifference(MomentOf(first), MomentOf(second));
   std::u16string text = (flags & kSignedDifferenceFlag) != 0 && distance.swapped ? u"-" : u"";
   text += DaysBeforeTime(distance.days, false, decimalTime);
   if (decimalTime && distance.days != 0) timeFormat = kDecimalDayStyle;  // the fraction follows the days without "0"
-  return WriteText(buffer, text + WrittenTime(distance.time, timeFormat));
+  return AnswerText(buffer, text + WrittenTime(distance.time, timeFormat));
 }
 
 int TimeToDecFunction(KChar* buffer) {
-  SplitArguments(buffer, false);
-  if (!HasArgument(1)) return ReportError(u"No time");
+  ArgumentReader read(buffer, Separators::kCommasOnly);
+  read.Require(1, u"No time");
   const std::u16string_view argument = Argument(1);
   std::size_t pos = 0;
   std::int32_t days = 0;
-  if (ReadLeadingDayCount(argument, pos, days) != 0) return ReportError(u"Bad days count");
-  const std::u16string timePart(argument.substr(pos));
+  read.ReadWith(1, u"Bad days count", [&](std::u16string_view) { return ReadLeadingDayCount(argument, pos, days) == 0; });
+  const std::u16string_view timePart = argument.substr(pos);
   TimeOfDay time;
   TimeParts parts = 0;
-  if (ParseTime(timePart, time, &parts) != 0 || (parts & kMinutesPart) == 0) {
-    return ReportError(u"Bad time \"%s\"", timePart.c_str());
+  if (!read.Failed()) {
+    read.CheckQuoting(ParseTime(timePart, time, &parts) == 0 && (parts & kMinutesPart) != 0, u"Bad time \"%s\"",
+                      timePart);
   }
-  return WriteText(buffer, FixedPoint(ToDecimalDays(days, time), kDecimalDaysDigits));
+  if (read.Failed()) return kErrorResult;
+  return AnswerText(buffer, FixedPoint(ToDecimalDays(days, time), kDecimalDaysDigits));
 }
 
 int DecToTimeFunction(KChar* buffer) {
-  SplitArguments(buffer, false);
-  if (!HasArgument(1)) return ReportError(u"No decimal time");
-  TimeFormat timeFormat = 0;
-  if (ReadTimeFormatArgument(2, kDefaultTimeFormat, timeFormat) != 0) return kErrorResult;
-  double value = 0.0;
+  ArgumentReader read(buffer, Separators::kCommasOnly);
+  read.Require(1, u"No decimal time");
+  const TimeFormat timeFormat = ReadTimeFormat(read, 2, kDefaultTimeFormat);
   std::int32_t days = 0;
   TimeOfDay time;
-  if (ReadDecimalNumber(Argument(1), value) != 0 || FromDecimalDays(value, days, time) != 0) {
-    return ReportError(u"Bad decimal time \"%s\"", Argument(1).data());
-  }
-  return WriteText(buffer, DaysBeforeTime(days, true, false) + WrittenTime(time, timeFormat));
+  read.ReadWith(1, u"Bad decimal time \"%s\"", [&](std::u16string_view text) {
+    double value = 0.0;
+    return ReadDecimalNumber(text, value) == 0 && FromDecimalDays(value, days, time) == 0;
+  });
+  if (read.Failed()) return kErrorResult;
+  return AnswerText(buffer, DaysBeforeTime(days, true, false) + WrittenTime(time, timeFormat));
 }
 
 }  // namespace kalendra

@@ -1,9 +1,7 @@
 // @istime, @timeparts and @timefmt: a time of day read and written as it is.
 #include <string>
 
-#include "calendar/locale_snapshot.h"
-#include "frame/arguments.h"
-#include "frame/errors.h"
+#include "calendar/argument_reader.h"
 #include "frame/text.h"
 #include "times/time_format.h"
 #include "times/time_functions.h"
@@ -29,33 +27,24 @@ TimeParts PartsOfWholeText(const KChar* buffer) {
 
 }  // namespace
 
-int IsTimeFunction(KChar* buffer) {
-  Sprintf(buffer, u"%d", PartsOfWholeText(buffer) != 0 ? 1 : 0);
-  return 0;
-}
+int IsTimeFunction(KChar* buffer) { return AnswerNumber(buffer, PartsOfWholeText(buffer) != 0 ? 1 : 0); }
 
-int TimePartsFunction(KChar* buffer) {
-  Sprintf(buffer, u"%d", static_cast<int>(PartsOfWholeText(buffer)));
-  return 0;
-}
+int TimePartsFunction(KChar* buffer) { return AnswerNumber(buffer, PartsOfWholeText(buffer)); }
 
 int TimeFmtFunction(KChar* buffer) {
-  SplitArguments(buffer, false);
-  RefreshLocale();
-  TimeFormat format = 0;
-  if (ReadTimeFormatArgument(2, 0, format) != 0) return kErrorResult;
+  ArgumentReader read(buffer, Separators::kCommasOnly);
+  const TimeFormat format = ReadTimeFormat(read, 2, 0);
   TimeOfDay time;
+  TimeParts parts = 0;
   if (!HasArgument(1)) {
     time = CurrentDateTime().time;
   } else {
-    TimeParts parts = 0;
-    if (ParseTime(Argument(1), time, &parts) != 0) return ReportError(u"Invalid time \"%s\"", Argument(1).data());
-    format |= PrecisionOf(parts);
+    time = ReadTime(read, 1, &parts);
   }
+  if (read.Failed()) return kErrorResult;
   TimeText text;
-  FormatTime(time, format, text);
-  CopyText(buffer, kHostBufferLength, text.View());
-  return 0;
+  FormatTime(time, format | PrecisionOf(parts), text);
+  return AnswerText(buffer, text.View());
 }
 
 }  // namespace kalendra

@@ -3,10 +3,9 @@
 
 #include <string>
 
+#include "calendar/argument_reader.h"
 #include "calendar/date_grammar.h"
 #include "frame/arguments.h"
-#include "frame/errors.h"
-#include "frame/numbers.h"
 #include "platform/platform.h"
 #include "times/time_grammar.h"
 
@@ -30,34 +29,32 @@ std::size_t FindDateTimeSeparator(std::u16string_view text) {
 
 }  // namespace
 
-int ReadTimeFormatArgument(int n, TimeFormat fallback, TimeFormat& format) {
-  std::int32_t value = 0;
-  if (ReadNumberArgument(n, static_cast<std::int32_t>(fallback), u"Invalid time format \"%s\"", value) != 0) {
-    return kErrorResult;
-  }
-  format = static_cast<TimeFormat>(value);
-  return 0;
+TimeFormat ReadTimeFormat(ArgumentReader& read, int n, TimeFormat fallback) {
+  return static_cast<TimeFormat>(read.Number(n, static_cast<int>(fallback), u"Invalid time format \"%s\""));
 }
 
-int ParseDateTime(std::u16string_view text, DateTime& dateTime, DateFormat format) {
-  // A message quotes a part of the text, made zero-terminated only then.
-  const auto quoting = [](std::u16string_view message, std::u16string_view part) {
-    return ReportError(message, std::u16string(part).c_str());
-  };
+TimeOfDay ReadTime(ArgumentReader& read, int n, TimeParts* parts) {
+  TimeOfDay time;
+  read.ReadWith(n, kInvalidTimeMessage, [&](std::u16string_view text) { return ParseTime(text, time, parts) == 0; });
+  return time;
+}
+
+DateTime ReadDateTime(ArgumentReader& read, int n, DateFormat format) {
   DateTime result;
+  if (read.Failed()) return result;
+  const std::u16string_view text = Argument(n);
   std::u16string_view timeText = text;
   const std::size_t separator = FindDateTimeSeparator(text);
   if (separator != std::u16string_view::npos) {
     const std::u16string_view datePart = text.substr(0, separator);
-    if (ParseDate(datePart, result.date, format) != 0) return quoting(u"Invalid date \"%s\"", datePart);
+    read.CheckQuoting(ParseDate(datePart, result.date, format) == 0, kInvalidDateMessage, datePart);
     result.hasDate = true;
     result.separator = text[separator] == u'@' ? u'@' : u'T';
     timeText = text.substr(separator + 1);
-    if (timeText.empty()) return quoting(u"No time \"%s\"", text);
+    read.Check(!timeText.empty(), n, u"No time \"%s\"");
   }
-  if (ParseTime(timeText, result.time) != 0) return quoting(u"Invalid time \"%s\"", text);
-  dateTime = result;
-  return 0;
+  read.ReadWith(n, kInvalidTimeMessage, [&](std::u16string_view) { return ParseTime(timeText, result.time) == 0; });
+  return result;
 }
 
 DateTime CurrentDateTime() {

@@ -1,10 +1,12 @@
-// The readers through which the time functions take their arguments: time
-// formats and date-times. Each writes its own message and returns
-// kErrorResult, so a function only passes the failure on.
+// The readers through which the time functions take their arguments, on the
+// shared ArgumentReader: time formats, times of day and date-times. Like its
+// own readers, each does nothing once the reader has failed and writes the
+// message of the first failure.
 #pragma once
 
 #include <string_view>
 
+#include "calendar/argument_reader.h"
 #include "calendar/date_format_word.h"
 #include "calendar/day_number.h"
 #include "contract/host_interface.h"
@@ -12,10 +14,7 @@
 
 namespace kalendra {
 
-// Argument n as a TimeFormat: fallback when the argument is empty, else its
-// value by ParseNumber. Returns 0, or kErrorResult after writing "Invalid
-// time format" with the argument.
-int ReadTimeFormatArgument(int n, TimeFormat fallback, TimeFormat& format);
+inline constexpr Message kInvalidTimeMessage = u"Invalid time \"%s\"";
 
 // A time of day that may carry a date, and the separator that stood between
 // them ("@" or "T"; 0 without a date).
@@ -26,11 +25,18 @@ struct DateTime {
   KChar separator = 0;
 };
 
-// Reads "time" or "date@time" ("T" or "t" also separate; the date is read
-// in the order of the format word). Returns 0, or kErrorResult after writing
-// "Invalid date" with the date part, "No time" or "Invalid time" with the
-// whole text.
-int ParseDateTime(std::u16string_view text, DateTime& dateTime, DateFormat format);
+// Argument n as a TimeFormat: fallback when empty, else digits only;
+// "Invalid time format" with the argument.
+TimeFormat ReadTimeFormat(ArgumentReader& read, int n, TimeFormat fallback);
+
+// Argument n as a time of day, and the parts it was written with;
+// "Invalid time" with the argument.
+TimeOfDay ReadTime(ArgumentReader& read, int n, TimeParts* parts = nullptr);
+
+// Argument n as "time" or "date@time" ("T" or "t" also separate; the date
+// is read in the order of the format word): "Invalid date" with the date
+// part, "No time" or "Invalid time" with the whole argument.
+DateTime ReadDateTime(ArgumentReader& read, int n, DateFormat format);
 
 // The local date and time now, written with "@" between them.
 DateTime CurrentDateTime();

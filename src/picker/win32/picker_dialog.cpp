@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "frame/numbers.h"
 #include "frame/text.h"
 #include "picker/picker_model.h"
 #include "picker/picker_view.h"
@@ -66,7 +67,7 @@ void ShowState() {
     HWND control = GetDlgItem(window, kFirstCell + cell);
     ShowWindow(control, value == 0 ? SW_HIDE : SW_SHOW);
     if (value == 0) continue;
-    SetText(kFirstCell + cell, Widen(std::to_string(value & kCellDayBits)));
+    SetText(kFirstCell + cell, std::u16string(NumberText(value & kCellDayBits).View()));
     SetFont(kFirstCell + cell, (value & kCellUnavailable) != 0 ? kUnavailableFont
                                : (value & kCellSelected) != 0  ? kSelectedFont
                                                                : kDayFont);

@@ -1,5 +1,7 @@
 // The shared argument readers of the date functions and their writers.
-#include "datefuncs/argument_reader.h"
+#include "calendar/argument_reader.h"
+
+#include <string>
 
 #include "calendar/date_format.h"
 #include "calendar/date_grammar.h"
@@ -21,10 +23,14 @@ void ArgumentReader::Check(bool ok, int n, Message message) {
   failed_ = true;
 }
 
+void ArgumentReader::CheckQuoting(bool ok, Message message, std::u16string_view quoted) {
+  if (failed_ || ok) return;
+  ReportError(message, std::u16string(quoted).c_str());  // made zero-terminated only now
+  failed_ = true;
+}
+
 DateFormat ArgumentReader::Format(int n, DateFormat fallback) {
-  DateFormat format = 0;
-  if (!failed_ && ReadDateFormatArgument(n, fallback, format) != 0) failed_ = true;
-  return format;
+  return static_cast<DateFormat>(Number(n, static_cast<int>(fallback), kInvalidDateFormatMessage));
 }
 
 CalendarDate ArgumentReader::Date(int n, DateFormat format, Message message) {
@@ -70,6 +76,8 @@ int AnswerText(KChar* buffer, std::u16string_view text) {
   return 0;
 }
 
-int AnswerNumber(KChar* buffer, std::int64_t value) { return AnswerText(buffer, NumberText(value, 1).View()); }
+int AnswerNumber(KChar* buffer, std::int64_t value, int minimumDigits) {
+  return AnswerText(buffer, NumberText(value, minimumDigits).View());
+}
 
 }  // namespace kalendra
