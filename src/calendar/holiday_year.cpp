@@ -1,3 +1,4 @@
+// HolidayYear: one process-wide year, set while holidays are being marked.
 #include "calendar/holiday_year.h"
 
 namespace kalendra {

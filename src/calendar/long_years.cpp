@@ -1,3 +1,4 @@
+// The long-year setting and the longyears command.
 #include "calendar/long_years.h"
 
 

@@ -1,3 +1,4 @@
+// Today, read again only at the next local midnight or a change of zone.
 #include "calendar/today.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The six internal variables: today's ISO week values, dates and the time.
 #include "calendar/variables.h"
 
 #include "calendar/argument_reader.h"

@@ -1,3 +1,4 @@
+// The error prefix and the reporting of a message that quotes an argument.
 #include "frame/errors.h"
 
 #include "frame/arguments.h"

@@ -1,3 +1,5 @@
+// The plug-in record with its feature list as Disable_Features leaves it,
+// and the load and unload steps.
 #include "frame/plugin.h"
 
 

@@ -1,3 +1,5 @@
+// kalendrahelp, the shell's Help and Usage calls, the help-file search and
+// the version line.
 #include "help/help.h"
 
 #include <algorithm>
