@@ -58,6 +58,40 @@ TEST(DayNumber, EveryDayOfTheRangeRoundTripsAndAdvancesByOne) {
   EXPECT_EQ(expected, (CalendarDate{10000, 1, 1}));
 }
 
+// The clocks' civil conversion, written differently (days from 1970 for
+// any year, by 400-year eras from March), agrees with the calendar's on
+// every day of the range.
+TEST(CivilTime, AgreesWithDayNumbersOnEveryDay) {
+  for (DayNumber day = kFirstDay; day <= kLastDay; ++day) {
+    const CalendarDate date = FromDayNumber(day);
+    const civil::CivilDate civilDate = civil::CivilFromDays(day - kDay19700101);
+    ASSERT_EQ(civilDate, (civil::CivilDate{date.year, date.month, date.day})) << day;
+    ASSERT_EQ(civil::DaysFromCivil(date.year, date.month, date.day), day - kDay19700101) << day;
+  }
+}
+
+// Fields out of range carry over as timegm's do, and years before 1 and
+// after 9999 count on (Julian day 0 is -4713-11-24 in the proleptic
+// Gregorian calendar, 2440588 days before 1970).
+TEST(CivilTime, CarriesFieldsAndCountsBeyondTheCalendar) {
+  const struct {
+    std::int64_t year, month, day, days;
+  } kTable[] = {
+      {2015, 2, 30, civil::DaysFromCivil(2015, 3, 2)}, {2015, 13, 1, civil::DaysFromCivil(2016, 1, 1)},
+      {2015, 0, 1, civil::DaysFromCivil(2014, 12, 1)}, {2016, 3, 0, civil::DaysFromCivil(2016, 2, 29)},
+      {1970, 1, 1, 0},                                  {-4713, 11, 24, -2440588},
+      {1601, 1, 1, -civil::kDaysFrom1601To1970},        {10000, 1, 1, kLastDay - kDay19700101 + 1},
+  };
+  for (const auto& row : kTable) {
+    EXPECT_EQ(civil::DaysFromCivil(row.year, row.month, row.day), row.days) << row.year << "-" << row.month;
+  }
+  EXPECT_EQ(civil::CivilFromDays(-2440588), (civil::CivilDate{-4713, 11, 24}));
+  EXPECT_EQ(civil::SecondsFromCivil(1970, 1, 1, 0, 0, -1), -1);
+  const civil::CivilSeconds lastSecond = civil::CivilFromSeconds(-1);
+  EXPECT_EQ(lastSecond.date, (civil::CivilDate{1969, 12, 31}));
+  EXPECT_EQ(lastSecond.hour * 3600 + lastSecond.minute * 60 + lastSecond.second, 86399);
+}
+
 TEST(DayNumber, OutsideTheRangeGivesNoDate) {
   for (const DayNumber day : {0, -1, kLastDay + 1, INT_MAX, INT_MIN}) {
     EXPECT_EQ(FromDayNumber(day), CalendarDate{}) << day;
