@@ -26,7 +26,7 @@ $ echo "echo piped" | torvane
 
 # Disable_Features withholds names, written in any case and separated by
 # semicolons, commas or white space; the shell lists the rest.
-$ names() { sed -n 's/^KALENDRA [^:]*: //p' | tr ',' '\n' | LC_ALL=C sort; }
+$ names() { sed -n 's/^KALENDRA [^:]*: //p' | tr -d '\r' | tr ',' '\n' | LC_ALL=C sort; }
 > torvane -c plugin | names > all
 > Disable_Features='@PICKDATE;qcal  _t4' torvane -c plugin | names > some
 > LC_ALL=C comm -23 all some
@@ -38,7 +38,7 @@ $ names() { sed -n 's/^KALENDRA [^:]*: //p' | tr ',' '\n' | LC_ALL=C sort; }
 
 # Withholding every name leaves the plug-in nothing to offer: the shell says
 # so and does not keep it.
-$ Disable_Features="$(torvane -c plugin | sed -n 's/^KALENDRA [^:]*: //p' | tr ',' ' ')" torvane -c plugin 2>err
+$ Disable_Features="$(torvane -c plugin | sed -n 's/^KALENDRA [^:]*: //p' | tr -d '\r' | tr ',' ' ')" torvane -c plugin 2>err
 > sed 's/"[^"]*kalendra[^"]*"/"kalendra"/' err
   No plug-ins loaded.
   torvane: Plug-in "kalendra" offers no names; not loaded
