@@ -181,12 +181,14 @@ class BoundedText {
 
   BoundedText& append(std::u16string_view part) {
     const std::size_t n = std::min(part.size(), Room());
+    cut_ = cut_ || n < part.size();
     std::copy_n(part.data(), n, text_ + size_);
     size_ += n;
     return *this;
   }
   BoundedText& append(std::size_t count, KChar c) {
     const std::size_t n = std::min(count, Room());
+    cut_ = cut_ || n < count;
     std::fill_n(text_ + size_, n, c);
     size_ += n;
     return *this;
@@ -197,6 +199,7 @@ class BoundedText {
   BoundedText& operator+=(KChar c) { return append(1, c); }
 
   std::size_t size() const { return size_; }
+  bool cut() const { return cut_; }
 
  private:
   std::size_t Room() const { return capacity_ - size_; }
@@ -204,10 +207,11 @@ class BoundedText {
   KChar* text_;
   std::size_t capacity_;
   std::size_t size_ = 0;
+  bool cut_ = false;
 };
 
 template <typename Out>
-void FormatInto(Out& out, const KChar* format, std::va_list args) {
+void FormatInto(Out& out, const KChar* format, std::va_list args, FormatFaults* faults) {
   if (format == nullptr) return;
   // A copy that the helpers can take by reference on every ABI.
   std::va_list values;
@@ -229,25 +233,30 @@ void FormatInto(Out& out, const KChar* format, std::va_list args) {
       out.append(start, pos);
       break;
     }
-    if (!AppendConversion(out, conversion, values)) out.append(start, pos + 1);
+    if (!AppendConversion(out, conversion, values)) {
+      out.append(start, pos + 1);
+      if (faults != nullptr) faults->unknownConversion = true;
+    }
   }
   va_end(values);
 }
 
 }  // namespace
 
-std::u16string FormatText(const KChar* format, std::va_list args) {
+std::u16string FormatText(const KChar* format, std::va_list args, FormatFaults* faults) {
   std::u16string out;
   out.reserve(64);  // most results are short: one allocation
-  FormatInto(out, format, args);
+  FormatInto(out, format, args, faults);
   return out;
 }
 
-std::size_t FormatText(KChar* text, std::size_t capacity, const KChar* format, std::va_list args) {
+std::size_t FormatText(KChar* text, std::size_t capacity, const KChar* format, std::va_list args,
+                       FormatFaults* faults) {
   if (capacity == 0) return 0;
   BoundedText out(text, capacity - 1);
-  FormatInto(out, format, args);
+  FormatInto(out, format, args, faults);
   text[out.size()] = u'\0';
+  if (faults != nullptr) faults->cut = out.cut();
   return out.size();
 }
 

@@ -1,5 +1,9 @@
 // The 21 host services of the interface header, with C linkage: each one
-// is a thin front to the subsystem that does the work.
+// is a thin front to the subsystem that does the work. They are no kinder
+// than the table allows (contract_checks.h): every pointer the table names
+// is used, a buffer the shell fills is poisoned after its text up to the
+// size the table gives it, and a format that asks for more than the table
+// allows is refused.
 #include <algorithm>
 #include <array>
 #include <cstdarg>
@@ -8,6 +12,7 @@
 #include "contract/host_interface.h"
 #include "contract/text.h"
 #include "platform/host_platform.h"
+#include "services/contract_checks.h"
 #include "services/evaluate.h"
 #include "services/expansion.h"
 #include "services/files.h"
@@ -38,26 +43,37 @@ bool StreamOfHandle(int handle, Stream& stream) {
 // A pause of 0 milliseconds still gives a waiting loop a real pause.
 constexpr int kShortestYield = 10;
 
+// A printer formats into a buffer of the interface's size, as a real shell
+// may: a format that asks for more, or for a conversion the table does not
+// name, is refused.
+void CheckFormatted(const char* service, const std::u16string& text, const torvane::FormatFaults& faults) {
+  if (faults.unknownConversion) torvane::contract_checks::Refuse(service, "a conversion the host table does not name");
+  if (text.size() >= kHostBufferLength) {
+    torvane::contract_checks::Refuse(service, "a result longer than its 8192-unit buffer");
+  }
+}
+
 }  // namespace
 
 // va_start has to run in the variadic service itself, so each formatting
 // service opens its arguments with this.
-#define FORMAT_INTO(text, format)                                \
-  std::va_list args;                                             \
-  va_start(args, format);                                        \
-  const std::u16string text = torvane::FormatText(format, args); \
-  va_end(args)
+#define FORMAT_INTO(service, text, format)                                                        \
+  std::va_list args;                                                                              \
+  va_start(args, format);                                                                         \
+  torvane::FormatFaults faults;                                                                   \
+  std::u16string text = torvane::FormatText(format, args, &faults);                               \
+  va_end(args);                                                                                   \
+  CheckFormatted(service, text, faults);                                                          \
+  if (text.size() >= kHostBufferLength) text.resize(kHostBufferLength - 1)
 
 TORVANE_SERVICE int ExpandVariables(KChar* buffer, int /*recursive: values are never expanded again*/) {
-  if (buffer == nullptr) return 1;
   const std::optional<std::u16string> expanded = torvane::ExpandText(std::u16string(BufferText(buffer)));
-  if (!expanded) return 1;
-  contract::CopyText(buffer, kHostBufferLength, *expanded);
-  return 0;
+  if (expanded) contract::CopyText(buffer, kHostBufferLength, *expanded);
+  torvane::contract_checks::PoisonAfterText(buffer, kHostBufferLength);
+  return expanded ? 0 : 1;
 }
 
 TORVANE_SERVICE int Evaluate(KChar* buffer) {
-  if (buffer == nullptr) return 1;
   const std::optional<std::int64_t> value = torvane::EvaluateOrReport(BufferText(buffer));
   if (!value) return 1;
   contract::CopyText(buffer, kHostBufferLength, contract::Widen(std::to_string(*value)));
@@ -65,25 +81,28 @@ TORVANE_SERVICE int Evaluate(KChar* buffer) {
 }
 
 TORVANE_SERVICE int Sprintf(KChar* buffer, const KChar* format, ...) {
-  if (buffer == nullptr) return -1;
   // Formatted aside first: an argument or the format may lie in the buffer.
   std::array<KChar, kHostBufferLength> text;  // NOLINT: written before it is read
   std::va_list args;
   va_start(args, format);
-  const std::size_t length = torvane::FormatText(text.data(), text.size(), format, args);
+  torvane::FormatFaults faults;
+  const std::size_t length = torvane::FormatText(text.data(), text.size(), format, args, &faults);
   va_end(args);
+  if (faults.unknownConversion) torvane::contract_checks::Refuse("Sprintf", "a conversion the host table does not name");
+  if (faults.cut) torvane::contract_checks::Refuse("Sprintf", "a result longer than its 8192-unit buffer");
   std::copy_n(text.data(), length + 1, buffer);
+  torvane::contract_checks::PoisonAfterText(buffer, kHostBufferLength);
   return static_cast<int>(length);
 }
 
 TORVANE_SERVICE int Printf(const KChar* format, ...) {
-  FORMAT_INTO(text, format);
+  FORMAT_INTO("Printf", text, format);
   torvane::output::Write(Stream::Output, text);
   return Length(text);
 }
 
 TORVANE_SERVICE int Qprintf(int handle, const KChar* format, ...) {
-  FORMAT_INTO(text, format);
+  FORMAT_INTO("Qprintf", text, format);
   Stream stream = Stream::Output;
   if (!StreamOfHandle(handle, stream)) return -1;
   torvane::output::Write(stream, text);
@@ -91,20 +110,19 @@ TORVANE_SERVICE int Qprintf(int handle, const KChar* format, ...) {
 }
 
 TORVANE_SERVICE int ColorPrintf(int attribute, const KChar* format, ...) {
-  FORMAT_INTO(text, format);
+  FORMAT_INTO("ColorPrintf", text, format);
   torvane::output::WriteInColour(attribute, text);
   return Length(text);
 }
 
-TORVANE_SERVICE void QPuts(const KChar* text) {
-  if (text != nullptr) torvane::output::Write(Stream::Output, text);
-}
+TORVANE_SERVICE void QPuts(const KChar* text) { torvane::output::Write(Stream::Output, text); }
 
 TORVANE_SERVICE void CrLf() { torvane::output::Write(Stream::Output, u"\r\n"); }
 
+// Both integers are filled, as a real shell may fill them.
 TORVANE_SERVICE void GetAttribute(int* normal, int* inverse) {
-  if (normal != nullptr) *normal = torvane::platform::CurrentTextAttribute();
-  if (inverse != nullptr) *inverse = 0x70;
+  *normal = torvane::platform::CurrentTextAttribute();
+  *inverse = 0x70;
 }
 
 TORVANE_SERVICE int QueryIsConsole(int handle) {
@@ -129,30 +147,36 @@ TORVANE_SERVICE void EatKeystrokes() { torvane::platform::DiscardKeystrokes(); }
 TORVANE_SERVICE void HoldSignals() {}  // no signal handling to hold back
 
 TORVANE_SERVICE int QueryTrueName(const KChar* name, KChar* out) {
-  if (name == nullptr || out == nullptr) return 1;
   const std::optional<std::u16string> path = torvane::platform::FullPath(BufferText(name));
-  if (!path || path->size() >= kHostBufferLength) return 1;
-  contract::CopyText(out, kHostBufferLength, *path);
-  return 0;
+  const bool fits = path && path->size() < kHostBufferLength;
+  // Without a path the buffer holds nothing the plug-in may read.
+  contract::CopyText(out, kHostBufferLength, fits ? *path : std::u16string());
+  torvane::contract_checks::PoisonAfterText(out, kHostBufferLength);
+  if (!fits) out[0] = torvane::contract_checks::kPoison;
+  return fits ? 0 : 1;
 }
 
 TORVANE_SERVICE int QueryIsFile(const KChar* name) {
-  return name != nullptr && torvane::platform::IsExistingFile(BufferText(name)) ? 1 : 0;
+  return torvane::platform::IsExistingFile(BufferText(name)) ? 1 : 0;
 }
 
 TORVANE_SERVICE int QueryIsFileUnicode(HostFile file) { return torvane::IsUnicodeFile(file) ? 1 : 0; }
 
+// The buffer holds maxChars units and a terminator.
 TORVANE_SERVICE int GetLine(HostFile file, KChar* buffer, int maxChars, int flags, int /*reserved*/) {
-  return torvane::ReadLine(file, buffer, maxChars, (flags & kGetLineUnicode) != 0);
+  if (maxChars <= 0) torvane::contract_checks::Refuse("GetLine", "no room for a line");
+  const int consumed = torvane::ReadLine(file, buffer, std::max(maxChars, 1), (flags & kGetLineUnicode) != 0);
+  torvane::contract_checks::PoisonAfterText(buffer, static_cast<std::size_t>(std::max(maxChars, 1)) + 1);
+  return consumed;
 }
 
 TORVANE_SERVICE int ASCIIToUnicode(const char* text, KChar* out, int capacity) {
-  if (text == nullptr || out == nullptr || capacity <= 0) return 0;
+  if (capacity <= 0) torvane::contract_checks::Refuse("ASCIIToUnicode", "no room for the text");
   const std::u16string wide = torvane::WidenEightBit(text);
-  contract::CopyText(out, static_cast<std::size_t>(capacity), wide);
-  return std::min(Length(wide), capacity - 1);
+  const auto room = static_cast<std::size_t>(std::max(capacity, 1));
+  contract::CopyText(out, room, wide);
+  torvane::contract_checks::PoisonAfterText(out, room);
+  return std::min(Length(wide), static_cast<int>(room) - 1);
 }
 
-TORVANE_SERVICE int UnloadOnePlugin(const KChar* name) {
-  return name != nullptr && torvane::plugins::Unload(BufferText(name)) ? 0 : 1;
-}
+TORVANE_SERVICE int UnloadOnePlugin(const KChar* name) { return torvane::plugins::Unload(BufferText(name)) ? 0 : 1; }

@@ -19,6 +19,7 @@ struct BatchFrame {
 
 struct Session {
   bool transient = false;            // running -c lines
+  bool interactive = false;          // reading lines a person types at the prompt
   std::optional<bool> pipeOverride;  // set by tests; otherwise asked of the system
   std::vector<BatchFrame> batches;
   bool exitRequested = false;

@@ -36,6 +36,7 @@ void RunCommands(const std::vector<std::u16string>& lines) {
 
 void RunInteractive() {
   const bool prompt = platform::IsTerminal(platform::Stream::Input);
+  CurrentSession().interactive = prompt;
   while (!CurrentSession().exitRequested) {
     platform::RestoreTerminal();  // a plug-in may have left it in key mode
     output::Flush();

@@ -2,6 +2,7 @@
 // function writes a message and gives up.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -35,6 +36,27 @@ class Message {
 // batch file's name and line ("NAME [LINE]  ").
 void ErrorPrefix();
 
+// The longest part of a text that a message quotes: the shell formats a
+// line into a buffer of kHostBufferLength units, which must hold the
+// message around the quote too.
+inline constexpr std::size_t kMaxQuotedLength = kHostBufferLength - 512;
+
+// The values of a message as Qprintf receives them: a number as it is, a
+// text cut to kMaxQuotedLength (the cut copy lives until the call ends).
+template <typename T>
+  requires(!std::convertible_to<T, const KChar*>)
+T MessageValue(T value) {
+  return value;
+}
+inline std::u16string MessageValue(const KChar* text) {
+  return std::u16string(std::u16string_view(text).substr(0, kMaxQuotedLength));
+}
+template <typename T>
+T PassedValue(T value) {
+  return value;
+}
+inline const KChar* PassedValue(const std::u16string& text) { return text.c_str(); }
+
 // Writes the prefix and one message line (format and values as for the
 // shell's Qprintf, CR LF added) to standard error. Returns kErrorResult so a
 // function can `return ReportError(...)`.
@@ -43,7 +65,7 @@ int ReportError(std::u16string_view format, Values... values) {
   ErrorPrefix();
   std::u16string line(format);
   line += u"\r\n";
-  Qprintf(kHostStderr, line.c_str(), values...);
+  Qprintf(kHostStderr, line.c_str(), PassedValue(MessageValue(values))...);
   return kErrorResult;
 }
 

@@ -24,6 +24,8 @@ platform::HelpWindow& HelpWindowState() {
 
 // A topic longer than this is cut before it becomes a page name.
 constexpr std::size_t kMaxTopicLength = 1023;
+// What the plug-in hands ASCIIToUnicode to widen into.
+constexpr int kAsciiToUnicodeCapacity = 1024;
 
 constexpr std::string_view kBuildTime = __TIME__;
 constexpr std::string_view kCompilerDate = __DATE__;
@@ -122,8 +124,8 @@ std::u16string Lowered(std::u16string_view text) {
 }
 
 void PrintVersionLine() {
-  std::array<KChar, 64> time{};
-  ASCIIToUnicode(std::string(kBuildTime).c_str(), time.data(), static_cast<int>(time.size()));
+  std::array<KChar, kAsciiToUnicodeCapacity> time{};
+  ASCIIToUnicode(std::string(kBuildTime).c_str(), time.data(), kAsciiToUnicodeCapacity);
   const std::u16string date = BuildDate(kCompilerDate);
   Printf(u"%s plugin v%d.%d.%d %s %s (%s)\r\n", kPluginName.data(), kVersionMajor, kVersionMinor, kVersionBuild,
          date.c_str(), time.data(), kArchitecture.data());

@@ -27,9 +27,11 @@ bool IsBlank(const KChar* text) {
 std::u16string GroupedDigits(std::int32_t value) {
   const NumberText digits(value, 1);
   HostBuffer text;
-  text.back() = u'\0';  // still zero after the expansion unless it filled the buffer
   CopyText(text.data(), text.size(), u"%@comma[" + std::u16string(digits.View()) + u"]");
-  if (ExpandVariables(text.data(), 1) != 0 || text.back() != u'\0') return std::u16string(digits.View());
+  // A result that fills the buffer may have been cut.
+  if (ExpandVariables(text.data(), 1) != 0 || TextLength(text.data()) >= text.size() - 1) {
+    return std::u16string(digits.View());
+  }
   return std::u16string(text.data());
 }
 

@@ -165,7 +165,8 @@ int QcalCommand(KChar* tail) {
   const int words = SplitCommandLine(tail);
   Paging paging{false, GetScrRows(), 0};
   int attribute = 0;
-  GetAttribute(&attribute, nullptr);
+  int unused = 0;  // the table names a second integer, which the shell may fill
+  GetAttribute(&attribute, &unused);
   QcalColors colors = DeriveColors(attribute, QcalColorDefaults()[static_cast<std::size_t>((attribute >> 4) & 15)]);
 
   QcalRequest request;

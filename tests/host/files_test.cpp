@@ -2,12 +2,14 @@
 // files: UTF-16 with a byte-order mark, UTF-8, Latin-1, empty and long lines.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "contract/host_interface.h"
+#include "services/contract_checks.h"
 #include "services/files.h"
 #include "services/testing.h"
 #include "test_text.h"
@@ -167,20 +169,25 @@ TEST_F(FilesTest, UnicodeCheckLeavesTheReadPosition) {
   }
 }
 
-TEST_F(FilesTest, BadArgumentsReadNothing) {
-  const HostFile file = torvane::testing::OpenFile(Write("x.txt", "abc\n"));
-  std::vector<KChar> buffer(4, u'#');
-  EXPECT_EQ(GetLine(file, nullptr, 10, 0, 0), 0);
-  EXPECT_EQ(GetLine(file, buffer.data(), 0, 0, 0), 0);
-  EXPECT_EQ(buffer[0], u'#');
-  EXPECT_EQ(GetLine(file, buffer.data(), 3, 0, 0), 4);  // nothing was consumed before
+// GetLine uses the whole buffer the call names, maxChars units and a
+// terminator: what follows the line is poisoned, what follows the buffer is
+// not touched.
+TEST_F(FilesTest, GetLineUsesTheWholeBufferItIsGiven) {
+  const HostFile file = torvane::testing::OpenFile(Write("x.txt", "abc\nlonger line\n"));
+  std::vector<KChar> buffer(12, u'#');
+  EXPECT_EQ(GetLine(file, buffer.data(), 8, 0, 0), 4);
+  EXPECT_EQ(std::u16string(buffer.data()), u"abc");
+  for (std::size_t i = 4; i < 9; ++i) EXPECT_EQ(buffer[i], torvane::contract_checks::kPoison) << i;
+  EXPECT_EQ(buffer[9], u'#');
+  EXPECT_EQ(GetLine(file, buffer.data(), 8, 0, 0), 12);  // cut to 8 units, the rest of the line skipped
+  EXPECT_EQ(std::u16string(buffer.data()), u"longer l");
+  EXPECT_EQ(buffer[9], u'#');
   torvane::testing::CloseFile(file);
-  // So does the batch runner's own reader.
+  // The batch runner's own reader refuses a missing buffer and no room.
   const HostFile batch = torvane::testing::OpenFile(Write("y.txt", "abc\n"));
   torvane::FileLines lines(batch, false);
   EXPECT_EQ(lines.Next(nullptr, 10).consumed, 0);
   EXPECT_EQ(lines.Next(buffer.data(), 0).consumed, 0);
-  EXPECT_EQ(buffer[0], u'a');  // written by GetLine above, not since
   EXPECT_EQ(lines.Next(buffer.data(), 3).consumed, 4);
   torvane::testing::CloseFile(batch);
 }
@@ -191,13 +198,18 @@ TEST_F(FilesTest, QueryIsFileAndQueryTrueName) {
   EXPECT_EQ(QueryIsFile(file.c_str()), 1);
   EXPECT_EQ(QueryIsFile(folder.c_str()), 0);
   EXPECT_EQ(QueryIsFile((folder + u"/absent.txt").c_str()), 0);
-  EXPECT_EQ(QueryIsFile(nullptr), 0);
 
-  std::vector<KChar> out(kHostBufferLength, u'\0');
+  // The whole 8192-unit buffer is used: poisoned after the path, and with
+  // no path, poisoned throughout.
+  std::vector<KChar> out(kHostBufferLength + 1, u'#');
   EXPECT_EQ(QueryTrueName(file.c_str(), out.data()), 0);
-  EXPECT_EQ(std::filesystem::path(std::u16string(out.data())), std::filesystem::path(file));
+  const std::u16string path(out.data());
+  EXPECT_EQ(std::filesystem::path(path), std::filesystem::path(file));
+  EXPECT_EQ(out[path.size() + 1], torvane::contract_checks::kPoison);
+  EXPECT_EQ(out[kHostBufferLength - 1], torvane::contract_checks::kPoison);
+  EXPECT_EQ(out[kHostBufferLength], u'#');
   EXPECT_NE(QueryTrueName(u"", out.data()), 0);
-  EXPECT_NE(QueryTrueName(nullptr, out.data()), 0);
+  EXPECT_EQ(std::count(out.begin(), out.end() - 1, torvane::contract_checks::kPoison), kHostBufferLength);
 }
 
 TEST(AsciiToUnicode, WidensUtf8OrLatin1IntoTheCapacity) {
@@ -217,14 +229,13 @@ TEST(AsciiToUnicode, WidensUtf8OrLatin1IntoTheCapacity) {
       {"abcdef", 1, u"", 0},
   };
   for (const auto& row : rows) {
-    std::vector<KChar> out(static_cast<std::size_t>(row.capacity) + 4, u'#');
+    const auto capacity = static_cast<std::size_t>(row.capacity);
+    std::vector<KChar> out(capacity + 4, u'#');
     EXPECT_EQ(ASCIIToUnicode(row.text, out.data(), row.capacity), row.result) << row.text;
     EXPECT_EQ(std::u16string(out.data()), row.expected) << row.text;
-    EXPECT_EQ(out[static_cast<std::size_t>(row.capacity)], u'#') << row.text;
+    if (row.expected.size() + 1 < capacity) EXPECT_EQ(out[capacity - 1], torvane::contract_checks::kPoison) << row.text;
+    EXPECT_EQ(out[capacity], u'#') << row.text;
   }
-  KChar untouched = u'#';
-  EXPECT_EQ(ASCIIToUnicode("abc", &untouched, 0), 0);
-  EXPECT_EQ(untouched, u'#');
 }
 
 }  // namespace

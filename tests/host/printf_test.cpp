@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdarg>
 #include <cfloat>
 #include <climits>
 #include <cstdint>
@@ -12,7 +13,10 @@
 #include <vector>
 
 #include "contract/host_interface.h"
+#include "services/contract_checks.h"
+#include "services/format.h"
 #include "services/testing.h"
+#include "test_text.h"
 
 namespace {
 
@@ -118,22 +122,37 @@ TEST(Printf, TextsAndCharacters) {
   EXPECT_EQ(Shell("[%-3c]", static_cast<int>(u'x')), u"[x  ]");
 }
 
+// The engine alone, with what it found that the services refuse.
+std::u16string Engine(torvane::FormatFaults& faults, const KChar* format, ...) {
+  std::va_list args;
+  va_start(args, format);
+  std::u16string text = torvane::FormatText(format, args, &faults);
+  va_end(args);
+  return text;
+}
+
 TEST(Printf, PercentSignsAndUnknownConversions) {
   EXPECT_EQ(Shell("100%%"), u"100%");
   EXPECT_EQ(Shell("%%@if[plugin %s,1,0]", u"QCAL"), u"%@if[plugin QCAL,1,0]");
-  EXPECT_EQ(Shell("a%yb"), u"a%yb");       // not a conversion: copied
-  EXPECT_EQ(Shell("%5lz"), u"%5lz");       // no length modifiers either
-  EXPECT_EQ(Shell("end%"), u"end%");       // a lone "%" at the end
+  EXPECT_EQ(Shell("end%"), u"end%");  // a lone "%" at the end
   EXPECT_EQ(Shell("%d%%%d", 1, 2), u"1%2");
+  // Not conversions, nor are length modifiers: copied by the engine and
+  // counted as faults, which the services refuse.
+  for (const std::u16string_view format : {u"a%yb", u"%5lz"}) {
+    torvane::FormatFaults faults;
+    EXPECT_EQ(Engine(faults, std::u16string(format).c_str()), format);
+    EXPECT_TRUE(faults.unknownConversion) << torvane::test::Narrow(format);
+  }
 }
 
-TEST(Printf, SprintfStopsAtTheBufferLength) {
-  const std::u16string longText(20000, u'x');
+TEST(Printf, SprintfUsesItsWholeBufferAndNoMore) {
   std::vector<KChar> buffer(kHostBufferLength + 64, u'#');
-  const int length = Sprintf(buffer.data(), u"%s", longText.c_str());
-  EXPECT_EQ(length, kHostBufferLength - 1);
-  EXPECT_EQ(buffer[kHostBufferLength - 2], u'x');
+  const std::u16string longest(kHostBufferLength - 1, u'x');
+  EXPECT_EQ(Sprintf(buffer.data(), u"%s", longest.c_str()), kHostBufferLength - 1);
   EXPECT_EQ(buffer[kHostBufferLength - 1], u'\0');
+  EXPECT_EQ(Sprintf(buffer.data(), u"%d", 42), 2);
+  EXPECT_EQ(buffer[3], torvane::contract_checks::kPoison);
+  EXPECT_EQ(buffer[kHostBufferLength - 1], torvane::contract_checks::kPoison);
   EXPECT_EQ(buffer[kHostBufferLength], u'#');  // nothing written past the buffer
 }
 
@@ -150,9 +169,10 @@ TEST(Printf, SprintfReadsItsArgumentsBeforeWritingTheBuffer) {
 }
 
 TEST(Printf, HugeWidthsAreCappedNotAllocated) {
-  std::vector<KChar> buffer(kHostBufferLength, u'\0');
-  EXPECT_EQ(Sprintf(buffer.data(), u"%999999999d", 5), kHostBufferLength - 1);
-  EXPECT_EQ(Sprintf(buffer.data(), u"%.*d", INT_MAX, 5), kHostBufferLength - 1);
+  torvane::FormatFaults faults;
+  EXPECT_EQ(Engine(faults, u"%999999999d", 5).size(), static_cast<std::size_t>(torvane::kMaxFieldWidth));
+  EXPECT_EQ(Engine(faults, u"%.*d", INT_MAX, 5).size(), static_cast<std::size_t>(torvane::kMaxFieldWidth));
+  EXPECT_FALSE(faults.unknownConversion);
 }
 
 TEST(Printf, PrintfAndQprintfWriteToTheirStreams) {

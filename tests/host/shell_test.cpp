@@ -171,8 +171,11 @@ PluginInfo* CommandPluginInfo() {
   return &info;
 }
 
+// The tail may fill a whole buffer: too long for one formatted line.
 int Greet(KChar* tail) {
-  Printf(u"hello <%s>\r\n", tail);
+  QPuts(u"hello <");
+  QPuts(tail);
+  QPuts(u">\r\n");
   return 0;
 }
 

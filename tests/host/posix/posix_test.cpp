@@ -38,6 +38,24 @@ class FilledPipe {
   int ends_[2] = {-1, -1};
 };
 
+// What the host table forbids stops the shell (outside its interactive
+// prompt), naming the service; a null pointer where the table names one is
+// a crash, as it would be in a real shell.
+TEST(StrictServicesDeathTest, RefuseWhatTheTableForbids) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  int attribute = 0;
+  EXPECT_DEATH(GetAttribute(&attribute, nullptr), "");
+  EXPECT_DEATH(ExpandVariables(nullptr, 1), "");
+  EXPECT_DEATH(QPuts(nullptr), "");
+  std::vector<KChar> buffer(kHostBufferLength, u'\0');
+  const std::u16string tooLong(kHostBufferLength, u'x');
+  EXPECT_DEATH(Sprintf(buffer.data(), u"%s", tooLong.c_str()), "torvane: Sprintf: a result longer than its 8192-unit buffer");
+  EXPECT_DEATH(Printf(u"%s", tooLong.c_str()), "torvane: Printf: a result longer");
+  EXPECT_DEATH(Qprintf(kHostStderr, u"%ld", 1L), "torvane: Qprintf: a conversion the host table does not name");
+  EXPECT_DEATH(GetLine(0, buffer.data(), 0, 0, 0), "torvane: GetLine: no room for a line");
+  EXPECT_DEATH(ASCIIToUnicode("x", buffer.data(), 0), "torvane: ASCIIToUnicode: no room");
+}
+
 TEST(PosixFiles, PipesAreReadLineByLineWithoutReadingAhead) {
   const FilledPipe pipe("first\r\nsecond\n\nlast");
   EXPECT_EQ(QueryIsFileUnicode(pipe.Reader()), 0);  // a pipe cannot be peeked at
