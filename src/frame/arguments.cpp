@@ -7,6 +7,9 @@
 #include "frame/text.h"
 
 namespace kalendra {
+
+ArgTable theArgumentTable;
+
 namespace {
 
 // A character that no splitter rule looks at: stored as it is, in or out

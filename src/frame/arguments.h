@@ -24,11 +24,14 @@ struct ArgTable {
   int used = 0;  // entries the last split may have written; all after them are empty
 };
 
-// The one argument table of the process. Inline: every argument read asks for it.
-inline ArgTable& Arguments() {
-  static ArgTable table;
-  return table;
-}
+// The one argument table of the process, defined once in arguments.cpp: a
+// plain zero-filled object, which the linkers place in .bss (a static of an
+// inline function would be a COMDAT, which the Windows linker puts in .data,
+// a megabyte of zeros in the DLL file).
+extern ArgTable theArgumentTable;
+
+// Inline: every argument read asks for it.
+inline ArgTable& Arguments() { return theArgumentTable; }
 
 // Argument n, counted from 1; empty past the table. The view is
 // zero-terminated (data()[size()] == 0) so it can be handed to Sprintf.

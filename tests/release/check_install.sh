@@ -20,6 +20,9 @@ find . -mindepth 1 \( -type f -o -type l \) | sort >found.txt
 } >want.txt
 grep -v '^./lib/kalendra/help/' found.txt | grep -vx './found.txt' | diff -u want.txt - || { echo "FAIL: installed files"; exit 1; }
 [[ $(grep -c '^./lib/kalendra/help/' found.txt) == "$pages" ]] || { echo "FAIL: not all $pages help files installed"; exit 1; }
+for binary in lib/kalendra/torvane lib/kalendra/libtorvane.so lib/kalendra/libkalendra.so; do
+  if readelf -S --wide "$binary" | grep -qE '\.debug_|\.symtab'; then echo "FAIL: $binary is not stripped"; exit 1; fi
+done
 [[ "$(bin/torvane -c 'echo %@roman[2016]' | tr -d '\r')" == MMXVI ]] || { echo "FAIL: the installed shell has no plug-in"; exit 1; }
 bin/torvane -c "help @roman" | tr -d '\r' | diff -q - lib/kalendra/help/f_roman.txt >/dev/null ||
   { echo "FAIL: the installed shell shows no help page"; exit 1; }
