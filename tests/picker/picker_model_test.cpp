@@ -2,6 +2,7 @@
 // ranges, masks and left columns against a search that walks day by day,
 // the grid against the calendar, the month buttons, the countdown and the
 // texts a front-end shows.
+#include "picker/picker_face.h"
 #include "picker/picker_model.h"
 
 #include <gtest/gtest.h>
@@ -303,6 +304,45 @@ TEST_F(PickerModelTest, TheCountdownAndWhatStopsIt) {
   RunPickerCommand(s, CommandOfKey(PickerKey::kRight, false, false));
   EXPECT_EQ(OkButtonText(s), u"OK");
   for (int tick = 0; tick < 5; ++tick) EXPECT_EQ(CountdownTick(s), kPickerStaysOpen);
+}
+
+// A surface that records every draw a view would make.
+class CountingSurface final : public PickerSurface {
+ public:
+  std::vector<int> drawn;  // the control of each draw
+  void SetText(int control, const std::u16string&) override { drawn.push_back(control); }
+  void SetCellFont(int control, CellFont) override { drawn.push_back(control); }
+  void ShowControl(int control, bool) override { drawn.push_back(control); }
+  void EnableControl(int control, bool) override { drawn.push_back(control); }
+  void Repaint(int control) override { drawn.push_back(control); }
+};
+
+// A view draws only what changed: each tick of a countdown redraws the OK
+// button alone, a tick without one redraws nothing, and a move of the
+// selection within the month redraws the two cells, the date line and the
+// OK button that stops the countdown.
+TEST_F(PickerModelTest, TheViewRedrawsOnlyWhatChanged) {
+  PickerState s = Open({2015, 6, 15});
+  s.timeout = 3;
+  StartPicker(s);
+  CountingSurface first;
+  PickerFace shown = FaceOf(s);
+  DrawChanges(nullptr, shown, first);
+  EXPECT_GT(first.drawn.size(), 60u);  // everything, once
+  const auto redraw = [&](auto change) {
+    change();
+    CountingSurface surface;
+    const PickerFace next = FaceOf(s);
+    DrawChanges(&shown, next, surface);
+    shown = next;
+    return surface.drawn;
+  };
+  EXPECT_EQ(redraw([&] { CountdownTick(s); }), std::vector<int>{kPickerOk});
+  EXPECT_EQ(redraw([&] { CountdownTick(s); }), std::vector<int>{kPickerOk});
+  const std::vector<int> moved = redraw([&] { RunPickerCommand(s, CommandOfKey(PickerKey::kRight, false, false)); });
+  const int june15 = kFirstCell + 1 + 14;  // June 2015 starts on a Monday, the second column
+  EXPECT_EQ(moved, (std::vector<int>{june15, june15 + 1, kDateLine, kPickerOk}));
+  for (int tick = 0; tick < 3; ++tick) EXPECT_TRUE(redraw([&] { CountdownTick(s); }).empty()) << tick;
 }
 
 TEST_F(PickerModelTest, TheKeyMap) {

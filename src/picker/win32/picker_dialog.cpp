@@ -5,10 +5,12 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "frame/numbers.h"
 #include "frame/text.h"
+#include "picker/picker_face.h"
 #include "picker/picker_model.h"
 #include "picker/picker_view.h"
 #include "platform/win32/module_handle.h"
@@ -21,8 +23,6 @@ using contract::AsWide;
 namespace {
 
 constexpr int kDialogTemplate = 101;
-constexpr int kMonthTitle = 100;
-constexpr int kFirstHeader = 260;
 constexpr UINT kTickMilliseconds = 1000;
 constexpr DWORD kConsoleTitleWait = 40;  // milliseconds for a new title to reach the console window
 constexpr int kConsoleTitleLength = 1024;
@@ -41,6 +41,7 @@ struct OpenDialog {
   HBRUSH selectionBrush = nullptr;
   COLORREF sunday = 0;
   COLORREF holiday = 0;
+  std::optional<PickerFace> shown;  // what the controls show now
 };
 
 OpenDialog& Dialog() {
@@ -56,27 +57,30 @@ void SetFont(int control, Font font) {
   SendDlgItemMessageW(Dialog().window, control, WM_SETFONT, reinterpret_cast<WPARAM>(Dialog().fonts[font]), TRUE);
 }
 
-// Writes the whole state into the controls.
-void ShowState() {
-  const PickerState& state = *Dialog().state;
-  HWND window = Dialog().window;
-  SetText(kMonthTitle, MonthTitle(state));
-  for (int column = 0; column < kDaysPerWeek; ++column) SetText(kFirstHeader + column, WeekdayHeader(state, column));
-  for (int cell = 0; cell < kPickerCells; ++cell) {
-    const DayCellFlags value = state.cells[static_cast<std::size_t>(cell)];
-    HWND control = GetDlgItem(window, kFirstCell + cell);
-    ShowWindow(control, value == 0 ? SW_HIDE : SW_SHOW);
-    if (value == 0) continue;
-    SetText(kFirstCell + cell, std::u16string(NumberText(value & kCellDayBits).View()));
-    SetFont(kFirstCell + cell, (value & kCellUnavailable) != 0 ? kUnavailableFont
-                               : (value & kCellSelected) != 0  ? kSelectedFont
-                                                               : kDayFont);
+// The dialog's controls as the face draws on them.
+class DialogSurface final : public PickerSurface {
+ public:
+  void SetText(int control, const std::u16string& text) override { kalendra::SetText(control, text); }
+  void SetCellFont(int control, CellFont font) override {
+    SetFont(control, font == CellFont::kUnavailable ? kUnavailableFont
+                     : font == CellFont::kSelected  ? kSelectedFont
+                                                    : kDayFont);
   }
-  for (const int button : {kPreviousMonth, kPreviousYear}) EnableWindow(GetDlgItem(window, button), state.earlierEnabled);
-  for (const int button : {kNextMonth, kNextYear}) EnableWindow(GetDlgItem(window, button), state.laterEnabled);
-  SetText(kDateLine, DateLine(state));
-  SetText(kPickerOk, OkButtonText(state));
-  InvalidateRect(window, nullptr, TRUE);
+  void ShowControl(int control, bool shown) override {
+    ShowWindow(GetDlgItem(Dialog().window, control), shown ? SW_SHOW : SW_HIDE);
+  }
+  void EnableControl(int control, bool enabled) override {
+    EnableWindow(GetDlgItem(Dialog().window, control), enabled ? TRUE : FALSE);
+  }
+  void Repaint(int control) override { InvalidateRect(GetDlgItem(Dialog().window, control), nullptr, TRUE); }
+};
+
+// Draws what changed since the controls were last drawn.
+void ShowState() {
+  const PickerFace next = FaceOf(*Dialog().state);
+  DialogSurface surface;
+  DrawChanges(Dialog().shown ? &*Dialog().shown : nullptr, next, surface);
+  Dialog().shown = next;
 }
 
 void KillCountdownTimer() {
@@ -121,7 +125,7 @@ bool IsHeld(int key) { return GetKeyState(key) < 0; }
 LRESULT CALLBACK PickerKeyHook(int code, WPARAM key, LPARAM flags) {
   if (code < 0 || Dialog().state == nullptr) return CallNextHookEx(nullptr, code, key, flags);
   NoteKeyEvent(*Dialog().state);
-  SetText(kPickerOk, OkButtonText(*Dialog().state));
+  ShowState();  // a key stops the countdown: the OK button's text changes
   const PickerKey pickerKey = KeyOf(key);
   if (pickerKey == PickerKey::kOther) return CallNextHookEx(nullptr, code, key, flags);
   const bool released = (static_cast<DWORD>(flags) & 0x80000000u) != 0;
