@@ -3,7 +3,9 @@
 # accepts it, Escape cancels, a click on a day selects it and a double click
 # accepts it, the countdown closes the picker by itself, the picker is drawn
 # on the terminal while the result goes to a file, and the prompt works
-# afterwards.
+# afterwards. Every key of the key map works on the common terminals: under
+# tmux's own terminal type and with TERM set to screen, tmux-256color and
+# xterm-256color.
 # Usage: picker_on_a_terminal.sh TORVANE
 set -euo pipefail
 torvane="$(realpath "$1")"
@@ -20,6 +22,30 @@ click() {
 where() { pane | awk -v day=" $1 " '{ i = index($0 " ", day); if (i && !found) { print i, NR - 1; found = 1 } }'; }
 
 cd "$work"
+
+# Every key of the key map, from 2015-12-15 in 2014-06-10..2016-12-20 (the
+# rows begin on Sunday): each step waits for the date line it leads to.
+steps=(Right "December 16, 2015" Left "December 15, 2015" Down "December 22, 2015" Up "December 15, 2015"
+       PageDown "January 1, 2016" PageUp "December 1, 2015" C-PageUp "January 1, 2015"
+       C-PageDown "January 1, 2016" Down "January 8, 2016" Home "January 3, 2016" End "January 9, 2016"
+       C-Home "June 10, 2014" C-End "December 20, 2016" BSpace "December 15, 2015")
+for term in "" screen tmux-256color xterm-256color; do
+  session="keys${term:+-$term}"
+  open_terminal 80 24 "env ${term:+TERM=$term} LANG=C.UTF-8 $torvane"
+  wait_for "torvane>"
+  keys "echo [%@pickdate[,2015-12-15,4,2014-06-10,2016-12-20]]" Enter
+  wait_for "December 2015"
+  for ((i = 0; i < ${#steps[@]}; i += 2)); do
+    keys "${steps[i]}"
+    wait_for "${steps[i + 1]}"
+  done
+  keys w  # Shift+Pause of the dialog: the weekdays turn by one column
+  wait_for "Mon Tue Wed Thu Fri Sat Sun"
+  keys Enter
+  wait_for "[2015-12-15]"
+done
+
+session="picker"
 open_terminal 80 24 "env TERM=tmux-256color LANG=C.UTF-8 $torvane"
 wait_for "torvane>"
 

@@ -30,6 +30,29 @@ constexpr int kMaxEarlyWakeups = 1000;
 
 enum ColourPair : short { kSundayPair = 1, kHolidayPair = 2 };
 
+// Key codes of our own for the Ctrl keys, far past every code ncurses
+// gives: it numbers the terminal description's own extra keys from KEY_MAX
+// on, and a code of ours among them would be taken for another key.
+enum ControlKey : int { kCtrlPageUp = 0x6001, kCtrlPageDown, kCtrlHome, kCtrlEnd };
+
+// The sequences terminals send for the navigation keys, whatever their
+// terminal description says: the xterm forms with the Ctrl modifier (";5"),
+// which xterm, tmux, screen and most emulators send, and the other forms of
+// Home and End. A description that lacks them (tmux's default "screen")
+// would otherwise hand the picker a lone Escape, which cancels it.
+void DefineNavigationKeys() {
+  const struct {
+    const char* sequence;
+    int code;
+  } kSequences[] = {
+      {"\033[5;5~", kCtrlPageUp}, {"\033[6;5~", kCtrlPageDown}, {"\033[1;5H", kCtrlHome}, {"\033[1;5F", kCtrlEnd},
+      {"\033[1;5~", kCtrlHome},   {"\033[4;5~", kCtrlEnd},      {"\033[7;5~", kCtrlHome}, {"\033[8;5~", kCtrlEnd},
+      {"\033[H", KEY_HOME},       {"\033[F", KEY_END},          {"\033OH", KEY_HOME},     {"\033OF", KEY_END},
+      {"\033[1~", KEY_HOME},      {"\033[4~", KEY_END},         {"\033[7~", KEY_HOME},    {"\033[8~", KEY_END},
+  };
+  for (const auto& key : kSequences) define_key(key.sequence, key.code);
+}
+
 // Holds the terminal for the picker and gives it back on every way out,
 // with the C library's character set as it was.
 class Terminal {
@@ -44,6 +67,7 @@ class Terminal {
     cbreak();
     noecho();
     keypad(stdscr, TRUE);
+    DefineNavigationKeys();
     curs_set(0);
     set_escdelay(kEscapeDelayMilliseconds);
     mousemask(BUTTON1_CLICKED | BUTTON1_DOUBLE_CLICKED, nullptr);
@@ -118,11 +142,16 @@ Origin Draw(const PickerState& state) {
   return origin;
 }
 
-// The model's key for a key code, with Ctrl as ncurses names it ("kPRV5"
-// is Ctrl+Page Up); kOther for the rest.
+// The model's key for a key code, with Ctrl as our own codes or as ncurses
+// names it from the terminal description ("kPRV5" is Ctrl+Page Up); kOther
+// for the rest.
 PickerKey KeyOf(int code, bool& ctrl) {
-  ctrl = false;
+  ctrl = code == kCtrlPageUp || code == kCtrlPageDown || code == kCtrlHome || code == kCtrlEnd;
   switch (code) {
+    case kCtrlPageUp: return PickerKey::kPageUp;
+    case kCtrlPageDown: return PickerKey::kPageDown;
+    case kCtrlHome: return PickerKey::kHome;
+    case kCtrlEnd: return PickerKey::kEnd;
     case KEY_LEFT: return PickerKey::kLeft;
     case KEY_RIGHT: return PickerKey::kRight;
     case KEY_UP: return PickerKey::kUp;
@@ -167,11 +196,14 @@ PickerEnd HandleKey(PickerState& state, int code, const Origin& origin) {
     case '>': return RunPickerCommand(state, kNextMonth);
     case ',': return RunPickerCommand(state, kPreviousYear);
     case '.': return RunPickerCommand(state, kNextYear);
+    case 'w':  // the terminal's Shift+Pause: the weekdays turn by one column
+    case 'W': return RunPickerCommand(state, CommandOfKey(PickerKey::kPause, false, true));
     case KEY_MOUSE: return Click(state, origin);
     default: break;
   }
   bool ctrl = false;
-  const int command = CommandOfKey(KeyOf(code, ctrl), ctrl, false);
+  const PickerKey key = KeyOf(code, ctrl);  // sets ctrl: read it only after
+  const int command = CommandOfKey(key, ctrl, false);
   return command != 0 ? RunPickerCommand(state, command) : kPickerStaysOpen;
 }
 
