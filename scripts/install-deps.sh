@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
 # Usage: install-deps.sh [native|fuzz|all]
-#   fuzz adds clang and LLVM's tools; all adds those, the Windows build and Wine
+#   fuzz adds clang and LLVM's tools; all adds those, the Windows build and
+#   Wine, and the terminal emulator the screenshots of qcal are taken in
 set -euo pipefail
 
 native=(cmake ninja-build g++ libgtest-dev libicu-dev pkg-config python3 locales bsdutils tmux libedit-dev libncurses-dev libbenchmark-dev)
 windows=(mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine fonts-liberation xvfb x11-utils
          xdotool imagemagick fp-utils libchm-bin)
 fuzz=(clang libclang-rt-14-dev llvm-14)
+screenshots=(xterm xfonts-base xvfb x11-utils imagemagick)
 
 wanted=("${native[@]}")
 case "${1:-native}" in
   fuzz) wanted+=("${fuzz[@]}") ;;
-  all) wanted+=("${windows[@]}" "${fuzz[@]}") ;;
+  all) wanted+=("${windows[@]}" "${fuzz[@]}" "${screenshots[@]}") ;;
 esac
 
 missing=()

@@ -17,8 +17,14 @@ expect() {
   fi
 }
 
-# Grey on black: highlight 0x70 (black on white), Sundays 0x0C (bright red).
+# Not told the terminal's colours, the shell assumes grey on black and draws
+# it in the terminal's own: the highlight 0x70 in reverse video, Sundays
+# 0x0C bright red on the default background.
 output=$(on_terminal)
+expect "highlight untold" '^[[0;7m11^[[0m' "$output"
+expect "Sunday untold" '^[[0;91;49m 6^[[0m' "$output"
+# Told grey on black: exact colours.
+output=$(TORVANE_ATTRIBUTE=07 on_terminal)
 expect "highlight at 07" '^[[0;30;47m11^[[0m' "$output"
 expect "Sunday at 07" '^[[0;91;40m 6^[[0m' "$output"
 # White on blue: highlight 0xF1 (blue on bright white), Sundays 0x1C.

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <string>
 
 #include "contract/text.h"
 #include "platform/host_platform.h"
@@ -53,6 +54,40 @@ constexpr std::array<int, 8> kAnsiColour{0, 4, 2, 6, 1, 5, 3, 7};
 
 int AnsiForeground(int colour) { return ((colour & 8) != 0 ? 90 : 30) + kAnsiColour[colour & 7]; }
 int AnsiBackground(int colour) { return ((colour & 8) != 0 ? 100 : 40) + kAnsiColour[colour & 7]; }
+
+// What a terminal is assumed to show when TORVANE_ATTRIBUTE does not say.
+constexpr int kAssumedAttribute = 0x07;
+
+// The attribute TORVANE_ATTRIBUTE gives as two hexadecimal digits
+// (background, then foreground, as "1F" for bright white on blue), or -1.
+int ToldAttribute() {
+  const char* given = std::getenv("TORVANE_ATTRIBUTE");
+  if (given == nullptr || std::strlen(given) != 2 || !std::isxdigit(static_cast<unsigned char>(given[0])) ||
+      !std::isxdigit(static_cast<unsigned char>(given[1]))) {
+    return -1;
+  }
+  return static_cast<int>(std::strtol(given, nullptr, 16));
+}
+
+// The SGR sequence of an attribute. A terminal does not report its colours,
+// so when it was not told them, the assumed attribute's own foreground and
+// background are drawn as the terminal's default colours, whatever its
+// theme, and their inverse (the highlight) as reverse video; every other
+// colour is exact.
+std::string SgrOf(int attribute) {
+  const int foreground = attribute & 0xF;
+  const int background = (attribute >> 4) & 0xF;
+  if (ToldAttribute() >= 0) {
+    return "\x1b[0;" + std::to_string(AnsiForeground(foreground)) + ";" + std::to_string(AnsiBackground(background)) +
+           "m";
+  }
+  const int defaultForeground = kAssumedAttribute & 0xF;
+  const int defaultBackground = kAssumedAttribute >> 4;
+  if (foreground == defaultBackground && background == defaultForeground) return "\x1b[0;7m";
+  const int sgrForeground = foreground == defaultForeground ? 39 : AnsiForeground(foreground);
+  const int sgrBackground = background == defaultBackground ? 49 : AnsiBackground(background);
+  return "\x1b[0;" + std::to_string(sgrForeground) + ";" + std::to_string(sgrBackground) + "m";
+}
 
 // The terminal mode saved when keyboard polling switched to single keys.
 struct SavedTerminal {
@@ -102,9 +137,7 @@ void FlushText(Stream stream) {
 
 void SetTextAttribute(Stream stream, int attribute) {
   FlushText(stream);
-  const std::string sgr = "\x1b[0;" + std::to_string(AnsiForeground(attribute & 0xF)) + ";" +
-                          std::to_string(AnsiBackground((attribute >> 4) & 0xF)) + "m";
-  WriteAll(Descriptor(stream), sgr);
+  WriteAll(Descriptor(stream), SgrOf(attribute));
 }
 
 void ResetTextAttribute(Stream stream) {
@@ -112,17 +145,12 @@ void ResetTextAttribute(Stream stream) {
   WriteAll(Descriptor(stream), "\x1b[0m");
 }
 
-// A terminal does not say which colours it shows: grey on black, unless
-// TORVANE_ATTRIBUTE gives the attribute as two hexadecimal digits
-// (background, then foreground, as "1F" for bright white on blue).
+// A terminal does not say which colours it shows: the assumed grey on black
+// (drawn in the terminal's own colours, SgrOf), unless TORVANE_ATTRIBUTE
+// tells them.
 int CurrentTextAttribute() {
-  constexpr int kGreyOnBlack = 0x07;
-  const char* given = std::getenv("TORVANE_ATTRIBUTE");
-  if (given == nullptr || std::strlen(given) != 2 || !std::isxdigit(static_cast<unsigned char>(given[0])) ||
-      !std::isxdigit(static_cast<unsigned char>(given[1]))) {
-    return kGreyOnBlack;
-  }
-  return static_cast<int>(std::strtol(given, nullptr, 16));
+  const int told = ToldAttribute();
+  return told >= 0 ? told : kAssumedAttribute;
 }
 
 std::optional<std::u16string> ReadInputLine() {
