@@ -5,8 +5,11 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "frame/arguments.h"
+#include "frame/errors.h"
 #include "frame/features.h"
 #include "frame/numbers.h"
 #include "frame/plugin.h"
@@ -90,31 +93,51 @@ std::optional<std::u16string> ResolveCandidate(std::u16string_view candidate) {
 int OpenHelpTopic(std::u16string_view candidate, std::u16string_view page) {
   const std::optional<std::u16string> helpFile = ResolveCandidate(candidate);
   if (!helpFile) return 0;
-  HelpWindowState() = platform::ShowHelpPage(*helpFile, page);
+  const std::optional<platform::HelpWindow> window = platform::ShowHelpPage(*helpFile, page);
+  HelpWindowState() = window.value_or(platform::kNoHelpWindow);
+  if (!window) {
+    const std::u16string folder = helpFile->substr(0, helpFile->rfind(platform::PathSeparator()));
+    ReportError(u"No help page \"%s\" in %s", std::u16string(page).c_str(), folder.c_str());
+  }
   return 1;
 }
 
+// The places searched, as this system names them; the last with "or".
 std::u16string MissingHelpFileText() {
-  std::u16string file;
-  for (const KChar c : platform::HelpFileName()) file += ToUpper(c);
-  return u"Can't find help file " + file + u".  It should be:  \n"
-         u"\n"
-         u"    - in a directory specified in %KALENDRAHELP\n"
-         u"    - in a directory specified in %PLUGINHELP\n"
-         u"    - in the same directory as KALENDRA.DLL\n"
-         u"    - in a HELP directory within the DLL's directory\n"
-         u"    - in the same directory as the shell\n"
-         u"    - in a HELP directory within the shell's directory  \n"
-         u"    - or in %WINDIR\\HELP.\n";
+  const platform::HelpPlaceNames names = platform::HelpPlaces();
+  const std::u16string folder(names.helpFolder);
+  std::vector<std::u16string> places{u"in a directory specified in %KALENDRAHELP",
+                                     u"in a directory specified in %PLUGINHELP",
+                                     u"in the same directory as " + std::u16string(names.library),
+                                     u"in a " + folder + u" directory within the " + std::u16string(names.libraryKind) +
+                                         u"'s directory",
+                                     u"in the same directory as the shell",
+                                     u"in a " + folder + u" directory within the shell's directory  "};
+  if (!names.systemFolder.empty()) places.push_back(u"in " + std::u16string(names.systemFolder));
+  std::u16string text = u"Can't find help file " + std::u16string(names.helpFile) + u".  It should be:  \n\n";
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    const bool last = i + 1 == places.size();
+    std::u16string place = places[i];
+    if (last) {
+      while (place.ends_with(u' ')) place.pop_back();
+      place = u"or " + place + u".";
+    }
+    text += u"    - " + place + u"\n";
+  }
+  return text;
 }
 
-// Every candidate after the first, then the message when none holds the file.
+// Every candidate after the first, then the message when none holds the file:
+// in a box of its own where the system has them, else as an error.
 void ShowHelpTopic(std::u16string_view page) {
   const std::array<std::u16string, 7> candidates = HelpFileCandidates();
   for (std::size_t i = 1; i < candidates.size(); ++i) {
     if (OpenHelpTopic(candidates[i], page) != 0) return;
   }
-  platform::ReportMissingHelpFile(MissingHelpFileText());
+  std::u16string text = MissingHelpFileText();
+  if (platform::ShowMessageBox(text)) return;
+  text.pop_back();  // ReportError ends the line
+  ReportError(u"%s", text.c_str());
 }
 
 std::u16string Lowered(std::u16string_view text) {

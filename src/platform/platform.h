@@ -204,18 +204,32 @@ inline constexpr HelpWindow kNoHelpWindow = 0;
 // the compiled help on Windows, the contents page beside the pages on POSIX.
 std::u16string_view HelpFileName();
 
+// How the message of a missing help file names the places searched here:
+// the help file, the library's file and what the system calls it, the help
+// folder beside the library and the shell, and the system's own help folder
+// (empty where there is none).
+struct HelpPlaceNames {
+  std::u16string_view helpFile;      // "KALENDRA.CHM"
+  std::u16string_view library;       // "KALENDRA.DLL"
+  std::u16string_view libraryKind;   // "DLL"
+  std::u16string_view helpFolder;    // "HELP"
+  std::u16string_view systemFolder;  // "%WINDIR\\HELP"
+};
+HelpPlaceNames HelpPlaces();
+
 // Shows one page of the help file at a full path: Windows hands the HTML
 // Help engine "file::/page.html"; POSIX shows the page beside the file as
 // text (through the pager on a terminal) or in the user's browser. The
-// viewer's window, or kNoHelpWindow when none appeared.
-HelpWindow ShowHelpPage(const std::u16string& helpFile, std::u16string_view page);
+// viewer's window, kNoHelpWindow when none appeared, or std::nullopt when
+// the help has no such page (POSIX: Windows' viewer says so itself).
+std::optional<HelpWindow> ShowHelpPage(const std::u16string& helpFile, std::u16string_view page);
 
 // Closes a window that ShowHelpPage gave, if it still exists and is still
 // the library's help window.
 void CloseHelpWindow(HelpWindow window);
 
-// Tells the user that no candidate folder holds the help file (a message
-// box on Windows, standard error on POSIX).
-void ReportMissingHelpFile(std::u16string_view text);
+// Shows a message in a box of its own where the system has them (Windows);
+// false where it has none (POSIX), and the caller writes it as an error.
+bool ShowMessageBox(std::u16string_view text);
 
 }  // namespace kalendra::platform

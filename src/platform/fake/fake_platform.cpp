@@ -166,8 +166,10 @@ namespace platform {
 // A name nothing ships, so that no folder of the build holds one by chance.
 std::u16string_view HelpFileName() { return u"fake-help.chm"; }
 
+HelpPlaceNames HelpPlaces() { return {u"FAKE-HELP.CHM", u"KALENDRA.DLL", u"DLL", u"HELP", u"%WINDIR\\HELP"}; }
+
 // Each page shown opens a window of its own, numbered from 1.
-HelpWindow ShowHelpPage(const std::u16string& helpFile, std::u16string_view page) {
+std::optional<HelpWindow> ShowHelpPage(const std::u16string& helpFile, std::u16string_view page) {
   fake::HelpRecord& help = State().help;
   help.shown.push_back({helpFile, std::u16string(page)});
   return help.shown.size();
@@ -175,7 +177,10 @@ HelpWindow ShowHelpPage(const std::u16string& helpFile, std::u16string_view page
 
 void CloseHelpWindow(HelpWindow window) { State().help.closed.push_back(window); }
 
-void ReportMissingHelpFile(std::u16string_view text) { State().help.missingFileReports.emplace_back(text); }
+bool ShowMessageBox(std::u16string_view text) {
+  State().help.missingFileReports.emplace_back(text);
+  return true;
+}
 
 SystemDateTime LocalNow() { return State().now; }
 SystemDateTime UtcNow() { return State().utcNow; }

@@ -77,29 +77,21 @@ std::u16string WithShellLineEnds(std::string_view utf8) {
   return text;
 }
 
-void ReportNoPage(std::u16string_view page, const std::string& folder) {
-  Qprintf(kHostStderr, u"No help page \"%s\" in %s\r\n", std::u16string(page).c_str(), FromUtf8(folder).c_str());
-}
-
 bool IsTerminal() { return QueryIsConsole(kHostStdout) != 0 && ::isatty(STDIN_FILENO) != 0; }
 
 }  // namespace
 
 std::u16string_view HelpFileName() { return u"kalendra.html"; }
 
-HelpWindow ShowHelpPage(const std::u16string& helpFile, std::u16string_view page) {
+HelpPlaceNames HelpPlaces() { return {u"kalendra.html", u"libkalendra.so", u"library", u"help", u""}; }
+
+std::optional<HelpWindow> ShowHelpPage(const std::u16string& helpFile, std::u16string_view page) {
   const std::string file = ToUtf8(helpFile);
   const std::string folder = file.substr(0, file.rfind('/'));
   // A page name is a name: it never leaves the help folder.
-  if (page.empty() || page.find(u'/') != std::u16string_view::npos || page.starts_with(u'.')) {
-    ReportNoPage(page, folder);
-    return kNoHelpWindow;
-  }
+  if (page.empty() || page.find(u'/') != std::u16string_view::npos || page.starts_with(u'.')) return std::nullopt;
   const std::string base = folder + "/" + ToUtf8(page);
-  if (!IsRegularFile(base + ".html")) {
-    ReportNoPage(page, folder);
-    return kNoHelpWindow;
-  }
+  if (!IsRegularFile(base + ".html")) return std::nullopt;
   const char* browser = std::getenv("KALENDRAHELP_BROWSER");
   if (browser != nullptr && *browser != '\0') {
     // The browser runs on by itself; the shell does not wait for it.
@@ -107,10 +99,7 @@ HelpWindow ShowHelpPage(const std::u16string& helpFile, std::u16string_view page
     return kNoHelpWindow;
   }
   const std::optional<std::string> text = FileText(base + ".txt");
-  if (!text) {
-    ReportNoPage(page, folder);
-    return kNoHelpWindow;
-  }
+  if (!text) return std::nullopt;
   if (IsTerminal()) {
     // A pager that is not there is the shell's "not found" status, said
     // quietly: the page is then written here instead.
@@ -126,8 +115,6 @@ HelpWindow ShowHelpPage(const std::u16string& helpFile, std::u16string_view page
 // The pager and the browser are no windows of the plug-in's: nothing to close.
 void CloseHelpWindow(HelpWindow) {}
 
-void ReportMissingHelpFile(std::u16string_view text) {
-  Qprintf(kHostStderr, u"%s", WithShellLineEnds(ToUtf8(text)).c_str());
-}
+bool ShowMessageBox(std::u16string_view) { return false; }
 
 }  // namespace kalendra::platform

@@ -108,7 +108,9 @@ bool IsLibraryHelpWindow(HWND window) {
 
 std::u16string_view HelpFileName() { return u"kalendra.chm"; }
 
-HelpWindow ShowHelpPage(const std::u16string& helpFile, std::u16string_view page) {
+HelpPlaceNames HelpPlaces() { return {u"KALENDRA.CHM", u"KALENDRA.DLL", u"DLL", u"HELP", u"%WINDIR\\HELP"}; }
+
+std::optional<HelpWindow> ShowHelpPage(const std::u16string& helpFile, std::u16string_view page) {
   const HtmlHelpFunction entry = EngineEntry();
   if (entry == nullptr) return kNoHelpWindow;
   const std::u16string address = helpFile + u"::/" + std::u16string(page) + u".html";
@@ -124,9 +126,10 @@ void CloseHelpWindow(HelpWindow handle) {
   if (IsWindow(window) && IsLibraryHelpWindow(window)) SendMessageW(window, WM_CLOSE, 0, 0);
 }
 
-void ReportMissingHelpFile(std::u16string_view text) {
+bool ShowMessageBox(std::u16string_view text) {
   const std::u16string message(text);
   MessageBoxW(GetForegroundWindow(), AsWide(message.c_str()), L"Error", MB_OK);
+  return true;
 }
 
 }  // namespace kalendra::platform
