@@ -10,6 +10,9 @@ project kalendra.hhp with its contents kalendra.hhc.
 
 A page source is plain text:
     # TITLE                      the page's title (first line)
+    Subject: SUBJECT             a name's page: its group on the contents
+                                 page (second line); the line after it is
+                                 the one-line summary shown there
     ## HEADING                   a section
     blank-line separated text    paragraphs; "- " starts a list item
     name: text                   under "## Arguments": one argument
@@ -34,6 +37,9 @@ import textwrap
 from pathlib import Path
 
 PAGES = Path(__file__).resolve().parent / "pages"
+# The subjects of the names' pages, in the order of the contents page.
+SUBJECTS = ["Date queries", "Date arithmetic", "Weekday searches", "Holidays", "Times", "Local time and files",
+            "Calendars and the picker", "Numerals", "Internal variables", "Commands"]
 LINK = re.compile(r"\{\{([a-z0-9_]+)\}\}")
 CODE = re.compile(r"`([^`]+)`")
 EXAMPLE_ENV = re.compile(r"^\((?P<env>[^)]*)\)\s*(?P<line>.*)$")
@@ -47,6 +53,13 @@ class Page:
         if not lines[0].startswith("# "):
             raise SystemExit(f"{name}.page: the first line must be '# TITLE'")
         self.title = lines[0][2:].strip()
+        self.subject = None
+        if len(lines) > 1 and lines[1].startswith("Subject: "):
+            self.subject = lines.pop(1)[len("Subject: "):].strip()
+            if self.subject not in SUBJECTS:
+                raise SystemExit(f"{name}.page: unknown subject {self.subject!r}")
+        # The line under the title, unless a section begins there.
+        self.summary = lines[1].strip() if len(lines) > 1 and not lines[1].startswith("#") else ""
         self.sections = []  # (heading or None, lines)
         heading, body = None, []
         for line in lines[1:]:
@@ -254,27 +267,39 @@ def page_text(page, pages):
 
 # ---- Contents and the compiled help's project ------------------------------
 
-GROUPS = [
-    ("Overview", lambda n: n == "overview" or not (n.startswith("f_") or n.startswith("v_") or n in COMMANDS)),
-    ("Commands", lambda n: n in COMMANDS),
-    ("Internal variables", lambda n: n.startswith("v_")),
-    ("Variable functions", lambda n: n.startswith("f_")),
-]
-COMMANDS = {"qcal", "longyears", "kalendrahelp"}
-
-
 def grouped(pages):
-    ordered = sorted(pages, key=lambda n: (n != "overview", n))
-    return [(title, [n for n in ordered if test(n)]) for title, test in GROUPS]
+    """The contents by subject: the general pages first (the overview
+    leading), then each subject's names in the order of their pages."""
+    general = sorted((n for n in pages if pages[n].subject is None), key=lambda n: (n != "overview", n))
+    return [("Overview", general)] + [(subject, sorted(n for n in pages if pages[n].subject == subject))
+                                      for subject in SUBJECTS]
 
 
 def contents_html(pages):
     parts = ["<h1>KALENDRA Plugin Help: Contents</h1>"]
     for title, names in grouped(pages):
-        parts.append(f"<h2>{title}</h2><ul>")
-        parts += [f'<li><a href="{n}.html">{html.escape(pages[n].title)}</a></li>' for n in names]
-        parts.append("</ul>")
+        parts.append(f"<h2>{title}</h2><dl>")
+        for n in names:
+            summary = html.escape(inline_text(pages[n].summary, pages))
+            parts.append(f'<dt><a href="{n}.html">{html.escape(pages[n].title)}</a></dt>' +
+                         (f"<dd>{summary}</dd>" if summary else ""))
+        parts.append("</dl>")
     return document("Contents", parts)
+
+
+def contents_text(pages):
+    out = ["KALENDRA Plugin Help: Contents", "=" * 30, ""]
+    for title, names in grouped(pages):
+        out += [title, "-" * len(title)]
+        for n in names:
+            title = pages[n].title
+            if not pages[n].summary:
+                out.append(f"  {title}")
+                continue
+            out += textwrap.wrap(inline_text(pages[n].summary, pages), WIDTH, initial_indent=f"  {title:<16}",
+                                 subsequent_indent=" " * 18)
+        out.append("")
+    return "\n".join(out).rstrip("\n") + "\n"
 
 
 def contents_tree(pages):
@@ -325,6 +350,8 @@ def main():
         if not for_project:
             (out / f"{page.name}.txt").write_text(page_text(page, pages), encoding="utf-8")
     (out / "kalendra.html").write_text(contents_html(pages), encoding="utf-8")
+    if not for_project:
+        (out / "kalendra.txt").write_text(contents_text(pages), encoding="utf-8")
     if for_project:
         (out / "kalendra.hhc").write_text(contents_tree(pages), encoding="utf-8")
         (out / "kalendra.hhp").write_text(project(pages), encoding="utf-8")
