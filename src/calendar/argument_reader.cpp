@@ -1,4 +1,4 @@
-// The shared argument readers of the date functions and their writers.
+// The shared argument readers and the answer writers.
 #include "calendar/argument_reader.h"
 
 #include <string>

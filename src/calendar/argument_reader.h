@@ -1,7 +1,7 @@
-// ArgumentReader: the one way every function, variable and command takes its
-// arguments, in the order of its checks, with their messages; and the one way
-// it writes its answer. The messages that several functions write are
-// defined here, once.
+// ArgumentReader: the one way every variable function takes its arguments,
+// in the order of its checks, with their messages; and the one way a
+// function or variable writes its answer. The messages that several
+// functions write are defined here, once.
 #pragma once
 
 #include <cstdint>
@@ -42,8 +42,6 @@ enum class Separators { kSpacesAndCommas, kCommasOnly };
 // kErrorResult once it sees Failed(). Messages with "%s" quote the argument.
 class ArgumentReader {
  public:
-  // Reads the table as the last split left it.
-  ArgumentReader() = default;
   // Splits the function's text, then refreshes the locale.
   ArgumentReader(const KChar* text, Separators separators);
 
