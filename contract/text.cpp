@@ -90,6 +90,16 @@ void AppendUtf8(std::u16string_view utf16, std::string& out) {
   char* next = out.data() + start;
   const auto put = [&](char32_t v) { *next++ = static_cast<char>(v); };
   for (std::size_t i = 0; i < utf16.size(); ++i) {
+    // Runs of ASCII, eight units at a time, narrowed as they are.
+    while (i + 8 <= utf16.size()) {
+      char16_t any = 0;
+      for (std::size_t k = 0; k < 8; ++k) any |= utf16[i + k];
+      if (any >= 0x80) break;
+      for (std::size_t k = 0; k < 8; ++k) next[k] = static_cast<char>(utf16[i + k]);
+      next += 8;
+      i += 8;
+    }
+    if (i == utf16.size()) break;
     char32_t c = utf16[i];
     if (c < 0x80) {
       put(c);

@@ -227,13 +227,24 @@ std::vector<std::u16string> BuiltinNames() {
 }
 
 bool RunLine(std::u16string_view line) {
-  const int errorsBefore = CurrentSession().errorsReported;
-  const std::optional<std::u16string> expanded = ExpandText(line);
+  Session& session = CurrentSession();
+  const int errorsBefore = session.errorsReported;
+  bool succeeded = false;
+  if (line.find(u'%') == std::u16string_view::npos) {  // nothing to expand: the line as it stands
+    succeeded = RunCommand(SplitCommand(line));
+  } else {
+    // The room of the last line's text is used again; a line run from
+    // within a line (a batch file it calls) finds none and makes its own.
+    static std::u16string spare;
+    std::u16string expanded = std::move(spare);
+    expanded.clear();
+    succeeded = ExpandInto(line, expanded) && RunCommand(SplitCommand(expanded));
+    spare = std::move(expanded);
+  }
   // A message of the shell's fails the line, even one reported inside a
   // plug-in's call that the plug-in went on from.
-  const bool succeeded =
-      expanded && RunCommand(SplitCommand(*expanded)) && CurrentSession().errorsReported == errorsBefore;
-  CurrentSession().lastLineFailed = !succeeded;
+  succeeded = succeeded && session.errorsReported == errorsBefore;
+  session.lastLineFailed = !succeeded;
   return succeeded;
 }
 

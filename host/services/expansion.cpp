@@ -168,21 +168,26 @@ std::optional<std::u16string> LookupEnvironment(std::u16string_view name) {
   return std::nullopt;
 }
 
-std::optional<std::u16string> ExpandText(std::u16string_view text) {
+bool ExpandInto(std::u16string_view text, std::u16string& out) {
   const DepthGuard guard;
   if (guard.TooDeep()) {
     output::ReportError(u"Expansion nested too deeply");
-    return std::nullopt;
+    return false;
   }
-  std::u16string out;
   std::size_t pos = 0;
   while (pos < text.size()) {
     const std::size_t percent = text.find(u'%', pos);
     out.append(text.substr(pos, percent == kNoPosition ? kNoPosition : percent - pos));
     if (percent == kNoPosition) break;
     pos = percent;
-    if (!ExpandReference(text, pos, out)) return std::nullopt;
+    if (!ExpandReference(text, pos, out)) return false;
   }
+  return true;
+}
+
+std::optional<std::u16string> ExpandText(std::u16string_view text) {
+  std::u16string out;
+  if (!ExpandInto(text, out)) return std::nullopt;
   return out;
 }
 

@@ -47,6 +47,10 @@ class CallBuffer {
 // written, by the plug-in or by the shell).
 std::optional<std::u16string> ExpandText(std::u16string_view text);
 
+// The same, appended to out, which the caller keeps between lines so that
+// a line need not allocate. False when the expansion fails.
+bool ExpandInto(std::u16string_view text, std::u16string& out);
+
 // The environment variable of that name, compared exactly first and then
 // without regard to case.
 std::optional<std::u16string> LookupEnvironment(std::u16string_view name);

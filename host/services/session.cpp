@@ -25,10 +25,7 @@ const BatchFrame* InnermostBatch() {
 
 }  // namespace
 
-Session& CurrentSession() {
-  static Session session;
-  return session;
-}
+Session theSession;
 
 std::vector<std::u16string> ShellVariableNames() {
   return {u"_batch", u"_batchline", u"_batchname", u"_cmdspec", u"_pipe", u"_transient"};

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/export.h"
+
 namespace torvane {
 
 // One batch file being run; files run from inside others stack up.
@@ -28,7 +30,10 @@ struct Session {
   int errorsReported = 0;       // the shell's own messages so far
 };
 
-Session& CurrentSession();
+// The one session of the process: a plain object (constant-initialised, so
+// no order of start-up matters), reached inline, since every line asks.
+TORVANE_API extern Session theSession;
+inline Session& CurrentSession() { return theSession; }
 
 // The value of one of the shell's own variables (_batch, _batchname,
 // _batchline, _transient, _pipe, _cmdspec), nullopt for any other name.

@@ -233,7 +233,9 @@ TEST(AsciiToUnicode, WidensUtf8OrLatin1IntoTheCapacity) {
     std::vector<KChar> out(capacity + 4, u'#');
     EXPECT_EQ(ASCIIToUnicode(row.text, out.data(), row.capacity), row.result) << row.text;
     EXPECT_EQ(std::u16string(out.data()), row.expected) << row.text;
-    if (row.expected.size() + 1 < capacity) EXPECT_EQ(out[capacity - 1], torvane::contract_checks::kPoison) << row.text;
+    if (row.expected.size() + 1 < capacity) {
+      EXPECT_EQ(out[capacity - 1], torvane::contract_checks::kPoison) << row.text;
+    }
     EXPECT_EQ(out[capacity], u'#') << row.text;
   }
 }

@@ -6,6 +6,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cerrno>
@@ -35,17 +36,36 @@ void WriteAll(int fd, std::string_view bytes) {
 // next write completes, so it is held back until the next character is known.
 std::array<bool, 3> heldCarriageReturn{};
 
-// CR LF becomes LF; a CR before anything else stays.
+// UTF-16 to UTF-8, and CR LF becomes LF; a CR before anything else stays.
+// A CR at the end is held until the next text shows what follows it. ASCII,
+// nearly all a shell writes, goes unit by unit; other runs go through the
+// shared conversion.
 void AppendPosixText(std::u16string_view text, bool& heldCr, std::string& out) {
-  while (!text.empty()) {
-    if (heldCr && text.front() != u'\n') out += '\r';
-    heldCr = false;
-    const std::size_t cr = text.find(u'\r');
-    contract::AppendUtf8(text.substr(0, cr), out);
-    if (cr == std::u16string_view::npos) return;
-    heldCr = true;
-    text.remove_prefix(cr + 1);
+  if (text.empty()) return;
+  if (heldCr && text.front() != u'\n') out += '\r';
+  heldCr = false;
+  const std::size_t start = out.size();
+  out.resize(start + text.size() * 3);  // at most three bytes a unit
+  char* next = out.data() + start;
+  std::string wide;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    if (c < 0x80) {
+      if (c != u'\r' || i + 1 == text.size() || text[i + 1] != u'\n') *next++ = static_cast<char>(c);
+      continue;
+    }
+    std::size_t end = i;
+    while (end < text.size() && text[end] >= 0x80) ++end;
+    wide.clear();
+    contract::AppendUtf8(text.substr(i, end - i), wide);
+    next = std::copy(wide.begin(), wide.end(), next);
+    i = end - 1;
   }
+  if (text.back() == u'\r') {
+    --next;
+    heldCr = true;
+  }
+  out.resize(static_cast<std::size_t>(next - out.data()));
 }
 
 // Console colour order (black, blue, green, cyan, red, magenta, yellow,
