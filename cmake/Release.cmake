@@ -33,7 +33,8 @@ else()
     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/data/holidays.ini ${release_stage}/holidays.ini.sample
     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/docs/windows-readme.txt ${release_stage}/README.txt
     COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/release ${CMAKE_COMMAND} -E tar cf ${release_zip} --format=zip ${release_name}
-    DEPENDS kalendra kalendra_help ${PROJECT_SOURCE_DIR}/data/holidays.ini ${PROJECT_SOURCE_DIR}/docs/windows-readme.txt
+    DEPENDS kalendra kalendra_help ${KALENDRA_HELP_FILE} ${PROJECT_SOURCE_DIR}/data/holidays.ini
+            ${PROJECT_SOURCE_DIR}/docs/windows-readme.txt
     COMMENT "Packing ${release_name}.zip")
   add_custom_target(kalendra_release ALL DEPENDS ${release_zip})
   set(KALENDRA_RELEASE_ZIP ${release_zip})  # for the test of its contents
