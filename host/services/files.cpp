@@ -154,18 +154,6 @@ int MarkUnits(HostFile file, bool unicode, std::int64_t start) {
   return n == 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF ? 3 : 0;
 }
 
-// The line's text without the CR of a CR LF.
-const std::u16string& DecodeLine(RawLine& line, bool unicode) {
-  if (unicode) {
-    if (!line.cut && !line.units.empty() && line.units.back() == u'\r') line.units.pop_back();
-    return line.units;
-  }
-  if (!line.cut && !line.bytes.empty() && line.bytes.back() == '\r') line.bytes.pop_back();
-  line.decoded.clear();
-  AppendEightBit(line.bytes, line.decoded);
-  return line.decoded;
-}
-
 // Widens ASCII bytes, sixteen at a time where it can: a block of fixed size
 // the compiler turns into vector instructions.
 void WidenAscii(const char* __restrict bytes, std::size_t count, char16_t* __restrict out) {
@@ -174,6 +162,30 @@ void WidenAscii(const char* __restrict bytes, std::size_t count, char16_t* __res
     for (std::size_t k = 0; k < 16; ++k) out[i + k] = static_cast<unsigned char>(bytes[i + k]);
   }
   for (; i < count; ++i) out[i] = static_cast<unsigned char>(bytes[i]);
+}
+
+bool IsAscii(std::string_view bytes);
+
+// Writes the line's text (without the CR of a CR LF), cut to maxChars
+// units, and a terminator into buffer; returns the whole text's length.
+// ASCII, nearly every 8-bit line, is widened straight into the buffer.
+std::size_t StoreLine(RawLine& line, bool unicode, KChar* buffer, std::size_t maxChars) {
+  if (unicode) {
+    if (!line.cut && !line.units.empty() && line.units.back() == u'\r') line.units.pop_back();
+  } else {
+    if (!line.cut && !line.bytes.empty() && line.bytes.back() == '\r') line.bytes.pop_back();
+    if (IsAscii(line.bytes)) {
+      const std::size_t kept = std::min(line.bytes.size(), maxChars);
+      WidenAscii(line.bytes.data(), kept, buffer);
+      buffer[kept] = u'\0';
+      return line.bytes.size();
+    }
+    line.decoded.clear();
+    AppendEightBit(line.bytes, line.decoded);
+  }
+  const std::u16string& text = unicode ? line.units : line.decoded;
+  contract::CopyText(buffer, std::min(text.size(), maxChars) + 1, text);
+  return text.size();
 }
 
 // Length of the UTF-8 sequence a lead byte starts, 0 for a byte that
@@ -195,8 +207,6 @@ bool IsUnicodeFile(HostFile file) {
 
 namespace {
 
-bool IsAscii(std::string_view bytes);
-
 // One line from a reader into the buffer: the mark skipped first when the
 // reader stands at the start of the file. Returns the units consumed, and
 // in what (when given) whether the line was cut and held a zero unit.
@@ -213,23 +223,10 @@ int ReadLineFrom(UnitReader& reader, HostFile file, KChar* buffer, int maxChars,
     buffer[0] = u'\0';
     return 0;
   }
-  if (!unicode && IsAscii(line.bytes)) {  // the common line: widened straight into the buffer
-    if (!line.cut && !line.bytes.empty() && line.bytes.back() == '\r') line.bytes.pop_back();
-    const std::size_t kept = std::min(line.bytes.size(), static_cast<std::size_t>(maxChars));
-    WidenAscii(line.bytes.data(), kept, buffer);
-    buffer[kept] = u'\0';
-    if (what != nullptr) {
-      what->cut = line.cut || line.bytes.size() > kept;
-      what->hasNul = line.hasNul;
-      what->length = line.hasNul ? contract::TextLength(buffer) : kept;
-    }
-    return line.consumed + markUnits;
-  }
-  const std::u16string& text = DecodeLine(line, unicode);
-  const std::size_t kept = std::min(text.size(), static_cast<std::size_t>(maxChars));
-  contract::CopyText(buffer, kept + 1, text);
+  const std::size_t length = StoreLine(line, unicode, buffer, static_cast<std::size_t>(maxChars));
   if (what != nullptr) {
-    what->cut = line.cut || text.size() > kept;
+    const std::size_t kept = std::min(length, static_cast<std::size_t>(maxChars));
+    what->cut = line.cut || length > kept;
     what->hasNul = line.hasNul;
     // Up to the terminator, which a zero unit in the line comes before.
     what->length = line.hasNul ? contract::TextLength(buffer) : kept;
