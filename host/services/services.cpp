@@ -46,11 +46,9 @@ constexpr int kShortestYield = 10;
 // A printer formats into a buffer of the interface's size, as a real shell
 // may: a format that asks for more, or for a conversion the table does not
 // name, is refused.
-void CheckFormatted(const char* service, const std::u16string& text, const torvane::FormatFaults& faults) {
+void CheckFormatted(const char* service, bool tooLong, const torvane::FormatFaults& faults) {
   if (faults.unknownConversion) torvane::contract_checks::Refuse(service, "a conversion the host table does not name");
-  if (text.size() >= kHostBufferLength) {
-    torvane::contract_checks::Refuse(service, "a result longer than its 8192-unit buffer");
-  }
+  if (tooLong) torvane::contract_checks::Refuse(service, "a result longer than its 8192-unit buffer");
 }
 
 }  // namespace
@@ -63,7 +61,7 @@ void CheckFormatted(const char* service, const std::u16string& text, const torva
   torvane::FormatFaults faults;                                                                   \
   std::u16string text = torvane::FormatText(format, args, &faults);                               \
   va_end(args);                                                                                   \
-  CheckFormatted(service, text, faults);                                                          \
+  CheckFormatted(service, text.size() >= kHostBufferLength, faults);                              \
   if (text.size() >= kHostBufferLength) text.resize(kHostBufferLength - 1)
 
 TORVANE_SERVICE int ExpandVariables(KChar* buffer, int /*recursive: values are never expanded again*/) {
@@ -88,8 +86,7 @@ TORVANE_SERVICE int Sprintf(KChar* buffer, const KChar* format, ...) {
   torvane::FormatFaults faults;
   const std::size_t length = torvane::FormatText(text.data(), text.size(), format, args, &faults);
   va_end(args);
-  if (faults.unknownConversion) torvane::contract_checks::Refuse("Sprintf", "a conversion the host table does not name");
-  if (faults.cut) torvane::contract_checks::Refuse("Sprintf", "a result longer than its 8192-unit buffer");
+  CheckFormatted("Sprintf", faults.cut, faults);
   std::copy_n(text.data(), length + 1, buffer);
   torvane::contract_checks::PoisonAfterText(buffer, kHostBufferLength);
   return static_cast<int>(length);
