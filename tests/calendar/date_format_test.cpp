@@ -1,25 +1,17 @@
 // FormatDate: every format number, the year width under bit 8 and
 // LONGYEARS, the locale's separator, order and names, the holiday year, the
 // hand-over to the system for formats 32 to 35, and the two ISO variables.
-#include "calendar/date_format.h"
-
-#include <gtest/gtest.h>
-
-#include <array>
-#include <string>
+#include "support/kit.h"
 
 #include "calendar/english_names.h"
-#include "calendar_fixture.h"
-#include "frame/text.h"
 
-namespace kalendra {
 namespace {
 
 using platform::LocaleDateStyle;
 using platform::LocaleItem;
 using platform::LocaleNameSet;
 
-class FormatDateTest : public CalendarTest {
+class FormatDateTest : public KalendraTest {
  protected:
   static std::u16string Format(const CalendarDate& date, DateFormat format) {
     std::array<KChar, kHostBufferLength> buffer{};
@@ -153,4 +145,3 @@ TEST_F(FormatDateTest, LocaleFormatsAreCutToTheirCapacityAndEmptyOnFailure) {
 }
 
 }  // namespace
-}  // namespace kalendra

@@ -1,27 +1,20 @@
 // ParseDate: every form, under every order and LONGYEARS mode, with the
 // failures of each form; the reading order. That every written date reads
 // back is the round trip's business.
-#include "calendar/date_grammar.h"
-
-#include <gtest/gtest.h>
+#include "support/kit.h"
 
 #include <optional>
-#include <string>
 
 #include "calendar/today.h"
-#include "calendar_fixture.h"
-#include "frame/text.h"
 
-namespace kalendra {
 namespace {
-
 
 using Expected = std::optional<CalendarDate>;
 constexpr Expected kFails = std::nullopt;
 
 constexpr LongYearsMode kAllModes[] = {LongYearsMode::kOff, LongYearsMode::kOn, LongYearsMode::kStrict};
 
-class ParseDateTest : public CalendarTest {
+class ParseDateTest : public KalendraTest {
  protected:
   // Parses and checks that a failure leaves the output untouched.
   static Expected Parse(std::u16string_view text, DateFormat format) {
@@ -254,4 +247,3 @@ TEST_F(ParseDateTest, TodayFollowsTheClock) {
 }
 
 }  // namespace
-}  // namespace kalendra

@@ -1,12 +1,9 @@
 // Day numbers, weekdays and ISO weeks: fixed points from the calendar's
 // rules, and whole-range walks against computations written differently.
-#include "calendar/day_number.h"
-
-#include <gtest/gtest.h>
+#include "support/kit.h"
 
 #include <climits>
 
-namespace kalendra {
 namespace {
 
 struct DayNumberRow {
@@ -130,4 +127,3 @@ TEST(IsoWeek, WeeksInYearIsTheWeekOfDecember28) {
 }
 
 }  // namespace
-}  // namespace kalendra

@@ -1,24 +1,18 @@
 // RefreshLocale: the initial US English values, how each locale item is
 // taken or refused, the Sunday-first placement of weekday names, title case,
 // long names, and that a failed query keeps what the field held.
-#include "calendar/locale_snapshot.h"
-
-#include <gtest/gtest.h>
+#include "support/kit.h"
 
 #include <optional>
-#include <string>
 
 #include "calendar/english_names.h"
-#include "calendar_fixture.h"
-#include "frame/text.h"
 
-namespace kalendra {
 namespace {
 
 using platform::LocaleItem;
 using platform::LocaleNameSet;
 
-using LocaleSnapshotTest = CalendarTest;
+using LocaleSnapshotTest = KalendraTest;
 using Answer = std::optional<std::u16string>;
 
 // One item's answers and the field each leaves, starting from the initial
@@ -149,4 +143,3 @@ TEST_F(LocaleSnapshotTest, OverridesLastUntilTheNextRefresh) {
 }
 
 }  // namespace
-}  // namespace kalendra

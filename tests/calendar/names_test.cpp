@@ -1,18 +1,12 @@
 // Weekday and month names, weekday lists and years: the edge cases, the
 // locale's names before the English ones, and every two-day range against a
 // day-by-day count.
-#include "calendar/names.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
+#include "support/kit.h"
 
 #include "calendar/english_names.h"
+#include "calendar/names.h"
 #include "calendar/today.h"
-#include "calendar_fixture.h"
-#include "frame/text.h"
 
-namespace kalendra {
 namespace {
 
 using platform::LocaleNameSet;
@@ -22,7 +16,7 @@ struct NameRow {
   int expected;
 };
 
-class NamesTest : public CalendarTest {
+class NamesTest : public KalendraTest {
  protected:
   // German abbreviations, Monday first as the locale numbers them.
   static void UseGermanNames() {
@@ -134,4 +128,3 @@ TEST_F(NamesTest, ParseYear) {
 }
 
 }  // namespace
-}  // namespace kalendra

@@ -2,17 +2,8 @@
 // day from 1601 to 9999: the ISO forms and day counts under every reading
 // order, each local format under the orders that read it, format 0 under
 // each locale order, and the local formats again under STRICT.
-#include <gtest/gtest.h>
+#include "support/kit.h"
 
-#include <array>
-#include <string>
-
-#include "calendar/date_format.h"
-#include "calendar/date_grammar.h"
-#include "calendar_fixture.h"
-#include "frame/text.h"
-
-namespace kalendra {
 namespace {
 
 // Formats whose text reads back whatever the order.
@@ -34,7 +25,7 @@ constexpr LocalReading kLocalReadings[] = {
 // Two-digit years read back as 1980..2079.
 bool TwoDigitYearReadsBack(const CalendarDate& date) { return date.year >= 1980 && date.year <= 2079; }
 
-class RoundTripTest : public CalendarTest {
+class RoundTripTest : public KalendraTest {
  protected:
   // Writes the date in the format, reads the text with the order, and
   // compares; a failure names the day, the format, the order and the text.
@@ -100,4 +91,3 @@ TEST_F(RoundTripTest, EveryDayInTheLocalFormatsUnderStrict) {
 }
 
 }  // namespace
-}  // namespace kalendra

@@ -1,19 +1,11 @@
 // Today and the internal variables that report it, under a frozen clock.
+#include "support/kit.h"
+
 #include "calendar/today.h"
 
-#include <gtest/gtest.h>
-
-#include "calendar/variables.h"
-#include "platform/fake/fake_platform.h"
-#include "support/function_call.h"
-#include "support/text_printing.h"
-
-namespace kalendra {
 namespace {
 
-using test::CallFunction;
-
-class TodayTest : public test::PluginTest {};
+using TodayTest = KalendraTest;
 
 // Today is read again at the next local midnight, in a zone an hour east
 // (with an hour's saving in summer), and at once when the zone changes.
@@ -73,7 +65,7 @@ TEST_F(TodayTest, WeekVariablesAndTheTime) {
     EXPECT_EQ(CallFunction(IsoWeekYearVariable, u"").result, row.isoWeekYear);
     EXPECT_EQ(CallFunction(IsoWeekVariable, u"").result, row.isoWeek);
     EXPECT_EQ(CallFunction(IsoWeekdayVariable, u"").result, row.isoWeekday);
-    const test::FunctionOutcome t4 = CallFunction(TimeT4Variable, u"");
+    const FunctionOutcome t4 = CallFunction(TimeT4Variable, u"");
     EXPECT_EQ(t4.result, row.t4);
     EXPECT_EQ(t4.status, 0);
     EXPECT_TRUE(t4.out.empty() && t4.err.empty());
@@ -81,4 +73,3 @@ TEST_F(TodayTest, WeekVariablesAndTheTime) {
 }
 
 }  // namespace
-}  // namespace kalendra

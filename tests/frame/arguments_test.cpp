@@ -1,14 +1,8 @@
 // The two splitters: where entries end, what is dropped, and the limits.
+#include "support/kit.h"
+
 #include "frame/arguments.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-#include "support/text_printing.h"
-
-namespace kalendra {
 namespace {
 
 std::vector<std::u16string> Entries(int count) {
@@ -42,7 +36,7 @@ TEST(SplitArguments, EntriesAndCounts) {
   };
   for (const SplitRow& row : kTable) {
     const int count = SplitArguments(row.text.c_str(), row.spaceSeparates);
-    EXPECT_EQ(Entries(count), row.expected) << "text [" << test::Narrow(row.text) << "]";
+    EXPECT_EQ(Entries(count), row.expected) << "text [" << Narrow(row.text) << "]";
   }
 }
 
@@ -88,7 +82,7 @@ TEST(SplitCommandLine, EntriesAndCounts) {
   };
   for (const SplitRow& row : kTable) {
     const int count = SplitCommandLine(row.text.c_str());
-    EXPECT_EQ(Entries(count), row.expected) << "tail [" << test::Narrow(row.text) << "]";
+    EXPECT_EQ(Entries(count), row.expected) << "tail [" << Narrow(row.text) << "]";
   }
 }
 
@@ -99,4 +93,3 @@ TEST(SplitCommandLine, CountIsCappedAtTheTableSize) {
 }
 
 }  // namespace
-}  // namespace kalendra

@@ -1,16 +1,9 @@
 // The error prefix and the one way a function reports a message.
-#include "frame/errors.h"
+#include "support/kit.h"
 
-#include <gtest/gtest.h>
-
-#include "services/testing.h"
-#include "support/function_call.h"
-#include "support/text_printing.h"
-
-namespace kalendra {
 namespace {
 
-class ErrorsTest : public test::PluginTest {};
+using ErrorsTest = KalendraTest;
 
 std::u16string ReportedText(std::u16string_view argument) {
   int status = 0;
@@ -36,4 +29,3 @@ TEST_F(ErrorsTest, ABatchNameIsLiteralTextNotAFormat) {
 }
 
 }  // namespace
-}  // namespace kalendra

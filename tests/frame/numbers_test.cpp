@@ -1,15 +1,10 @@
 // ParseNumber, the signed-number readers and the digit reader under them.
-#include "frame/numbers.h"
-
-#include <gtest/gtest.h>
+#include "support/kit.h"
 
 #include <optional>
-#include <string>
 
-#include "frame/text.h"
-#include "support/text_printing.h"
+#include "frame/numbers.h"
 
-namespace kalendra {
 namespace {
 
 TEST(ParseNumber, DigitsOnly) {
@@ -23,7 +18,7 @@ TEST(ParseNumber, DigitsOnly) {
       {u"1 ", -1},         {u"12a", -1},       {u"a12", -1},    {u"1.5", -1},
   };
   for (const auto& row : kTable) {
-    EXPECT_EQ(ParseNumber(row.text), row.expected) << test::Narrow(row.text);
+    EXPECT_EQ(ParseNumber(row.text), row.expected) << Narrow(row.text);
   }
 }
 
@@ -69,7 +64,7 @@ TEST(ParseSignedNumber, OptionalSignThenDigitsAndNothingElse) {
       {u"x5", std::nullopt},
   };
   for (const auto& row : kTable) {
-    EXPECT_EQ(ParseSignedNumber(row.text), row.expected) << test::Narrow(row.text);
+    EXPECT_EQ(ParseSignedNumber(row.text), row.expected) << Narrow(row.text);
   }
 }
 
@@ -85,8 +80,8 @@ TEST(ReadSignedNumber, LeavesWhatFollowsAndKeepsPosOnFailure) {
   };
   for (const auto& row : kTable) {
     std::size_t pos = row.start;
-    EXPECT_EQ(ReadSignedNumber(row.text, pos), row.expected) << test::Narrow(row.text);
-    EXPECT_EQ(pos, row.end) << test::Narrow(row.text);
+    EXPECT_EQ(ReadSignedNumber(row.text, pos), row.expected) << Narrow(row.text);
+    EXPECT_EQ(pos, row.end) << Narrow(row.text);
   }
 }
 
@@ -104,4 +99,3 @@ TEST(ParseSignedNumber, AgreesWithTheStandardLibraryAroundThe32BitLimits) {
 }
 
 }  // namespace
-}  // namespace kalendra

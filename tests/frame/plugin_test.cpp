@@ -1,16 +1,9 @@
 // Withholding names through "Disable_Features".
+#include "support/kit.h"
+
 #include "frame/plugin.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "support/text_printing.h"
-
-namespace kalendra {
 namespace {
-
-using test::Narrow;
 
 TEST(WithholdFeatures, RemovesNamedEntriesWithTheirSeparator) {
   const struct {
@@ -37,4 +30,3 @@ TEST(WithholdFeatures, RemovesNamedEntriesWithTheirSeparator) {
 }
 
 }  // namespace
-}  // namespace kalendra

@@ -1,32 +1,18 @@
 // Help and usage: page names, the build date, the order in which the help
 // file is searched for, and the shell's Help and Usage calls.
-#include "help/help.h"
+#include "support/kit.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <fstream>
-#include <string>
-#include <vector>
 
-#include "calendar/long_years.h"
 #include "frame/plugin.h"
-#include "qcal/qcal_command.h"
-#include "support/function_call.h"
 
-namespace kalendra {
+namespace kalendra::fake {
+void PrintTo(const ShownHelpPage& shown, std::ostream* os) { *os << Narrow(shown.file) << "::" << Narrow(shown.page); }
+}  // namespace kalendra::fake
+
 namespace {
 
 namespace fs = std::filesystem;
-using test::Narrow;
-
-}  // namespace
-
-namespace fake {
-void PrintTo(const ShownHelpPage& shown, std::ostream* os) { *os << Narrow(shown.file) << "::" << Narrow(shown.page); }
-}  // namespace fake
-
-namespace {
 
 TEST(HelpPageName, LowersAndPrefixesFunctionsAndVariables) {
   const struct {
@@ -53,11 +39,11 @@ TEST(BuildDate, ReadsTheCompilersDateWithinItsYears) {
 }
 
 // Folders that may hold a help file, made afresh for each test.
-class HelpSearchTest : public test::PluginTest {
+class HelpSearchTest : public KalendraTest {
  protected:
   void SetUp() override {
     CloseHelpWindowAtShutdown();  // of an earlier test
-    PluginTest::SetUp();
+    KalendraTest::SetUp();
     root_ = fs::temp_directory_path() / ("kalendra-help-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                                          "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(root_);
@@ -87,7 +73,7 @@ class HelpSearchTest : public test::PluginTest {
 
 // kalendrahelp shows a page and writes nothing itself, found or not.
 void RunHelpCommand(std::u16string_view tail) {
-  const test::FunctionOutcome outcome = test::CallFunction(KalendraHelpCommand, tail);
+  const FunctionOutcome outcome = CallFunction(KalendraHelpCommand, tail);
   EXPECT_EQ(outcome.status, 0) << Narrow(tail);
   EXPECT_EQ(outcome.out + outcome.err, u"") << Narrow(tail);
 }
@@ -221,4 +207,3 @@ TEST(Usage, GivesTheThreeCommandsTexts) {
 }
 
 }  // namespace
-}  // namespace kalendra

@@ -1,29 +1,19 @@
 // "holidays.ini": the path beside the plug-in, both encodings, section
 // selection, comments, and the fall-back to the built-in rules.
+#include "support/kit.h"
+
 #include "holidays/holiday_file.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-#include "calendar/locale_snapshot.h"
-#include "holiday_fixture.h"
-#include "holidays/rule_list.h"
-#include "platform/fake/fake_platform.h"
-#include "support/text_printing.h"
-
-namespace kalendra {
 namespace {
 
 using Rules = std::vector<std::u16string>;
 
-class HolidayFileTest : public test::HolidayTest {
+class HolidayFileTest : public KalendraTest {
  protected:
   // Loads the file for the country; the rules in file order.
   static Rules Load(std::u16string_view country, int expectedResult = 0) {
     Locale().holidayCountry.Assign(country);
-    EXPECT_EQ(LoadHolidayFile(), expectedResult) << test::Narrow(country);
+    EXPECT_EQ(LoadHolidayFile(), expectedResult) << Narrow(country);
     Rules rules = LoadedRules();
     std::reverse(rules.begin(), rules.end());
     return rules;
@@ -110,7 +100,7 @@ TEST(HolidayFilePath, TheFileLiesInThePluginsFolder) {
   };
   for (const PathRow& row : kTable) {
     fake::SetModulePath(row.modulePath);
-    EXPECT_EQ(HolidayFilePath(), row.expected) << test::Narrow(row.modulePath.substr(0, 40));
+    EXPECT_EQ(HolidayFilePath(), row.expected) << Narrow(row.modulePath.substr(0, 40));
   }
   fake::Reset();
 }
@@ -132,8 +122,7 @@ TEST(CleanRuleLine, CutsCommentsOutsideBracketsAndTrims) {
       {u"a];b", u"a]"},
       {u"[Germany] ; c", u"[Germany]"},
   };
-  for (const CleanRow& row : kTable) EXPECT_EQ(CleanRuleLine(row.line), row.expected) << test::Narrow(row.line);
+  for (const CleanRow& row : kTable) EXPECT_EQ(CleanRuleLine(row.line), row.expected) << Narrow(row.line);
 }
 
 }  // namespace
-}  // namespace kalendra

@@ -1,25 +1,13 @@
 // Marking the holidays of a year: the built-in rules against the calendars
 // of known years, rule texts and prefixes, and the
 // guard that keeps a rule from reloading the list it is read from.
-#include "holidays/mark_holidays.h"
+#include "support/kit.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <string_view>
-#include <vector>
-
-#include "calendar/holiday_year.h"
-#include "holiday_fixture.h"
-#include "holidays/rule_list.h"
-#include "support/text_printing.h"
-
-namespace kalendra {
 namespace {
 
 using Days = std::vector<std::string>;
 
-class MarkHolidaysTest : public test::HolidayTest {};
+using MarkHolidaysTest = KalendraTest;
 
 // The built-in holidays of years on either side of each change of the
 // rules, as the calendars of those years record them (Easter by the
@@ -86,10 +74,10 @@ TEST_F(MarkHolidaysTest, RuleTextsAndPrefixes) {
   };
   for (const RuleRow& row : kTable) {
     FreeHolidayRules();
-    ASSERT_EQ(AddHolidayRule(row.rule), kRuleAdded) << test::Narrow(row.rule);
+    ASSERT_EQ(AddHolidayRule(row.rule), kRuleAdded) << Narrow(row.rule);
     std::u16string err;
-    EXPECT_EQ(MarkedDays(row.year, &err), row.expected) << test::Narrow(row.rule) << " in " << row.year;
-    EXPECT_EQ(err, u"") << test::Narrow(row.rule);
+    EXPECT_EQ(MarkedDays(row.year, &err), row.expected) << Narrow(row.rule) << " in " << row.year;
+    EXPECT_EQ(err, u"") << Narrow(row.rule);
   }
 }
 
@@ -141,4 +129,3 @@ TEST_F(MarkHolidaysTest, MarkingFromInsideAWalkIsRefused) {
 }
 
 }  // namespace
-}  // namespace kalendra

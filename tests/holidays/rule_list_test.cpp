@@ -1,17 +1,10 @@
 // The rule list: what is added and refused, "/H" lists split outside
 // brackets, and the guard that holds the list still while it is walked.
-#include "holidays/rule_list.h"
-
-#include <gtest/gtest.h>
+#include "support/kit.h"
 
 #include <algorithm>
 #include <iterator>
-#include <string>
-#include <vector>
 
-#include "support/text_printing.h"
-
-namespace kalendra {
 namespace {
 
 std::vector<std::u16string> Rules() {
@@ -19,11 +12,7 @@ std::vector<std::u16string> Rules() {
   return {walk.begin(), walk.end()};
 }
 
-class RuleListTest : public ::testing::Test {
- protected:
-  void SetUp() override { FreeHolidayRules(); }
-  void TearDown() override { FreeHolidayRules(); }
-};
+using RuleListTest = KalendraTest;
 
 TEST_F(RuleListTest, AddsCopiesNewestFirstAndRefusesEmptyOrOverlongTexts) {
   std::u16string rule = u"*-12-25";
@@ -71,7 +60,7 @@ TEST_F(RuleListTest, HolidayOptionListsSplitOutsideBrackets) {
     EXPECT_EQ(AddHolidayRules(row.option), 0);
     std::vector<std::u16string> rules = Rules();
     std::reverse(rules.begin(), rules.end());
-    EXPECT_EQ(rules, row.expected) << test::Narrow(row.option);
+    EXPECT_EQ(rules, row.expected) << Narrow(row.option);
   }
 }
 
@@ -93,4 +82,3 @@ TEST_F(RuleListTest, NothingChangesTheListWhileItIsWalked) {
 }
 
 }  // namespace
-}  // namespace kalendra

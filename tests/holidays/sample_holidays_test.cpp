@@ -1,18 +1,9 @@
 // The sample "holidays.ini" shipped in data/: each country section marks the
 // public holidays of that country, checked against published calendars.
-#include <gtest/gtest.h>
+#include "support/kit.h"
 
-#include <filesystem>
-#include <string>
-#include <vector>
-
-#include "calendar/day_number.h"
-#include "calendar/locale_snapshot.h"
-#include "frame/text.h"
-#include "holiday_fixture.h"
 #include "holidays/holiday_file.h"
 
-namespace kalendra {
 namespace {
 
 using Days = std::vector<std::string>;
@@ -23,10 +14,10 @@ struct SectionYearRow {
   Days expected;
 };
 
-class SampleHolidaysTest : public test::HolidayTest {
+class SampleHolidaysTest : public KalendraTest {
  protected:
   void SetUp() override {
-    HolidayTest::SetUp();
+    KalendraTest::SetUp();
     std::filesystem::copy_file(KALENDRA_SAMPLE_HOLIDAYS, folder_ / "holidays.ini");
   }
 };
@@ -93,4 +84,3 @@ TEST_F(SampleHolidaysTest, ChristmasSubstitutesHoldForEveryYearOfTheCycle) {
 }
 
 }  // namespace
-}  // namespace kalendra

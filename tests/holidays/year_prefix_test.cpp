@@ -1,14 +1,9 @@
 // Year prefixes: every form, the years each one admits, and the malformed
 // ones, which are left in the text.
+#include "support/kit.h"
+
 #include "holidays/year_prefix.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "support/text_printing.h"
-
-namespace kalendra {
 namespace {
 
 struct PrefixRow {
@@ -71,10 +66,9 @@ TEST(ApplyYearPrefix, FormsResultsAndRemainingText) {
   };
   for (const PrefixRow& row : kTable) {
     std::u16string text = row.text;
-    EXPECT_EQ(ApplyYearPrefix(text, row.year), row.expected) << test::Narrow(row.text) << " in " << row.year;
-    EXPECT_EQ(text, row.rest) << test::Narrow(row.text) << " in " << row.year;
+    EXPECT_EQ(ApplyYearPrefix(text, row.year), row.expected) << Narrow(row.text) << " in " << row.year;
+    EXPECT_EQ(text, row.rest) << Narrow(row.text) << " in " << row.year;
   }
 }
 
 }  // namespace
-}  // namespace kalendra

@@ -1,12 +1,8 @@
 // Ordinal suffixes against the English rule, told digit by digit.
-#include "numerals/ordinal.h"
-
-#include <gtest/gtest.h>
+#include "support/kit.h"
 
 #include <cstdint>
-#include <string_view>
 
-namespace kalendra {
 namespace {
 
 // "th" for 11, 12 and 13 and whatever ends in them; otherwise by the last
@@ -32,4 +28,3 @@ TEST(OrdinalSuffix, AgreesWithTheEnglishRule) {
 }
 
 }  // namespace
-}  // namespace kalendra

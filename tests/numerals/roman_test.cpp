@@ -1,16 +1,9 @@
 // Roman numerals both ways: every number of the range against a greedy
 // writer, and the reader's odd but fixed rules.
-#include "numerals/roman.h"
-
-#include <gtest/gtest.h>
+#include "support/kit.h"
 
 #include <optional>
-#include <string>
 
-#include "frame/text.h"
-#include "support/text_printing.h"
-
-namespace kalendra {
 namespace {
 
 // Writes a numeral by taking the largest value that still fits, over the
@@ -58,7 +51,7 @@ TEST(Roman, ReaderRules) {
       {u"VVX", std::nullopt}, {u"IIVX", 7},             {u"CCM", 800},
   };
   for (const auto& row : kTable) {
-    EXPECT_EQ(FromRoman(row.numeral), row.expected) << test::Narrow(row.numeral);
+    EXPECT_EQ(FromRoman(row.numeral), row.expected) << Narrow(row.numeral);
   }
 }
 
@@ -67,4 +60,3 @@ TEST(Roman, TheLongestArgumentReadsWithoutOverflow) {
 }
 
 }  // namespace
-}  // namespace kalendra

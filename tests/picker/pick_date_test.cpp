@@ -2,35 +2,14 @@
 // moves off masked days, and the results of OK, Cancel and a dialog that
 // fails, and every message in the order of the checks. The fake clock says
 // today is Saturday 2015-03-07.
-#include "picker/pick_date.h"
+#include "support/kit.h"
 
-#include <gtest/gtest.h>
-
-#include <array>
-#include <vector>
-
-#include "calendar/locale_snapshot.h"
-#include "holidays/holiday_fixture.h"
-#include "holidays/rule_list.h"
 #include "picker/fake/picker_script.h"
 
-namespace kalendra {
 namespace {
 
-int PickDate(KChar* buffer) { return PickDateFunction(buffer); }
-
-// The holiday functions are registered so that the built-in rules mark.
-class PickDateTest : public test::HolidayTest {
- protected:
-  void SetUp() override {
-    test::HolidayTest::SetUp();
-    Locale() = LocaleSnapshot{};
-  }
-  void TearDown() override {
-    Locale() = LocaleSnapshot{};
-    test::HolidayTest::TearDown();
-  }
-};
+// The plug-in's names are registered so that the built-in rules mark.
+using PickDateTest = KalendraTest;
 
 TEST_F(PickDateTest, ArgumentsDefaultsAndMessages) {
   const struct {
@@ -83,12 +62,12 @@ TEST_F(PickDateTest, ArgumentsDefaultsAndMessages) {
   };
   for (const auto& row : rows) {
     fake::SetPickerScript(row.commands);
-    EXPECT_EQ(test::CallFunction(PickDate, row.text), test::Expected(row.expected)) << test::Narrow(row.text);
+    EXPECT_EQ(Call(u"@pickdate", row.text), Expected(row.expected)) << Narrow(row.text);
   }
 }
 
 TEST_F(PickDateTest, TheDialogOpensOnTheStateTheArgumentsSettle) {
-  ASSERT_EQ(test::CallFunction(PickDate, u",2015-12-11,4,,,,Mon,,30").status, 0);
+  ASSERT_EQ(Call(u"@pickdate", u",2015-12-11,4,,,,Mon,,30").status, 0);
   EXPECT_EQ(fake::OpenedPicker().firstWeekday, kMonday);
   EXPECT_EQ(fake::OpenedPicker().timeout, 30u);
   EXPECT_TRUE(fake::OpenedPicker().countdownActive);
@@ -96,20 +75,19 @@ TEST_F(PickDateTest, TheDialogOpensOnTheStateTheArgumentsSettle) {
   EXPECT_EQ(fake::OpenedPicker().initial, (CalendarDate{2015, 12, 11}));
   // The built-in rules mark Christmas unless flag 128 asks for no marks.
   EXPECT_NE(fake::OpenedPicker().cells[24 + 1] & kCellHoliday, 0u);  // December 2015 starts on a Tuesday
-  ASSERT_EQ(test::CallFunction(PickDate, u",2015-12-11,4,,,128").status, 0);
+  ASSERT_EQ(Call(u"@pickdate", u",2015-12-11,4,,,128").status, 0);
   EXPECT_EQ(fake::OpenedPicker().cells[24 + 2] & kCellHoliday, 0u);
   EXPECT_FALSE(fake::OpenedPicker().countdownActive);
 }
 
 TEST_F(PickDateTest, ADialogThatFailsGivesItsCodeAndNoMessage) {
   fake::SetPickerScript({}, -103);
-  const test::FunctionOutcome outcome = test::CallFunction(PickDate, u"");
+  const FunctionOutcome outcome = Call(u"@pickdate", u"");
   EXPECT_EQ(outcome.status, -1);
   EXPECT_EQ(outcome.err, u"");
   std::array<KChar, kHostBufferLength> buffer{};
-  EXPECT_EQ(PickDate(buffer.data()), -1);
+  EXPECT_EQ(PickDateFunction(buffer.data()), -1);
   EXPECT_EQ(std::u16string(buffer.data()), u"Dialog error -103");
 }
 
 }  // namespace
-}  // namespace kalendra

@@ -2,24 +2,17 @@
 // ranges, masks and left columns against a search that walks day by day,
 // the grid against the calendar, the month buttons, the countdown and the
 // texts a front-end shows.
-#include "picker/picker_face.h"
-#include "picker/picker_model.h"
-
-#include <gtest/gtest.h>
+#include "support/kit.h"
 
 #include <algorithm>
 #include <fstream>
 #include <map>
 #include <random>
 #include <regex>
-#include <string>
-#include <vector>
 
-#include "calendar/locale_snapshot.h"
-#include "holidays/rule_list.h"
-#include "support/function_call.h"
+#include "picker/picker_face.h"
+#include "picker/picker_model.h"
 
-namespace kalendra {
 namespace {
 
 DayNumber Min(const PickerState& s) { return ToDayNumber(s.minimum); }
@@ -117,17 +110,8 @@ void ExpectGridOfDisplayedMonth(const PickerState& s) {
   EXPECT_EQ(s.laterEnabled, MonthStart(shown) != MonthStart(s.maximum));
 }
 
-class PickerModelTest : public test::PluginTest {
+class PickerModelTest : public KalendraTest {
  protected:
-  void SetUp() override {
-    test::PluginTest::SetUp();
-    Locale() = LocaleSnapshot{};
-    FreeHolidayRules();
-  }
-  void TearDown() override {
-    FreeHolidayRules();
-    Locale() = LocaleSnapshot{};
-  }
 
   // A picker on the date, within the range, marks off.
   static PickerState Open(CalendarDate selected, CalendarDate minimum = {kFirstYear, 1, 1},
@@ -402,4 +386,3 @@ TEST(PickerCommands, AreTheIdsOfTheDialogTemplate) {
 }
 
 }  // namespace
-}  // namespace kalendra

@@ -1,18 +1,11 @@
 // The terminal picture of the picker: one month drawn whole, styles marked,
 // and every place a click can land read back as its command.
-#include "picker/picker_screen.h"
-
-#include <gtest/gtest.h>
+#include "support/kit.h"
 
 #include <map>
-#include <string>
-#include <vector>
 
-#include "calendar/locale_snapshot.h"
-#include "frame/text.h"
-#include "support/function_call.h"
+#include "picker/picker_screen.h"
 
-namespace kalendra {
 namespace {
 
 // A line as text; a styled run is written "{S|text}" with the style's letter.
@@ -29,11 +22,10 @@ std::string Markup(const ScreenLine& line) {
   return text;
 }
 
-class PickerScreenTest : public test::PluginTest {
+class PickerScreenTest : public KalendraTest {
  protected:
   void SetUp() override {
-    test::PluginTest::SetUp();
-    Locale() = LocaleSnapshot{};
+    KalendraTest::SetUp();
     state_.selected = {2015, 12, 13};
     state_.minimum = {2015, 12, 10};
     state_.flags = kPickerNoHolidays | kPickerEnglishNames;
@@ -94,4 +86,3 @@ TEST_F(PickerScreenTest, ClicksLandOnTheCommandDrawnThere) {
 }
 
 }  // namespace
-}  // namespace kalendra

@@ -1,20 +1,11 @@
 // The calendar pages: line counts and widths of the three views, the marks
 // and colours of single days, and the edges of the calendar. Whole months
 // are checked against an independent calendar by the end-to-end cases.
+#include "support/kit.h"
+
+#include "calendar/month_grid.h"
 #include "qcal/calendar_page.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-#include "calendar/locale_snapshot.h"
-#include "frame/text.h"
-#include "holidays/rule_list.h"
-#include "calendar/month_grid.h"
-#include "support/function_call.h"
-
-namespace kalendra {
 namespace {
 
 // A page as text: a coloured run is written "{XX|text}".
@@ -42,17 +33,8 @@ std::size_t Width(const PageLine& line) {
   return width;
 }
 
-class CalendarPageTest : public test::PluginTest {
+class CalendarPageTest : public KalendraTest {
  protected:
-  void SetUp() override {
-    test::PluginTest::SetUp();
-    Locale() = LocaleSnapshot{};
-    FreeHolidayRules();
-  }
-  void TearDown() override {
-    FreeHolidayRules();
-    Locale() = LocaleSnapshot{};
-  }
   static CalendarStyle Style(bool weekNumbers, bool colour = false) {
     CalendarStyle style;
     style.weekNumbers = weekNumbers;
@@ -153,4 +135,3 @@ TEST_F(CalendarPageTest, TheYearHighlightsOnlyTheGivenMonthsDay) {
 }
 
 }  // namespace
-}  // namespace kalendra

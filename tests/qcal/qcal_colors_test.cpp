@@ -1,13 +1,9 @@
 // The colours of a calendar: derived from the console's attribute, from a
 // saved set, from a "/Z" text; and the saved defaults as ten-byte values.
+#include "support/kit.h"
+
 #include "qcal/qcal_colors.h"
 
-#include <gtest/gtest.h>
-
-#include "frame/text.h"
-#include "platform/fake/fake_platform.h"
-
-namespace kalendra {
 namespace {
 
 ColorSet Automatic() {
@@ -80,4 +76,3 @@ TEST(QcalColors, SavedDefaultsAreTenBytesPerBackground) {
 }
 
 }  // namespace
-}  // namespace kalendra

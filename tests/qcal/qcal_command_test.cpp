@@ -1,20 +1,8 @@
 // qcal through its export: which calendar each word form shows, the
 // options, every message, holidays from the list, saved colours and the
 // pause after a screenful.
-#include "qcal/qcal_command.h"
+#include "support/kit.h"
 
-#include <gtest/gtest.h>
-
-#include <array>
-#include <string>
-#include <vector>
-
-#include "calendar/locale_snapshot.h"
-#include "frame/text.h"
-#include "holidays/rule_list.h"
-#include "support/function_call.h"
-
-namespace kalendra {
 namespace {
 
 struct QcalRun {
@@ -57,17 +45,12 @@ int HighlightedDay(const QcalRun& run) {
   return 0;
 }
 
-class QcalCommandTest : public test::PluginTest {
+class QcalCommandTest : public KalendraTest {
  protected:
   void SetUp() override {
-    test::PluginTest::SetUp();
+    KalendraTest::SetUp();
     fake::SetNow({2015, 12, 7, 10, 0, 0, 0});
     torvane::testing::SetConsole(false, 25);
-    FreeHolidayRules();
-  }
-  void TearDown() override {
-    FreeHolidayRules();
-    Locale() = LocaleSnapshot{};
   }
 };
 
@@ -94,11 +77,11 @@ TEST_F(QcalCommandTest, WhichCalendarTheWordsShow) {
   };
   for (const auto& row : rows) {
     const QcalRun run = RunQcal(row.tail);
-    ASSERT_EQ(run.status, 0) << test::Narrow(row.tail) << run.err;
+    ASSERT_EQ(run.status, 0) << Narrow(row.tail) << run.err;
     ASSERT_GT(run.lines.size(), 4u);
-    EXPECT_EQ(Trimmed(run.lines[1]), row.title) << test::Narrow(row.tail);
+    EXPECT_EQ(Trimmed(run.lines[1]), row.title) << Narrow(row.tail);
     if (run.lines.size() == 11 && row.title[0] != ' ' && Trimmed(run.lines[1]).size() < 20) {
-      EXPECT_EQ(HighlightedDay(run), row.highlight) << test::Narrow(row.tail);
+      EXPECT_EQ(HighlightedDay(run), row.highlight) << Narrow(row.tail);
     }
   }
   // /Y alone highlights today in its month; the year 2016 alone, nothing.
@@ -116,7 +99,7 @@ TEST_F(QcalCommandTest, TheWeekdayOnTheLeft) {
       {u"/W1", "Mo Tu We Th Fr Sa Su"},    {u"/W:sat", "Sa Su Mo Tu We Th Fr"}, {u"/I", "Mo Tu We Th Fr Sa Su"},
       {u"/I /W:0", "Su Mo Tu We Th Fr Sa"}, {u"/E", "Su Mo Tu We Th Fr Sa"},
   };
-  for (const auto& row : rows) EXPECT_EQ(Trimmed(RunQcal(row.tail).lines[3]), row.header) << test::Narrow(row.tail);
+  for (const auto& row : rows) EXPECT_EQ(Trimmed(RunQcal(row.tail).lines[3]), row.header) << Narrow(row.tail);
   EXPECT_EQ(RunQcal(u"/I /W:0").lines[4].substr(0, 3), "49 ");
 }
 
@@ -139,9 +122,9 @@ TEST_F(QcalCommandTest, Messages) {
   };
   for (const auto& row : rows) {
     const QcalRun run = RunQcal(row.tail);
-    EXPECT_EQ(run.status, kErrorResult) << test::Narrow(row.tail);
-    EXPECT_EQ(run.err, std::string("KALENDRA plugin: ") + row.message + "\r\n") << test::Narrow(row.tail);
-    EXPECT_TRUE(run.lines.empty()) << test::Narrow(row.tail);
+    EXPECT_EQ(run.status, kErrorResult) << Narrow(row.tail);
+    EXPECT_EQ(run.err, std::string("KALENDRA plugin: ") + row.message + "\r\n") << Narrow(row.tail);
+    EXPECT_TRUE(run.lines.empty()) << Narrow(row.tail);
   }
   const QcalRun help = RunQcal(u"/? /X");
   EXPECT_EQ(help.status, 0);
@@ -189,4 +172,3 @@ TEST_F(QcalCommandTest, PausesAfterEveryScreenfulOnAConsole) {
 }
 
 }  // namespace
-}  // namespace kalendra

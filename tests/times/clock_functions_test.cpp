@@ -1,102 +1,72 @@
 // @localdatetime, @utcdatetime, @agedate and @makeage over the fake
 // platform's two clocks and its zone (one hour, and one more from April to
 // September), and ages against the standard library's calendar.
-#include <gtest/gtest.h>
+#include "support/kit.h"
 
 #include <chrono>
 #include <cstdio>
 #include <random>
-#include <string>
 
-#include "calendar/locale_snapshot.h"
-#include "frame/text.h"
-#include "support/function_call.h"
 #include "times/age.h"
-#include "times/time_functions.h"
 
-namespace kalendra {
 namespace {
 
 using namespace std::chrono;
-using test::CallFunction;
-using test::ExpectRows;
 
-class ClockFunctionsTest : public test::PluginTest {
+class ClockFunctionsTest : public KalendraTest {
  protected:
   void SetUp() override {
-    test::PluginTest::SetUp();
-    Locale() = LocaleSnapshot{};
+    KalendraTest::SetUp();
     fake::SetUtcNow({2015, 3, 7, 13, 45, 30, 250});
     fake::SetNow({2015, 3, 7, 14, 45, 30, 250});
     fake::SetZone({60, 60});
   }
-  void TearDown() override { Locale() = LocaleSnapshot{}; }
 };
 
 TEST_F(ClockFunctionsTest, LocalDateTimeTakesWhatIsGivenFromTheUtcClock) {
-  ExpectRows({
-      {"@localdatetime", LocalDateTimeFunction, u"", u"03/07/2015,14:45"},
-      {"@localdatetime", LocalDateTimeFunction, u",12:00", u"03/07/2015,13:00"},
-      {"@localdatetime", LocalDateTimeFunction, u"2015-07-01", u"07/01/2015,15:45"},  // summer: two hours
-      {"@localdatetime", LocalDateTimeFunction, u"2015-12-01,12:00:00.5,4,1408", u"2015-12-01,13:00:00.500"},
-      {"@localdatetime", LocalDateTimeFunction, u"2015-12-31,23:30,4,128", u"2016-01-01,0:30:00"},
-      {"@localdatetime", LocalDateTimeFunction, u"9999-12-31,22:59:59.999,4,1408", u"9999-12-31,23:59:59.999"},
-      // Leaving 9999-12-31 is a refused conversion.
-      {"@localdatetime", LocalDateTimeFunction, u"9999-12-31,23:00,4", u"! Error converting UTC to local"},
-      {"@localdatetime", LocalDateTimeFunction, u"x", u"! Invalid date \"x\""},
-      {"@localdatetime", LocalDateTimeFunction, u",25:00", u"! Invalid time \"25:00\""},
-      // The formats are checked first, the date format before the time format.
-      {"@localdatetime", LocalDateTimeFunction, u"x,,y,z", u"! Invalid date format \"y\""},
-      {"@localdatetime", LocalDateTimeFunction, u"x,,4,z", u"! Invalid time format \"z\""},
-      {"@localdatetime", LocalDateTimeFunction, u"2015-07-01 12:00", u"! Invalid date \"2015-07-01 12:00\""},
-  });
+  ExpectCalls(u"@localdatetime", {{u"", u"03/07/2015,14:45"}, {u",12:00", u"03/07/2015,13:00"},
+                                  {u"2015-07-01", u"07/01/2015,15:45"},
+                                  {u"2015-12-01,12:00:00.5,4,1408", u"2015-12-01,13:00:00.500"},
+                                  {u"2015-12-31,23:30,4,128", u"2016-01-01,0:30:00"},
+                                  {u"9999-12-31,22:59:59.999,4,1408", u"9999-12-31,23:59:59.999"},
+                                  {u"9999-12-31,23:00,4", u"! Error converting UTC to local"},
+                                  {u"x", u"! Invalid date \"x\""}, {u",25:00", u"! Invalid time \"25:00\""},
+                                  {u"x,,y,z", u"! Invalid date format \"y\""},
+                                  {u"x,,4,z", u"! Invalid time format \"z\""},
+                                  {u"2015-07-01 12:00", u"! Invalid date \"2015-07-01 12:00\""}});
 }
 
 TEST_F(ClockFunctionsTest, UtcDateTimeTakesWhatIsGivenFromTheLocalClock) {
-  ExpectRows({
-      {"@utcdatetime", UtcDateTimeFunction, u"", u"03/07/2015,13:45"},
-      {"@utcdatetime", UtcDateTimeFunction, u"2015-07-01,14:00,4", u"2015-07-01,12:00"},
-      {"@utcdatetime", UtcDateTimeFunction, u"2016-01-01,0:30,4,128", u"2015-12-31,23:30:00"},
-      {"@utcdatetime", UtcDateTimeFunction, u"1601-01-01,1:00,4", u"1601-01-01,0:00"},
-      {"@utcdatetime", UtcDateTimeFunction, u"1601-01-01,0:30,4", u"! Error converting local to UTC"},
-      {"@utcdatetime", UtcDateTimeFunction, u"2015-02-30", u"! Invalid date \"2015-02-30\""},
-      {"@utcdatetime", UtcDateTimeFunction, u",,,-1", u"! Invalid time format \"-1\""},
-  });
+  ExpectCalls(u"@utcdatetime", {{u"", u"03/07/2015,13:45"}, {u"2015-07-01,14:00,4", u"2015-07-01,12:00"},
+                                {u"2016-01-01,0:30,4,128", u"2015-12-31,23:30:00"},
+                                {u"1601-01-01,1:00,4", u"1601-01-01,0:00"},
+                                {u"1601-01-01,0:30,4", u"! Error converting local to UTC"},
+                                {u"2015-02-30", u"! Invalid date \"2015-02-30\""},
+                                {u",,,-1", u"! Invalid time format \"-1\""}});
 }
 
 TEST_F(ClockFunctionsTest, AZoneThatRefusesGivesTheMessageOfItsDirection) {
   fake::SetZone({0, 0, true});
-  ExpectRows({
-      {"@localdatetime", LocalDateTimeFunction, u"", u"! Error converting UTC to local"},
-      {"@utcdatetime", UtcDateTimeFunction, u"", u"! Error converting local to UTC"},
-  });
+  ExpectCalls(u"@localdatetime", {{u"", u"! Error converting UTC to local"}});
+  ExpectCalls(u"@utcdatetime", {{u"", u"! Error converting local to UTC"}});
 }
 
 TEST_F(ClockFunctionsTest, AgeDateAndMakeAge) {
-  ExpectRows({
-      {"@makeage", MakeAgeFunction, u"12/25/2015", u"130954752000000000"},  // the locale's order
-      {"@makeage", MakeAgeFunction, u"25.12.2015,,1", u"! Invalid date \"25.12.2015\""},
-      {"@makeage", MakeAgeFunction, u"25/12/2015,,2", u"130954752000000000"},
-      {"@makeage", MakeAgeFunction, u"", u"! No date"},
-      {"@makeage", MakeAgeFunction, u"x,25:00,y", u"! Invalid date format \"y\""},
-      {"@makeage", MakeAgeFunction, u"x,25:00", u"! Invalid date \"x\""},
-      {"@agedate", AgeDateFunction, u"864000000000,,,1", u"1601-01-02T00:00:00.000"},
-      {"@agedate", AgeDateFunction, u"864000000000,,,2", u"1601-01-02@00:00:00.000"},
-      {"@agedate", AgeDateFunction, u"864000000000,,,3", u"1601-01-02T00:00:00.000"},
-      {"@agedate", AgeDateFunction, u"864000000000,,,4", u"1601-01-02,00:00:00.000"},
-      {"@agedate", AgeDateFunction, u"864000000000 4 1", u"1601-01-02,12:00 AM"},
-      {"@agedate", AgeDateFunction, u"+9999", u"1601-01-01,00:00:00.000"},  // below a millisecond: cut
-      {"@agedate", AgeDateFunction, u"0,0,0", u"01/01/01,0:00"},
-      {"@agedate", AgeDateFunction, u"2650467744000000000", u"! Age out of range \"2650467744000000000\""},
-      {"@agedate", AgeDateFunction, u"99999999999999999999", u"! Age out of range \"99999999999999999999\""},
-      {"@agedate", AgeDateFunction, u"12x", u"! Invalid age \"12x\""},
-      {"@agedate", AgeDateFunction, u"", u"! No age"},
-      {"@agedate", AgeDateFunction, u",x", u"! No age"},
-      {"@agedate", AgeDateFunction, u"x,y,z,w", u"! Invalid age \"x\""},
-      {"@agedate", AgeDateFunction, u"0,y,z,w", u"! Invalid date format \"y\""},
-      {"@agedate", AgeDateFunction, u"0,4,z,w", u"! Invalid time format \"z\""},
-      {"@agedate", AgeDateFunction, u"0,4,0,w", u"! Bad option \"w\""},
-  });
+  ExpectCalls(u"@makeage", {{u"12/25/2015", u"130954752000000000"},
+                            {u"25.12.2015,,1", u"! Invalid date \"25.12.2015\""},
+                            {u"25/12/2015,,2", u"130954752000000000"}, {u"", u"! No date"},
+                            {u"x,25:00,y", u"! Invalid date format \"y\""}, {u"x,25:00", u"! Invalid date \"x\""}});
+  ExpectCalls(u"@agedate", {{u"864000000000,,,1", u"1601-01-02T00:00:00.000"},
+                            {u"864000000000,,,2", u"1601-01-02@00:00:00.000"},
+                            {u"864000000000,,,3", u"1601-01-02T00:00:00.000"},
+                            {u"864000000000,,,4", u"1601-01-02,00:00:00.000"},
+                            {u"864000000000 4 1", u"1601-01-02,12:00 AM"}, {u"+9999", u"1601-01-01,00:00:00.000"},
+                            {u"0,0,0", u"01/01/01,0:00"},
+                            {u"2650467744000000000", u"! Age out of range \"2650467744000000000\""},
+                            {u"99999999999999999999", u"! Age out of range \"99999999999999999999\""},
+                            {u"12x", u"! Invalid age \"12x\""}, {u"", u"! No age"}, {u",x", u"! No age"},
+                            {u"x,y,z,w", u"! Invalid age \"x\""}, {u"0,y,z,w", u"! Invalid date format \"y\""},
+                            {u"0,4,z,w", u"! Invalid time format \"z\""}, {u"0,4,0,w", u"! Bad option \"w\""}});
 }
 
 // The age of a time by the standard library's calendar: 100 ns ticks since
@@ -143,4 +113,3 @@ TEST(Ages, YearOfAgeGoesOnBeyond9999) {
 }
 
 }  // namespace
-}  // namespace kalendra

@@ -1,24 +1,17 @@
 // @filestamp over the fake platform's files and volumes: the flags, the
 // three stamps, the zone rules of NTFS, FAT and other file systems, the
 // formats and every message in its order; and the path rules alone.
-#include "times/file_stamp.h"
+#include "support/kit.h"
 
-#include <gtest/gtest.h>
-
-#include <array>
 #include <chrono>
 #include <optional>
 
-#include "calendar/locale_snapshot.h"
-#include "support/function_call.h"
 #include "times/age.h"
-#include "times/time_functions.h"
+#include "times/file_stamp.h"
 
-namespace kalendra {
 namespace {
 
 using namespace std::chrono;
-using test::ExpectRows;
 
 // A UTC time as a file time, by the standard library's calendar.
 using Ticks = duration<std::int64_t, std::ratio<1, 10'000'000>>;
@@ -40,11 +33,10 @@ constexpr sys_days kWinterDay = sys_days{year{2015} / December / 11};
 // One file on each kind of volume, written in summer, read in winter and
 // created in January, in a zone one hour east with an hour's saving in
 // summer and the winter bias in force now.
-class FileStampTest : public test::PluginTest {
+class FileStampTest : public KalendraTest {
  protected:
   void SetUp() override {
-    test::PluginTest::SetUp();
-    Locale() = LocaleSnapshot{};
+    KalendraTest::SetUp();
     fake::SetZone({60, 60});
     fake::SetCurrentBiasMinutes(60);
     const platform::FileStamps stamps{StampOf(kSummerDay + 12h + 5s), StampOf(kWinterDay + 14h + 30min + 5s + 700ms),
@@ -60,68 +52,45 @@ class FileStampTest : public test::PluginTest {
       fake::SetVolumeFileSystem(VolumeRoot(path).value(), file.fileSystem);
     }
   }
-  void TearDown() override { Locale() = LocaleSnapshot{}; }
 };
 
 TEST_F(FileStampTest, StampsZonesAndFormats) {
-  ExpectRows({
-      // NTFS: local by the saving of the stamp's date; B by the bias of now.
-      {"@filestamp", FileStampFunction, u"N:\\f.txt", u"2015-07-01@14:00:05"},
-      {"@filestamp", FileStampFunction, u"N:\\f.txt,b", u"2015-07-01@13:00:05"},
-      {"@filestamp", FileStampFunction, u"N:\\f.txt,u", u"2015-07-01@12:00:05Z"},
-      {"@filestamp", FileStampFunction, u"N:\\f.txt U 276", u"20150701120005Z"},
-      {"@filestamp", FileStampFunction, u"N:\\f.txt,l,276", u"20150701140005"},
-      {"@filestamp", FileStampFunction, u"N:\\f.txt,,,1", u"2015-07-01T14:00:05"},
-      {"@filestamp", FileStampFunction, u"N:\\f.txt,a", u"2015-12-11@15:30:05"},
-      {"@filestamp", FileStampFunction, u"N:\\f.txt,CU", u"2015-01-02@03:04:05Z"},
-      {"@filestamp", FileStampFunction, u"N:\\f.txt,ss", u"2015-07-01@14:00:05"},
-      {"@filestamp", FileStampFunction, u"N:\\f.txt,SwSlS", u"2015-07-01@14:00:05"},
-      {"@filestamp", FileStampFunction, u"\"N:\\my file.txt\" u", u"2015-07-01@12:00:05Z"},
-      // FAT and other file systems: local by the bias of now; FAT keeps
-      // only the date of the last access.
-      {"@filestamp", FileStampFunction, u"F:\\f.txt", u"2015-07-01@13:00:05"},
-      {"@filestamp", FileStampFunction, u"F:\\f.txt,a", u"2015-12-11@00:00:00"},
-      {"@filestamp", FileStampFunction, u"F:\\f.txt,au,276", u"20151211000000Z"},
-      {"@filestamp", FileStampFunction, u"F:\\f.txt,c", u"2015-01-02@04:04:05"},
-      {"@filestamp", FileStampFunction, u"O:\\f.txt", u"2015-07-01@13:00:05"},
-      {"@filestamp", FileStampFunction, u"O:\\f.txt,a", u"2015-12-11@15:30:05"},
-      {"@filestamp", FileStampFunction, u"S:\\f.txt", u"2015-07-01@13:00:05"},
-  });
+  ExpectCalls(u"@filestamp", {{u"N:\\f.txt", u"2015-07-01@14:00:05"}, {u"N:\\f.txt,b", u"2015-07-01@13:00:05"},
+                              {u"N:\\f.txt,u", u"2015-07-01@12:00:05Z"}, {u"N:\\f.txt U 276", u"20150701120005Z"},
+                              {u"N:\\f.txt,l,276", u"20150701140005"}, {u"N:\\f.txt,,,1", u"2015-07-01T14:00:05"},
+                              {u"N:\\f.txt,a", u"2015-12-11@15:30:05"}, {u"N:\\f.txt,CU", u"2015-01-02@03:04:05Z"},
+                              {u"N:\\f.txt,ss", u"2015-07-01@14:00:05"}, {u"N:\\f.txt,SwSlS", u"2015-07-01@14:00:05"},
+                              {u"\"N:\\my file.txt\" u", u"2015-07-01@12:00:05Z"},
+                              {u"F:\\f.txt", u"2015-07-01@13:00:05"}, {u"F:\\f.txt,a", u"2015-12-11@00:00:00"},
+                              {u"F:\\f.txt,au,276", u"20151211000000Z"}, {u"F:\\f.txt,c", u"2015-01-02@04:04:05"},
+                              {u"O:\\f.txt", u"2015-07-01@13:00:05"}, {u"O:\\f.txt,a", u"2015-12-11@15:30:05"},
+                              {u"S:\\f.txt", u"2015-07-01@13:00:05"}});
 }
 
 TEST_F(FileStampTest, MessagesInTheirOrder) {
-  ExpectRows({
-      {"@filestamp", FileStampFunction, u"", u"! No filename"},
-      {"@filestamp", FileStampFunction, u",wa,x,y", u"! No filename"},
-      {"@filestamp", FileStampFunction, u"*.txt,wa,x,y", u"! Invalid flags \"wa\""},
-      {"@filestamp", FileStampFunction, u"N:\\f.txt,uu", u"! Invalid flags \"uu\""},
-      {"@filestamp", FileStampFunction, u"N:\\f.txt,wx", u"! Invalid flags \"wx\""},
-      {"@filestamp", FileStampFunction, u"*.txt,w,x,y", u"! Bad format \"x\""},
-      {"@filestamp", FileStampFunction, u"*.txt,w,4,y", u"! Bad option \"y\""},
-      // The message quotes the name as given, not the full path.
-      {"@filestamp", FileStampFunction, u"missing.txt", u"! File not found \"missing.txt\""},
-  });
+  ExpectCalls(u"@filestamp", {{u"", u"! No filename"}, {u",wa,x,y", u"! No filename"},
+                              {u"*.txt,wa,x,y", u"! Invalid flags \"wa\""},
+                              {u"N:\\f.txt,uu", u"! Invalid flags \"uu\""},
+                              {u"N:\\f.txt,wx", u"! Invalid flags \"wx\""}, {u"*.txt,w,x,y", u"! Bad format \"x\""},
+                              {u"*.txt,w,4,y", u"! Bad option \"y\""},
+                              {u"missing.txt", u"! File not found \"missing.txt\""}});
 }
 
 TEST_F(FileStampTest, DatesBeyondTheCalendarAreRefused) {
   const std::u16string late = FullPath(u"N:\\late.txt");
   fake::SetFileStamps(late, {kAgeLimit - 1, kAgeLimit, 0});
   fake::SetVolumeFileSystem(VolumeRoot(late).value(), u"NTFS");
-  ExpectRows({
-      {"@filestamp", FileStampFunction, u"N:\\late.txt,u", u"9999-12-31@23:59:59Z"},
-      {"@filestamp", FileStampFunction, u"N:\\late.txt,au", u"! Date out of range (year = 10000)"},
-      {"@filestamp", FileStampFunction, u"N:\\late.txt", u"! Date out of range (year = 10000)"},
-      {"@filestamp", FileStampFunction, u"N:\\late.txt,b", u"! Date out of range (year = 10000)"},
-      {"@filestamp", FileStampFunction, u"N:\\late.txt,cu", u"1601-01-01@00:00:00Z"},
-  });
+  ExpectCalls(u"@filestamp", {{u"N:\\late.txt,u", u"9999-12-31@23:59:59Z"},
+                              {u"N:\\late.txt,au", u"! Date out of range (year = 10000)"},
+                              {u"N:\\late.txt", u"! Date out of range (year = 10000)"},
+                              {u"N:\\late.txt,b", u"! Date out of range (year = 10000)"},
+                              {u"N:\\late.txt,cu", u"1601-01-01@00:00:00Z"}});
   fake::SetZone({-60, 0});
   fake::SetCurrentBiasMinutes(-60);
-  ExpectRows({
-      {"@filestamp", FileStampFunction, u"N:\\late.txt,c", u"! Date out of range (year = 1600)"},
-      {"@filestamp", FileStampFunction, u"N:\\late.txt,cb", u"! Error converting UTC to local"},
-  });
+  ExpectCalls(u"@filestamp", {{u"N:\\late.txt,c", u"! Date out of range (year = 1600)"},
+                              {u"N:\\late.txt,cb", u"! Error converting UTC to local"}});
   fake::SetZone({0, 0, true});
-  ExpectRows({{"@filestamp", FileStampFunction, u"N:\\f.txt", u"! Error converting UTC to local"}});
+  ExpectCalls(u"@filestamp", {{u"N:\\f.txt", u"! Error converting UTC to local"}});
 }
 
 TEST(FileStampPaths, WildcardsRootsAndFileSystems) {
@@ -145,8 +114,8 @@ TEST(FileStampPaths, WildcardsRootsAndFileSystems) {
       {u"f.txt", false, std::nullopt},
   };
   for (const auto& row : paths) {
-    EXPECT_EQ(HasWildcard(row.path), row.wildcard) << test::Narrow(row.path);
-    EXPECT_EQ(VolumeRoot(row.path), row.root) << test::Narrow(row.path);
+    EXPECT_EQ(HasWildcard(row.path), row.wildcard) << Narrow(row.path);
+    EXPECT_EQ(VolumeRoot(row.path), row.root) << Narrow(row.path);
   }
   const struct {
     std::u16string_view name;
@@ -154,8 +123,7 @@ TEST(FileStampPaths, WildcardsRootsAndFileSystems) {
   } names[] = {{u"FAT", FileSystemKind::kFat},    {u"fat32", FileSystemKind::kFat},   {u"FAT12", FileSystemKind::kFat},
                {u"NTFS", FileSystemKind::kNtfs},  {u"ntfs3", FileSystemKind::kNtfs},  {u"exFAT", FileSystemKind::kOther},
                {u"NTF", FileSystemKind::kOther},  {u"FA", FileSystemKind::kOther},    {u"", FileSystemKind::kOther}};
-  for (const auto& row : names) EXPECT_EQ(KindOfFileSystem(row.name), row.kind) << test::Narrow(row.name);
+  for (const auto& row : names) EXPECT_EQ(KindOfFileSystem(row.name), row.kind) << Narrow(row.name);
 }
 
 }  // namespace
-}  // namespace kalendra

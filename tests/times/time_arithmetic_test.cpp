@@ -1,18 +1,15 @@
 // AddTime and TimeDifference against plain millisecond counts, and decimal
 // days in both directions.
-#include "times/time_arithmetic.h"
-
-#include <gtest/gtest.h>
+#include "support/kit.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <random>
-#include <string>
 
+#include "times/time_arithmetic.h"
 #include "times/time_format.h"
 
-namespace kalendra {
 namespace {
 
 constexpr std::int64_t kMsPerDay = 86400000;
@@ -99,4 +96,3 @@ TEST(AddTime, AgreesWithMillisecondCountsForRandomOffsets) {
 }
 
 }  // namespace
-}  // namespace kalendra

@@ -1,21 +1,14 @@
 // FormatTime in every style and option, and the round trip through
 // ParseTime of every time of day.
-#include "times/time_format.h"
-
-#include <gtest/gtest.h>
+#include "support/kit.h"
 
 #include <cmath>
 #include <cstdio>
-#include <string>
 
-#include "frame/text.h"
-#include "support/text_printing.h"
+#include "times/time_format.h"
 #include "times/time_grammar.h"
 
-namespace kalendra {
 namespace {
-
-using test::Narrow;
 
 const TimeLocale kUsLocale{u':', u'.', u"AM", u"PM"};
 const TimeLocale kGermanLocale{u'.', u',', u"vorm.", u"nachm."};
@@ -183,4 +176,3 @@ TEST(FixedPoint, WritesLikePrintf) {
 }
 
 }  // namespace
-}  // namespace kalendra

@@ -1,55 +1,27 @@
 // The time functions through their buffers: every example and message of
 // their tables, @timediff against calendar arithmetic of the standard
 // library, and @dectotime of @timetodec over a week of minutes.
-#include "times/time_functions.h"
-
-#include <gtest/gtest.h>
+#include "support/kit.h"
 
 #include <chrono>
 #include <cstdio>
 #include <random>
-#include <string>
 
-#include "calendar/locale_snapshot.h"
-#include "support/function_call.h"
+namespace {
 
 // The exports themselves, linked into this test from the export list.
 extern "C" {
-int f_istime(KChar* buffer);
-int f_timeparts(KChar* buffer);
-int f_timefmt(KChar* buffer);
-int f_timeplus(KChar* buffer);
-int f_timediff(KChar* buffer);
-int f_timetodec(KChar* buffer);
-int f_dectotime(KChar* buffer);
-int f_localdatetime(KChar* buffer);
-int f_utcdatetime(KChar* buffer);
-int f_agedate(KChar* buffer);
-int f_makeage(KChar* buffer);
-int f_filestamp(KChar* buffer);
+int f_istime(KChar*), f_timeparts(KChar*), f_timefmt(KChar*), f_timeplus(KChar*), f_timediff(KChar*);
+int f_timetodec(KChar*), f_dectotime(KChar*), f_localdatetime(KChar*), f_utcdatetime(KChar*);
+int f_agedate(KChar*), f_makeage(KChar*), f_filestamp(KChar*);
 }
 
-namespace kalendra {
-namespace {
-
-using test::CallFunction;
-using test::ExpectRows;
-using test::Narrow;
-
-class TimeFunctionsTest : public test::PluginTest {
+class TimeFunctionsTest : public KalendraTest {
  protected:
-  void SetUp() override {
-    test::PluginTest::SetUp();
-    Locale() = LocaleSnapshot{};
-  }
-  void TearDown() override { Locale() = LocaleSnapshot{}; }
-
   static void SetClock(int hour, int minute, int second, int millisecond) {
     fake::SetNow({2015, 3, 7, hour, minute, second, millisecond});
   }
 };
-
-std::u16string Widened(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
 // Without a buffer the time and zone functions answer -1; @timefmt, the age
 // functions and @filestamp answer 1 as other functions do.
@@ -68,17 +40,10 @@ TEST(TimeExports, AnswerACallWithoutABuffer) {
 
 TEST_F(TimeFunctionsTest, TimeFmt) {
   SetClock(12, 0, 0, 0);
-  ExpectRows({
-      {"@timefmt", TimeFmtFunction, u"", u"12:00"},
-      {"@timefmt", TimeFmtFunction, u"9:05 pm,1", u"9:05 PM"},
-      // The input's precision is kept: seconds add bit 128, a fraction 128 and 256.
-      {"@timefmt", TimeFmtFunction, u"10:30:15", u"10:30:15"},
-      {"@timefmt", TimeFmtFunction, u"10:30:15.5", u"10:30:15.500"},
-      {"@timefmt", TimeFmtFunction, u"10:30:15,128", u"10:30:15"},
-      {"@timefmt", TimeFmtFunction, u"10:30:15.5,256", u"10:30:15.500"},
-      {"@timefmt", TimeFmtFunction, u"9:05,x", u"! Invalid time format \"x\""},
-      {"@timefmt", TimeFmtFunction, u"\"10:30 \",1", u"10:30 AM"},
-  });
+  ExpectCalls(u"@timefmt", {{u"", u"12:00"}, {u"9:05 pm,1", u"9:05 PM"}, {u"10:30:15", u"10:30:15"},
+                            {u"10:30:15.5", u"10:30:15.500"}, {u"10:30:15,128", u"10:30:15"},
+                            {u"10:30:15.5,256", u"10:30:15.500"}, {u"9:05,x", u"! Invalid time format \"x\""},
+                            {u"\"10:30 \",1", u"10:30 AM"}});
 }
 
 TEST_F(TimeFunctionsTest, TimeFmtReadsTheLocaleOnEveryCall) {
@@ -86,83 +51,54 @@ TEST_F(TimeFunctionsTest, TimeFmtReadsTheLocaleOnEveryCall) {
   fake::SetLocaleInfo(platform::LocaleItem::kDecimalSeparator, u",");
   fake::SetLocaleInfo(platform::LocaleItem::kAmDesignator, u"");
   fake::SetLocaleInfo(platform::LocaleItem::kPmDesignator, u"Nachm.");
-  ExpectRows({
-      {"@timefmt", TimeFmtFunction, u"9:05:03.007,512", u"9.05.03,007"},
-      {"@timefmt", TimeFmtFunction, u"9:05:03.007,4608", u"090503,007"},
-      {"@timefmt", TimeFmtFunction, u"9:05,13", u"9:05 "},
-      {"@timefmt", TimeFmtFunction, u"21:05,13", u"9:05 Nachm."},
-      {"@timefmt", TimeFmtFunction, u"21:05,14", u"9:05 nachm."},
-  });
+  ExpectCalls(u"@timefmt", {{u"9:05:03.007,512", u"9.05.03,007"}, {u"9:05:03.007,4608", u"090503,007"},
+                            {u"9:05,13", u"9:05 "}, {u"21:05,13", u"9:05 Nachm."}, {u"21:05,14", u"9:05 nachm."}});
   // A separator the rules do not allow leaves the one read before.
   fake::SetLocaleInfo(platform::LocaleItem::kTimeSeparator, u"-");
   fake::SetLocaleInfo(platform::LocaleItem::kDecimalSeparator, u"..");
-  ExpectRows({{"@timefmt", TimeFmtFunction, u"9:05:03.007,512", u"9.05.03,007"}});
+  ExpectCalls(u"@timefmt", {{u"9:05:03.007,512", u"9.05.03,007"}});
   // A designator that cannot be read is empty.
   fake::SetLocaleInfo(platform::LocaleItem::kPmDesignator, std::nullopt);
-  ExpectRows({{"@timefmt", TimeFmtFunction, u"21:05,13", u"9:05 "}});
+  ExpectCalls(u"@timefmt", {{u"21:05,13", u"9:05 "}});
 }
 
 TEST_F(TimeFunctionsTest, TimePlus) {
-  ExpectRows({
-      {"@timeplus", TimePlusFunction, u"10:00,1:30,,0", u"11:30"},
-      {"@timeplus", TimePlusFunction, u"10:00,2 days", u"+2 days 10:00:00"},
-      {"@timeplus", TimePlusFunction, u"10:00,-1@2:00", u"-1 day 8:00:00"},
-      {"@timeplus", TimePlusFunction, u"23:00,2:00,,15", u"+1.04166667"},
-      {"@timeplus", TimePlusFunction, u"10:00:00.5,0:00:00.600,,256", u"10:00:01.100"},
-      // With a date: the day carry moves it; the separator is kept, "t" as "T".
-      {"@timeplus", TimePlusFunction, u"2015-12-31@23:00,2:00", u"01/01/2016@1:00:00"},
-      {"@timeplus", TimePlusFunction, u"2015-12-11t10:00,,4", u"2015-12-11T10:00:00"},
-      {"@timeplus", TimePlusFunction, u"12/11/2015@10:00,1,1", u"12/11/15@11:00:00"},
-      {"@timeplus", TimePlusFunction, u"1601-01-01@00:00,3067670 days,4", u"9999-12-31@0:00:00"},
-      // The current local date and time.
-      {"@timeplus", TimePlusFunction, u"", u"03/07/2015@13:45:30"},
-      {"@timeplus", TimePlusFunction, u",1 day,4,256", u"2015-03-08@13:45:30.250"},
-      // Messages, in the order of the checks.
-      {"@timeplus", TimePlusFunction, u"x,y,z,w", u"! Invalid date format \"z\""},
-      {"@timeplus", TimePlusFunction, u"x,y,4,w", u"! Invalid time format \"w\""},
-      {"@timeplus", TimePlusFunction, u"x,y", u"! Invalid time \"x\""},
-      {"@timeplus", TimePlusFunction, u"10:00,y", u"! Bad offset \"y\""},
-      {"@timeplus", TimePlusFunction, u"2015-12-11", u"! Invalid time \"2015-12-11\""},
-      {"@timeplus", TimePlusFunction, u"2015-12-11@", u"! No time \"2015-12-11@\""},
-      {"@timeplus", TimePlusFunction, u"2015-13-11@10:00", u"! Invalid date \"2015-13-11\""},
-      // The date ends at the first "@", else at the first "T", else at the first "t".
-      {"@timeplus", TimePlusFunction, u"xtT1@10:00", u"! Invalid date \"xtT1\""},
-      {"@timeplus", TimePlusFunction, u"xtT1", u"! Invalid date \"xt\""},
-      {"@timeplus", TimePlusFunction, u"xt1", u"! Invalid date \"x\""},
-      // Beyond the supported dates, and beyond 32-bit counts.
-      {"@timeplus", TimePlusFunction, u"9999-12-31@23:00,1:00", u"! Resulting date out of range"},
-      {"@timeplus", TimePlusFunction, u"2015-12-11@10:00,2147483647 days", u"! Resulting date out of range"},
-      {"@timeplus", TimePlusFunction, u"10:00,2147483647@0:00", u"+2147483647 days 10:00:00"},
-      {"@timeplus", TimePlusFunction, u"10:00,2147483647@14:00", u"! Bad offset \"2147483647@14:00\""},
-      {"@timeplus", TimePlusFunction, u"10:00,-2147483647@34:00", u"-2147483648 days 0:00:00"},
-      {"@timeplus", TimePlusFunction, u"10:00,-2147483647@35:00", u"! Bad offset \"-2147483647@35:00\""},
-      {"@timeplus", TimePlusFunction, u"10:00,2147483648", u"! Bad offset \"2147483648\""},
-      {"@timeplus", TimePlusFunction, u"10:00,0:0:0.0000000000000000000001", u"10:00:00"},
-  });
+  ExpectCalls(u"@timeplus", {{u"10:00,1:30,,0", u"11:30"}, {u"10:00,2 days", u"+2 days 10:00:00"},
+                             {u"10:00,-1@2:00", u"-1 day 8:00:00"}, {u"23:00,2:00,,15", u"+1.04166667"},
+                             {u"10:00:00.5,0:00:00.600,,256", u"10:00:01.100"},
+                             {u"2015-12-31@23:00,2:00", u"01/01/2016@1:00:00"},
+                             {u"2015-12-11t10:00,,4", u"2015-12-11T10:00:00"},
+                             {u"12/11/2015@10:00,1,1", u"12/11/15@11:00:00"},
+                             {u"1601-01-01@00:00,3067670 days,4", u"9999-12-31@0:00:00"}, {u"", u"03/07/2015@13:45:30"},
+                             {u",1 day,4,256", u"2015-03-08@13:45:30.250"},
+                             {u"x,y,z,w", u"! Invalid date format \"z\""}, {u"x,y,4,w", u"! Invalid time format \"w\""},
+                             {u"x,y", u"! Invalid time \"x\""}, {u"10:00,y", u"! Bad offset \"y\""},
+                             {u"2015-12-11", u"! Invalid time \"2015-12-11\""},
+                             {u"2015-12-11@", u"! No time \"2015-12-11@\""},
+                             {u"2015-13-11@10:00", u"! Invalid date \"2015-13-11\""},
+                             {u"xtT1@10:00", u"! Invalid date \"xtT1\""}, {u"xtT1", u"! Invalid date \"xt\""},
+                             {u"xt1", u"! Invalid date \"x\""},
+                             {u"9999-12-31@23:00,1:00", u"! Resulting date out of range"},
+                             {u"2015-12-11@10:00,2147483647 days", u"! Resulting date out of range"},
+                             {u"10:00,2147483647@0:00", u"+2147483647 days 10:00:00"},
+                             {u"10:00,2147483647@14:00", u"! Bad offset \"2147483647@14:00\""},
+                             {u"10:00,-2147483647@34:00", u"-2147483648 days 0:00:00"},
+                             {u"10:00,-2147483647@35:00", u"! Bad offset \"-2147483647@35:00\""},
+                             {u"10:00,2147483648", u"! Bad offset \"2147483648\""},
+                             {u"10:00,0:0:0.0000000000000000000001", u"10:00:00"}});
 }
 
 TEST_F(TimeFunctionsTest, TimeDiff) {
   SetClock(13, 45, 30, 250);
-  ExpectRows({
-      {"@timediff", TimeDiffFunction, u"10:00,10:00,,,1", u"0:00:00"},
-      {"@timediff", TimeDiffFunction, u"10:00,12:00,,15", u".08333333"},
-      {"@timediff", TimeDiffFunction, u"12:00,10:00,,15,1", u"-.08333333"},
-      // Styles 1 to 14 become the 24-hour clock; the options stay.
-      {"@timediff", TimeDiffFunction, u"10:00,12:30,,1", u"2:30"},
-      {"@timediff", TimeDiffFunction, u"10:00,12:30:00.5,,1281", u"02:30:00.500"},
-      // A missing second date is the first one's; the second argument empty is now.
-      {"@timediff", TimeDiffFunction, u"2015-12-10@10:00,12:00", u"2:00:00"},
-      {"@timediff", TimeDiffFunction, u"10:00", u"3:45:30"},
-      {"@timediff", TimeDiffFunction, u"2015-03-06@13:00,,,256", u"1 day 0:45:30.250"},
-      // Messages, in the order of the checks.
-      {"@timediff", TimeDiffFunction, u"x,y,z,w,v", u"! Invalid date format \"z\""},
-      {"@timediff", TimeDiffFunction, u"x,y,4,w,v", u"! Invalid time format \"w\""},
-      {"@timediff", TimeDiffFunction, u",y,4,0,v", u"! No time1"},
-      {"@timediff", TimeDiffFunction, u"x,y,4,0,v", u"! Invalid time \"x\""},
-      {"@timediff", TimeDiffFunction, u"10:00,y,4,0,v", u"! Invalid time \"y\""},
-      {"@timediff", TimeDiffFunction, u"10:00,2015-12-10@10:00,4,0,v", u"! No date \"10:00\""},
-      {"@timediff", TimeDiffFunction, u"10:00,11:00,4,0,v", u"! Bad flags \"v\""},
-  });
+  ExpectCalls(u"@timediff", {{u"10:00,10:00,,,1", u"0:00:00"}, {u"10:00,12:00,,15", u".08333333"},
+                             {u"12:00,10:00,,15,1", u"-.08333333"}, {u"10:00,12:30,,1", u"2:30"},
+                             {u"10:00,12:30:00.5,,1281", u"02:30:00.500"}, {u"2015-12-10@10:00,12:00", u"2:00:00"},
+                             {u"10:00", u"3:45:30"}, {u"2015-03-06@13:00,,,256", u"1 day 0:45:30.250"},
+                             {u"x,y,z,w,v", u"! Invalid date format \"z\""},
+                             {u"x,y,4,w,v", u"! Invalid time format \"w\""}, {u",y,4,0,v", u"! No time1"},
+                             {u"x,y,4,0,v", u"! Invalid time \"x\""}, {u"10:00,y,4,0,v", u"! Invalid time \"y\""},
+                             {u"10:00,2015-12-10@10:00,4,0,v", u"! No date \"10:00\""},
+                             {u"10:00,11:00,4,0,v", u"! Bad flags \"v\""}});
 }
 
 // Date-times across the whole range, in both orders, against the
@@ -202,43 +138,30 @@ TEST_F(TimeFunctionsTest, TimeDiffAgreesWithMillisecondCounts) {
                   static_cast<long long>(rest / 3600000), static_cast<long long>(rest / 60000 % 60),
                   static_cast<long long>(rest / 1000 % 60), static_cast<long long>(rest % 1000));
     const std::string call = dateTimeText(dayA, msA) + "," + dateTimeText(dayB, msB) + ",,256,1";
-    ASSERT_EQ(Narrow(CallFunction(TimeDiffFunction, Widened(call)).result), expected) << call;
+    ASSERT_EQ(Narrow(CallFunction(TimeDiffFunction, Widen(call)).result), expected) << call;
   }
 }
 
 TEST_F(TimeFunctionsTest, TimeToDec) {
-  ExpectRows({
-      {"@timetodec", TimeToDecFunction, u"-0 12:00", u"0.500000000"},
-      {"@timetodec", TimeToDecFunction, u"0:00:00.001", u"0.000000012"},
-      {"@timetodec", TimeToDecFunction, u"3067671 0:00", u"3067671.000000000"},
-      {"@timetodec", TimeToDecFunction, u"", u"! No time"},
-      {"@timetodec", TimeToDecFunction, u"3067672 0:00", u"! Bad days count"},
-      {"@timetodec", TimeToDecFunction, u"PM 3", u"! Bad time \"PM 3\""},
-      {"@timetodec", TimeToDecFunction, u"3 PM", u"! Bad time \"PM\""},
-      {"@timetodec", TimeToDecFunction, u"2 days", u"! Bad time \"\""},
-      {"@timetodec", TimeToDecFunction, u"2 dayz 1:00", u"! Bad time \"z 1:00\""},
-  });
+  ExpectCalls(u"@timetodec", {{u"-0 12:00", u"0.500000000"}, {u"0:00:00.001", u"0.000000012"},
+                              {u"3067671 0:00", u"3067671.000000000"}, {u"", u"! No time"},
+                              {u"3067672 0:00", u"! Bad days count"}, {u"PM 3", u"! Bad time \"PM 3\""},
+                              {u"3 PM", u"! Bad time \"PM\""}, {u"2 days", u"! Bad time \"\""},
+                              {u"2 dayz 1:00", u"! Bad time \"z 1:00\""}});
 }
 
 TEST_F(TimeFunctionsTest, DecToTime) {
-  ExpectRows({
-      {"@dectotime", DecToTimeFunction, u"-2.5,15", u"-3 days .50000000"},
-      {"@dectotime", DecToTimeFunction, u"0.333333333333,256", u"8:00:00.000"},
-      {"@dectotime", DecToTimeFunction, u"abc", u"0:00:00"},
-      {"@dectotime", DecToTimeFunction, u"0x1.8", u"+1 day 12:00:00"},
-      {"@dectotime", DecToTimeFunction, u"0.99999999999,256", u"23:59:59.999"},
-      {"@dectotime", DecToTimeFunction, u"-1e-20", u"0:00:00"},  // a whole day short of nothing is midnight
-      {"@dectotime", DecToTimeFunction, u"2147483647.5", u"+2147483647 days 12:00:00"},
-      {"@dectotime", DecToTimeFunction, u"-2147483648", u"-2147483648 days 0:00:00"},
-      {"@dectotime", DecToTimeFunction, u"", u"! No decimal time"},
-      {"@dectotime", DecToTimeFunction, u",x", u"! No decimal time"},
-      {"@dectotime", DecToTimeFunction, u"1,x", u"! Invalid time format \"x\""},
-      {"@dectotime", DecToTimeFunction, u"1e999", u"! Bad decimal time \"1e999\""},
-      {"@dectotime", DecToTimeFunction, u"1e-400", u"! Bad decimal time \"1e-400\""},
-      {"@dectotime", DecToTimeFunction, u"2147483648", u"! Bad decimal time \"2147483648\""},
-      {"@dectotime", DecToTimeFunction, u"-2147483648.5", u"! Bad decimal time \"-2147483648.5\""},
-      {"@dectotime", DecToTimeFunction, u"inf", u"! Bad decimal time \"inf\""},
-  });
+  ExpectCalls(u"@dectotime", {{u"-2.5,15", u"-3 days .50000000"}, {u"0.333333333333,256", u"8:00:00.000"},
+                              {u"abc", u"0:00:00"}, {u"0x1.8", u"+1 day 12:00:00"},
+                              {u"0.99999999999,256", u"23:59:59.999"}, {u"-1e-20", u"0:00:00"},
+                              {u"2147483647.5", u"+2147483647 days 12:00:00"},
+                              {u"-2147483648", u"-2147483648 days 0:00:00"}, {u"", u"! No decimal time"},
+                              {u",x", u"! No decimal time"}, {u"1,x", u"! Invalid time format \"x\""},
+                              {u"1e999", u"! Bad decimal time \"1e999\""},
+                              {u"1e-400", u"! Bad decimal time \"1e-400\""},
+                              {u"2147483648", u"! Bad decimal time \"2147483648\""},
+                              {u"-2147483648.5", u"! Bad decimal time \"-2147483648.5\""},
+                              {u"inf", u"! Bad decimal time \"inf\""}});
 }
 
 // @timetodec writes every whole minute of a week around day 0, and
@@ -248,8 +171,8 @@ TEST_F(TimeFunctionsTest, DecToTimeOfTimeToDecGivesTheTimeBack) {
     for (int minute = 0; minute < 1440; ++minute) {
       char time[16];
       std::snprintf(time, sizeof time, "%d:%02d", minute / 60, minute % 60);
-      const std::u16string call = Widened(std::to_string(day) + " " + time);
-      const test::FunctionOutcome decimal = CallFunction(TimeToDecFunction, call);
+      const std::u16string call = Widen(std::to_string(day) + " " + time);
+      const FunctionOutcome decimal = CallFunction(TimeToDecFunction, call);
       ASSERT_EQ(decimal.status, 0) << Narrow(call);
       const std::string days = day == 0                ? ""
                                : day == 1 || day == -1 ? (day > 0 ? "+1 day " : "-1 day ")
@@ -261,4 +184,3 @@ TEST_F(TimeFunctionsTest, DecToTimeOfTimeToDecGivesTheTimeBack) {
 }
 
 }  // namespace
-}  // namespace kalendra

@@ -1,17 +1,9 @@
 // ParseTime and ParseOffset: the grammar's cases, good and bad, by table.
+#include "support/kit.h"
+
 #include "times/time_grammar.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "frame/text.h"
-#include "support/text_printing.h"
-
-namespace kalendra {
 namespace {
-
-using test::Narrow;
 
 struct TimeRow {
   std::u16string_view text;
@@ -169,4 +161,3 @@ TEST(SkipDayWord, StepsOverSpacesAndTheWord) {
 }
 
 }  // namespace
-}  // namespace kalendra
