@@ -32,32 +32,16 @@ struct FormatRow {
 
 TEST_F(FormatDateTest, EveryFormatNumberUnderTheDefaultLocale) {
   const FormatRow kTable[] = {
-      {kMarch7, 0, u"03/07/15"},
-      {kMarch7, 256, u"03/07/2015"},
-      {kMarch7, 257, u"03/07/2015"},
-      {kMarch7, 2, u"07/03/15"},
-      {kMarch7, 258, u"07/03/2015"},
-      {kMarch7, 3, u"15/03/07"},
-      {kMarch7, 259, u"2015/03/07"},
-      {kMarch7, 4, u"2015-03-07"},
-      {kMarch7, 5, u"2015-W10-6"},
-      {kMarch7, 6, u"2015-066"},
-      {kMarch7, 16, u"+12849"},
-      {kMarch7, 17, u"Saturday, March 7, 2015"},
-      {kMarch7, 18, u"T+0"},
-      {kMarch7, 19, u"A+151276"},
-      {kMarch7, 20, u"20150307"},
-      {kMarch7, 21, u"U+16501"},
+      {kMarch7, 0, u"03/07/15"}, {kMarch7, 256, u"03/07/2015"}, {kMarch7, 257, u"03/07/2015"},
+      {kMarch7, 2, u"07/03/15"}, {kMarch7, 258, u"07/03/2015"}, {kMarch7, 3, u"15/03/07"},
+      {kMarch7, 259, u"2015/03/07"}, {kMarch7, 4, u"2015-03-07"}, {kMarch7, 5, u"2015-W10-6"},
+      {kMarch7, 6, u"2015-066"}, {kMarch7, 16, u"+12849"}, {kMarch7, 17, u"Saturday, March 7, 2015"},
+      {kMarch7, 18, u"T+0"}, {kMarch7, 19, u"A+151276"}, {kMarch7, 20, u"20150307"}, {kMarch7, 21, u"U+16501"},
       {kMarch7, 145, u"Saturday, March 7, 2015"},
       // The year width and the edges of the counts.
-      {{1601, 1, 1}, 3, u"01/01/01"},
-      {{1980, 1, 1}, 16, u"+0"},
-      {{1979, 12, 31}, 16, u"-1"},
-      {{1970, 1, 1}, 21, u"U+0"},
-      {{2015, 3, 6}, 18, u"T-1"},
-      {{1601, 1, 1}, 19, u"A+1"},
-      {{9999, 12, 31}, 19, u"A+3067671"},
-      {{2008, 12, 29}, 5, u"2009-W01-1"},
+      {{1601, 1, 1}, 3, u"01/01/01"}, {{1980, 1, 1}, 16, u"+0"}, {{1979, 12, 31}, 16, u"-1"},
+      {{1970, 1, 1}, 21, u"U+0"}, {{2015, 3, 6}, 18, u"T-1"}, {{1601, 1, 1}, 19, u"A+1"},
+      {{9999, 12, 31}, 19, u"A+3067671"}, {{2008, 12, 29}, 5, u"2009-W01-1"},
       // Higher bits are ignored.
       {kMarch7, 0x201, u"03/07/15"},
   };
@@ -121,12 +105,9 @@ TEST_F(FormatDateTest, HolidayYearWritesEveryFormatAsIso) {
 TEST_F(FormatDateTest, LocaleFormatsAskTheSystemWithTheDateAndItsWeekday) {
   // The fake describes the call: style flag, date, weekday (0 = Sunday), picture.
   const FormatRow kTable[] = {
-      {kMarch7, 32, u"2:2015-3-7:6:"},
-      {kMarch7, 33, u"1:2015-3-7:6:"},
-      {kMarch7, 34, u"4:2015-3-7:6:"},
+      {kMarch7, 32, u"2:2015-3-7:6:"}, {kMarch7, 33, u"1:2015-3-7:6:"}, {kMarch7, 34, u"4:2015-3-7:6:"},
       {kMarch7, 35, u"0:2015-3-7:6:"},  // no dateform: the default date
-      {{9999, 12, 31}, 33, u"1:9999-12-31:5:"},
-      {kMarch7, 256 + 33, u"1:2015-3-7:6:"},
+      {{9999, 12, 31}, 33, u"1:9999-12-31:5:"}, {kMarch7, 256 + 33, u"1:2015-3-7:6:"},
   };
   for (const FormatRow& row : kTable) {
     EXPECT_EQ(Format(row.date, row.format), row.expected) << row.date << " format " << row.format;

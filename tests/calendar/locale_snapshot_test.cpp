@@ -70,12 +70,8 @@ TEST_F(LocaleSnapshotTest, TitleCaseMonthNames) {
   const struct {
     std::u16string name, titleCase;
   } kTable[] = {
-      {u"janvier", u"Janvier"},
-      {u"März", u"März"},
-      {u"tháng một", u"Tháng Một"},
-      {u"x  y\tz", u"X  Y\tZ"},
-      {u" leading", u" Leading"},
-      {u"", u""},
+      {u"janvier", u"Janvier"}, {u"März", u"März"}, {u"tháng một", u"Tháng Một"}, {u"x  y\tz", u"X  Y\tZ"},
+      {u" leading", u" Leading"}, {u"", u""},
   };
   for (const auto& row : kTable) {
     fake::SetLocaleName(LocaleNameSet::kMonth, 1, row.name);
@@ -92,8 +88,7 @@ TEST_F(LocaleSnapshotTest, LongTextsAreCutWithoutSplittingASurrogatePair) {
     std::u16string name;
     std::u16string kept;
   } kTable[] = {
-      {std::u16string(79, u'a'), std::u16string(79, u'a')},
-      {std::u16string(80, u'a'), std::u16string(79, u'a')},
+      {std::u16string(79, u'a'), std::u16string(79, u'a')}, {std::u16string(80, u'a'), std::u16string(79, u'a')},
       {std::u16string(200, u'a'), std::u16string(79, u'a')},
       {std::u16string(78, u'a') + kPair, std::u16string(78, u'a')},
       {std::u16string(77, u'a') + kPair, std::u16string(77, u'a') + kPair},

@@ -19,20 +19,11 @@ struct SplitRow {
 
 TEST(SplitArguments, EntriesAndCounts) {
   const SplitRow kTable[] = {
-      {u"", true, {u""}},
-      {u"2015-12-25", true, {u"2015-12-25"}},
-      {u"a,b", false, {u"a", u"b"}},
-      {u"a  b", true, {u"a", u"b"}},
-      {u"a , b", true, {u"a", u"", u"b"}},
-      {u"a b", false, {u"a b"}},
-      {u"  a  ,  b  ", false, {u"a", u"b"}},
-      {u"\"  x, y  \"", true, {u"x, y"}},
-      {u"\"a b\",c", true, {u"a b", u"c"}},
-      {u"a,", true, {u"a", u""}},
-      {u",", false, {u"", u""}},
-      {u"Sat Sun", false, {u"Sat Sun"}},
-      {u"ab\"cd", true, {u"abcd"}},
-      {u"\t2015-12-11 4", true, {u"2015-12-11", u"4"}},
+      {u"", true, {u""}}, {u"2015-12-25", true, {u"2015-12-25"}}, {u"a,b", false, {u"a", u"b"}},
+      {u"a  b", true, {u"a", u"b"}}, {u"a , b", true, {u"a", u"", u"b"}}, {u"a b", false, {u"a b"}},
+      {u"  a  ,  b  ", false, {u"a", u"b"}}, {u"\"  x, y  \"", true, {u"x, y"}}, {u"\"a b\",c", true, {u"a b", u"c"}},
+      {u"a,", true, {u"a", u""}}, {u",", false, {u"", u""}}, {u"Sat Sun", false, {u"Sat Sun"}},
+      {u"ab\"cd", true, {u"abcd"}}, {u"\t2015-12-11 4", true, {u"2015-12-11", u"4"}},
   };
   for (const SplitRow& row : kTable) {
     const int count = SplitArguments(row.text.c_str(), row.spaceSeparates);
@@ -66,19 +57,11 @@ TEST(SplitArguments, ANewSplitEmptiesEveryEntry) {
 
 TEST(SplitCommandLine, EntriesAndCounts) {
   const SplitRow kTable[] = {
-      {u"", false, {u""}},
-      {u"strict", false, {u"STRICT"}},
-      {u"on off", false, {u"ON", u"OFF"}},
-      {u"on ", false, {u"ON", u""}},
-      {u"  on", false, {u"ON"}},
-      {u"/a/b", false, {u"/A", u"/B"}},
-      {u"/d12/25/2015", false, {u"/D12/25/2015"}},
-      {u"/x [a b]/c", false, {u"/X", u"[A B]/C"}},
-      {u"\"two words\" x", false, {u"TWO WORDS", u"X"}},
-      {u"abc/def", false, {u"ABC/DEF"}},
-      {u"/?", false, {u"/?"}},
-      {u"/a /b", false, {u"/A", u"/B"}},
-      {u"[x]]y z", false, {u"[X]]Y", u"Z"}},
+      {u"", false, {u""}}, {u"strict", false, {u"STRICT"}}, {u"on off", false, {u"ON", u"OFF"}},
+      {u"on ", false, {u"ON", u""}}, {u"  on", false, {u"ON"}}, {u"/a/b", false, {u"/A", u"/B"}},
+      {u"/d12/25/2015", false, {u"/D12/25/2015"}}, {u"/x [a b]/c", false, {u"/X", u"[A B]/C"}},
+      {u"\"two words\" x", false, {u"TWO WORDS", u"X"}}, {u"abc/def", false, {u"ABC/DEF"}}, {u"/?", false, {u"/?"}},
+      {u"/a /b", false, {u"/A", u"/B"}}, {u"[x]]y z", false, {u"[X]]Y", u"Z"}},
   };
   for (const SplitRow& row : kTable) {
     const int count = SplitCommandLine(row.text.c_str());

@@ -39,29 +39,12 @@ TEST(ParseSignedNumber, OptionalSignThenDigitsAndNothingElse) {
     std::u16string text;
     std::optional<std::int64_t> expected;
   } kTable[] = {
-      {u"0", 0},
-      {u"+0", 0},
-      {u"-0", 0},
-      {u"7", 7},
-      {u"+7", 7},
-      {u"-7", -7},
-      {u"-0042", -42},
-      {u"2147483648", 2147483648},
-      {u"-2147483649", -2147483649},
-      {u"999999999999999999", kMaxSignedNumber},
-      {u"99999999999999999999999999", kMaxSignedNumber},
-      {u"-99999999999999999999999999", -kMaxSignedNumber},
-      {u"", std::nullopt},
-      {u"+", std::nullopt},
-      {u"-", std::nullopt},
-      {u"+-1", std::nullopt},
-      {u"--1", std::nullopt},
-      {u"- 1", std::nullopt},
-      {u" 1", std::nullopt},
-      {u"1 ", std::nullopt},
-      {u"5x", std::nullopt},
-      {u"5.0", std::nullopt},
-      {u"x5", std::nullopt},
+      {u"0", 0}, {u"+0", 0}, {u"-0", 0}, {u"7", 7}, {u"+7", 7}, {u"-7", -7}, {u"-0042", -42},
+      {u"2147483648", 2147483648}, {u"-2147483649", -2147483649}, {u"999999999999999999", kMaxSignedNumber},
+      {u"99999999999999999999999999", kMaxSignedNumber}, {u"-99999999999999999999999999", -kMaxSignedNumber},
+      {u"", std::nullopt}, {u"+", std::nullopt}, {u"-", std::nullopt}, {u"+-1", std::nullopt}, {u"--1", std::nullopt},
+      {u"- 1", std::nullopt}, {u" 1", std::nullopt}, {u"1 ", std::nullopt}, {u"5x", std::nullopt},
+      {u"5.0", std::nullopt}, {u"x5", std::nullopt},
   };
   for (const auto& row : kTable) {
     EXPECT_EQ(ParseSignedNumber(row.text), row.expected) << Narrow(row.text);

@@ -92,10 +92,8 @@ TEST(HolidayFilePath, TheFileLiesInThePluginsFolder) {
   const PathRow kTable[] = {
       {u"/opt/kalendra/libkalendra.so", u"/opt/kalendra/holidays.ini"},
       {u"C:\\Tools\\Plugins\\kalendra-x64.dll", u"C:\\Tools\\Plugins\\holidays.ini"},
-      {u"Z:\\tmp/mixed\\kalendra-x64.dll", u"Z:\\tmp/mixed\\holidays.ini"},
-      {u"/libkalendra.so", u"/holidays.ini"},
-      {u"libkalendra.so", std::nullopt},
-      {u"", std::nullopt},
+      {u"Z:\\tmp/mixed\\kalendra-x64.dll", u"Z:\\tmp/mixed\\holidays.ini"}, {u"/libkalendra.so", u"/holidays.ini"},
+      {u"libkalendra.so", std::nullopt}, {u"", std::nullopt},
       {u"/" + std::u16string(kMaxModulePathLength, u'x'), std::nullopt},
   };
   for (const PathRow& row : kTable) {
@@ -112,15 +110,9 @@ struct CleanRow {
 
 TEST(CleanRuleLine, CutsCommentsOutsideBracketsAndTrims) {
   const CleanRow kTable[] = {
-      {u"", u""},
-      {u"   \t ", u""},
-      {u"; comment", u""},
-      {u"*-12-26 ; Boxing Day", u"*-12-26"},
-      {u"\t*-12-26\t", u"*-12-26"},
-      {u"%@if[a;b,1,2];c", u"%@if[a;b,1,2]"},
-      {u"%@x[[;]];c", u"%@x[[;]]"},
-      {u"a];b", u"a]"},
-      {u"[Germany] ; c", u"[Germany]"},
+      {u"", u""}, {u"   \t ", u""}, {u"; comment", u""}, {u"*-12-26 ; Boxing Day", u"*-12-26"},
+      {u"\t*-12-26\t", u"*-12-26"}, {u"%@if[a;b,1,2];c", u"%@if[a;b,1,2]"}, {u"%@x[[;]];c", u"%@x[[;]]"},
+      {u"a];b", u"a]"}, {u"[Germany] ; c", u"[Germany]"},
   };
   for (const CleanRow& row : kTable) EXPECT_EQ(CleanRuleLine(row.line), row.expected) << Narrow(row.line);
 }

@@ -69,8 +69,7 @@ TEST_F(HolidayFunctionsTest, StarGivesTheNextOccurrenceAfterToday) {
       {{2015, 4, 6}, u"*,,4", u"2016-03-27"},   // the day after
       {{2015, 3, 7}, u"*,,4,-366", u"2015-03-27"},
       {{2015, 3, 7}, u"*,,4,366", u"2015-04-21"},  // Easter 2014 shifted: an earlier year wins
-      {{2015, 3, 7}, u"*,1,4", u"2015-04-12"},
-      {{9999, 12, 31}, u"*,,4", u"! Resulting date out of range"},
+      {{2015, 3, 7}, u"*,1,4", u"2015-04-12"}, {{9999, 12, 31}, u"*,,4", u"! Resulting date out of range"},
   };
   for (const Row& row : kTable) {
     SetToday(row.today.year, row.today.month, row.today.day);

@@ -44,10 +44,7 @@ struct OptionRow {
 
 TEST_F(RuleListTest, HolidayOptionListsSplitOutsideBrackets) {
   const OptionRow kTable[] = {
-      {u"/H", {}},
-      {u"/H:", {}},
-      {u"/H=*-12-26", {u"*-12-26"}},
-      {u"/H:*-12-26;*-12-24", {u"*-12-26", u"*-12-24"}},
+      {u"/H", {}}, {u"/H:", {}}, {u"/H=*-12-26", {u"*-12-26"}}, {u"/H:*-12-26;*-12-24", {u"*-12-26", u"*-12-24"}},
       {u"/H*-12-26,,;*-01-02", {u"*-12-26", u"*-01-02"}},
       {u"/H:%@holiday[1,1,9],%@easter[,1]", {u"%@holiday[1,1,9]", u"%@easter[,1]"}},
       {u"/H:%@if[1;2,a,b];x", {u"%@if[1;2,a,b]", u"x"}},

@@ -36,21 +36,14 @@ TEST(Evaluate, ComputesWithPrecedenceAndParentheses) {
     std::int64_t expected;
   };
   const Row rows[] = {
-      {u"0", 0},
-      {u"2+3*4", 14},
-      {u"(2+3)*4", 20},
+      {u"0", 0}, {u"2+3*4", 14}, {u"(2+3)*4", 20},
       {u"10-4-3", 3},  // left to right
       {u"7/2", 3},
       {u"-7/2", -3},  // truncates toward zero
       {u"7%3", 1},
       {u"-7%3", -1},  // the remainder keeps the dividend's sign
-      {u"7%-3", 1},
-      {u"-5", -5},
-      {u"--5", 5},
-      {u"-(2+3)*-2", 10},
-      {u"  1 +\t2  ", 3},
-      {u"9223372036854775807", INT64_MAX},
-      {u"-9223372036854775807-1", INT64_MIN},
+      {u"7%-3", 1}, {u"-5", -5}, {u"--5", 5}, {u"-(2+3)*-2", 10}, {u"  1 +\t2  ", 3},
+      {u"9223372036854775807", INT64_MAX}, {u"-9223372036854775807-1", INT64_MIN},
       {u"(-9223372036854775807-1) % -1", 0},
   };
   for (const Row& row : rows) {
@@ -67,12 +60,9 @@ TEST(Evaluate, RefusesBadExpressionsAndLeavesTheBuffer) {
     std::u16string_view message;
   };
   const Row rows[] = {
-      {u"", u"torvane: Bad expression \"\"\r\n"},
-      {u"1+", u"torvane: Bad expression \"1+\"\r\n"},
-      {u"(1+2", u"torvane: Bad expression \"(1+2\"\r\n"},
-      {u"1+2)", u"torvane: Bad expression \"1+2)\"\r\n"},
-      {u"3 4", u"torvane: Bad expression \"3 4\"\r\n"},
-      {u"1.5", u"torvane: Bad expression \"1.5\"\r\n"},
+      {u"", u"torvane: Bad expression \"\"\r\n"}, {u"1+", u"torvane: Bad expression \"1+\"\r\n"},
+      {u"(1+2", u"torvane: Bad expression \"(1+2\"\r\n"}, {u"1+2)", u"torvane: Bad expression \"1+2)\"\r\n"},
+      {u"3 4", u"torvane: Bad expression \"3 4\"\r\n"}, {u"1.5", u"torvane: Bad expression \"1.5\"\r\n"},
       {u"5/0", u"torvane: Division by zero in \"5/0\"\r\n"},
       {u"9223372036854775808", u"torvane: Arithmetic overflow in \"9223372036854775808\"\r\n"},
       {u"9223372036854775807+1", u"torvane: Arithmetic overflow in \"9223372036854775807+1\"\r\n"},

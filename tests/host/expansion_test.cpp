@@ -114,12 +114,10 @@ void ExpectExpansions(const std::vector<Row>& rows) {
 
 TEST_F(ExpansionTest, PercentSignsAndPlainText) {
   ExpectExpansions({
-      {u"", u""},
-      {u"100%%", u"100%"},
+      {u"", u""}, {u"100%%", u"100%"},
       {u"%%_answer", u"%_answer"},  // "%%" first, then plain text
       {u"a % b", u"a % b"},         // a lone "%" stays
-      {u"50%", u"50%"},
-      {u"%@", u"%@"},
+      {u"50%", u"50%"}, {u"%@", u"%@"},
       {u"%@twice", u"%@twice"},  // no brackets: no call
       {u"%@[x]", u"%@[x]"},
   });
@@ -129,8 +127,7 @@ TEST_F(ExpansionTest, PluginFunctionsNestAndBalanceBrackets) {
   ExpectExpansions({
       {u"%@twice[ab]", u"abab"},
       {u"%@TWICE[ab]", u"abab"},  // names compare without regard to case
-      {u"%@twice[%@twice[x]]", u"xxxx"},
-      {u"%@twice[a[b]c]", u"a[b]ca[b]c"},
+      {u"%@twice[%@twice[x]]", u"xxxx"}, {u"%@twice[a[b]c]", u"a[b]ca[b]c"},
       {u"%@twice[%_answer]", u"4242"},  // arguments are expanded first
       {u"%@twice[%%]", u"%%"},          // results are not expanded again
       {u"%@eval[2*%@twice[3]]", u"66"},
@@ -139,14 +136,11 @@ TEST_F(ExpansionTest, PluginFunctionsNestAndBalanceBrackets) {
 
 TEST_F(ExpansionTest, VariablesOfPluginShellAndEnvironment) {
   ExpectExpansions({
-      {u"%_answer", u"42"},
-      {u"%[_answer]", u"42"},
+      {u"%_answer", u"42"}, {u"%[_answer]", u"42"},
       {u"%_answer_x", u""},  // the name runs over letters, digits, "_" and "$"
       {u"%TORVANE_TEST_VAR", u"value"},
       {u"%torvane_test_var", u"value"},  // any case when no exact name exists
-      {u"%[TORVANE_TEST_VAR]x", u"valuex"},
-      {u"%TORVANE_TEST_VAR$", u""},
-      {u"%[%TORVANE_TEST_POINTER]", u"value"},
+      {u"%[TORVANE_TEST_VAR]x", u"valuex"}, {u"%TORVANE_TEST_VAR$", u""}, {u"%[%TORVANE_TEST_POINTER]", u"value"},
       {u"<%no_such_variable_anywhere>", u"<>"},
       {u"%1|%9|%10", u"||0"},  // no batch file: parameters are empty
       {u"%_batch|%_batchname|%_batchline|%_transient", u"0||0|0"},
@@ -157,8 +151,7 @@ TEST_F(ExpansionTest, BatchContextAndSessionFlags) {
   torvane::testing::SetBatchContext(2, u"/tmp/job.btm", 17);
   torvane::testing::SetSessionFlags(true, false);
   ExpectExpansions({
-      {u"%_batch %_batchname [%_batchline]", u"2 /tmp/job.btm [17]"},
-      {u"%[_transient]%[_pipe]", u"10"},
+      {u"%_batch %_batchname [%_batchline]", u"2 /tmp/job.btm [17]"}, {u"%[_transient]%[_pipe]", u"10"},
       {u"%0", u"/tmp/job.btm"},
   });
   torvane::testing::SetSessionFlags(false, true);
@@ -169,14 +162,10 @@ TEST_F(ExpansionTest, BatchContextAndSessionFlags) {
 
 TEST_F(ExpansionTest, ShellFunctionIf) {
   ExpectExpansions({
-      {u"%@if[plugin testplug,1,0]", u"1"},
-      {u"%@if[plugin QCAL,1,0]", u"0"},
+      {u"%@if[plugin testplug,1,0]", u"1"}, {u"%@if[plugin QCAL,1,0]", u"0"},
       {u"%@if[1 == 01,same,different]", u"same"},  // whole numbers compare by value
-      {u"%@if[abc == ABC,same,different]", u"same"},
-      {u"%@if[a != b,yes,no]", u"yes"},
-      {u"%@if[%_answer == 42,yes,no]", u"yes"},
-      {u"%@if[0,yes,no]", u"no"},
-      {u"%@if[-3,yes,no]", u"yes"},
+      {u"%@if[abc == ABC,same,different]", u"same"}, {u"%@if[a != b,yes,no]", u"yes"},
+      {u"%@if[%_answer == 42,yes,no]", u"yes"}, {u"%@if[0,yes,no]", u"no"}, {u"%@if[-3,yes,no]", u"yes"},
       {u"%@if[1, padded , no]", u"padded"},
       {u"%@if[1,%@twice[a,b],c]", u"a,ba,b"},  // commas inside a call do not split
       {u"%@if[0,%@fail[],fine]", u"fine"},     // only the chosen value is expanded
@@ -185,15 +174,9 @@ TEST_F(ExpansionTest, ShellFunctionIf) {
 
 TEST_F(ExpansionTest, ShellFunctionsCommaPathEval) {
   ExpectExpansions({
-      {u"%@comma[0]", u"0"},
-      {u"%@comma[1000]", u"1,000"},
-      {u"%@comma[1234567]", u"1,234,567"},
-      {u"%@comma[-1234]", u"-1,234"},
-      {u"%@comma[ 12345 ]", u"12,345"},
-      {u"%@path[/a/b/c.txt]", u"/a/b/"},
-      {u"%@path[c.txt]", u""},
-      {u"%@path[/]", u"/"},
-      {u"%@eval[7/2]", u"3"},
+      {u"%@comma[0]", u"0"}, {u"%@comma[1000]", u"1,000"}, {u"%@comma[1234567]", u"1,234,567"},
+      {u"%@comma[-1234]", u"-1,234"}, {u"%@comma[ 12345 ]", u"12,345"}, {u"%@path[/a/b/c.txt]", u"/a/b/"},
+      {u"%@path[c.txt]", u""}, {u"%@path[/]", u"/"}, {u"%@eval[7/2]", u"3"},
   });
 }
 
@@ -205,10 +188,8 @@ TEST_F(ExpansionTest, FailuresLeaveTheBufferAndSayWhy) {
       {u"%@nosuch[1]", u"torvane: Unknown function \"@nosuch\"\r\n"},
       {u"%@missing[1]", u"torvane: Unknown function \"@missing\"\r\n"},  // listed, not exported
       {u"%@twice[abc", u"torvane: Missing \"]\" after \"%@twice[\"\r\n"},
-      {u"%[abc", u"torvane: Missing \"]\" after \"%[\"\r\n"},
-      {u"a%@fail[x]b", u"TESTPLUG: failed\r\n"},
-      {u"%@twice[%@fail[]]", u"TESTPLUG: failed\r\n"},
-      {u"%@nested[%@fail[]]", u"TESTPLUG: failed\r\n"},
+      {u"%[abc", u"torvane: Missing \"]\" after \"%[\"\r\n"}, {u"a%@fail[x]b", u"TESTPLUG: failed\r\n"},
+      {u"%@twice[%@fail[]]", u"TESTPLUG: failed\r\n"}, {u"%@nested[%@fail[]]", u"TESTPLUG: failed\r\n"},
       {u"%@if[a,b]", u"torvane: @if takes a condition and two values: \"a,b\"\r\n"},
       {u"%@if[xyz,a,b]", u"torvane: @if: bad condition \"xyz\"\r\n"},
       {u"%@comma[12a]", u"torvane: @comma: not a whole number \"12a\"\r\n"},
@@ -224,9 +205,7 @@ TEST_F(ExpansionTest, FailuresLeaveTheBufferAndSayWhy) {
 
 TEST_F(ExpansionTest, PluginFunctionsMayExpandAgain) {
   ExpectExpansions({
-      {u"%@nested[ab]", u"<abab>"},
-      {u"%@nested[%@nested[x]]", u"<<xx><xx>>"},
-      {u"[%@nested[%@twice[y]]]", u"[<yyyy>]"},
+      {u"%@nested[ab]", u"<abab>"}, {u"%@nested[%@nested[x]]", u"<<xx><xx>>"}, {u"[%@nested[%@twice[y]]]", u"[<yyyy>]"},
   });
 }
 

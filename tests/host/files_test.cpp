@@ -219,14 +219,11 @@ TEST(AsciiToUnicode, WidensUtf8OrLatin1IntoTheCapacity) {
     std::u16string expected;
     int result;
   } rows[] = {
-      {"Jan 12 2025", 1024, u"Jan 12 2025", 11},
-      {"", 1024, u"", 0},
-      {"caf\xC3\xA9", 1024, u"caf\u00e9", 4},
+      {"Jan 12 2025", 1024, u"Jan 12 2025", 11}, {"", 1024, u"", 0}, {"caf\xC3\xA9", 1024, u"caf\u00e9", 4},
       {"caf\xE9", 1024, u"caf\u00e9", 4},
       {"\xF4\x8F\xBF\xBF \xF0\x9F\x98\x80", 1024, u"\U0010FFFF \U0001F600", 5},  // the last and a middle lead byte of four
       {"\xF5\x80\x80\x80", 1024, u"\u00F5\u0080\u0080\u0080", 4},               // no lead byte: Latin-1
-      {"abcdef", 3, u"ab", 2},
-      {"abcdef", 1, u"", 0},
+      {"abcdef", 3, u"ab", 2}, {"abcdef", 1, u"", 0},
   };
   for (const auto& row : rows) {
     const auto capacity = static_cast<std::size_t>(row.capacity);

@@ -103,16 +103,10 @@ TEST(Printf, TextsAndCharacters) {
     std::u16string expected;
   };
   const Row rows[] = {
-      {"%s", u"abc", u"abc"},
-      {"[%6s]", u"abc", u"[   abc]"},
-      {"[%-6s]", u"abc", u"[abc   ]"},
+      {"%s", u"abc", u"abc"}, {"[%6s]", u"abc", u"[   abc]"}, {"[%-6s]", u"abc", u"[abc   ]"},
       {"[%06s]", u"abc", u"[   abc]"},  // zeros pad numbers only
-      {"[%.2s]", u"abc", u"[ab]"},
-      {"[%5.1s]", u"abc", u"[    a]"},
-      {"[%.0s]", u"abc", u"[]"},
-      {"[%s]", u"", u"[]"},
-      {"%s", nullptr, u"(null)"},
-      {"%s!", u"\u00e9\u20ac\U0001F600", u"\u00e9\u20ac\U0001F600!"},
+      {"[%.2s]", u"abc", u"[ab]"}, {"[%5.1s]", u"abc", u"[    a]"}, {"[%.0s]", u"abc", u"[]"}, {"[%s]", u"", u"[]"},
+      {"%s", nullptr, u"(null)"}, {"%s!", u"\u00e9\u20ac\U0001F600", u"\u00e9\u20ac\U0001F600!"},
   };
   for (const Row& row : rows) EXPECT_EQ(Shell(row.format, row.text), row.expected) << row.format;
   EXPECT_EQ(Shell("%.*s", 3, u"abcdef"), u"abc");

@@ -29,15 +29,12 @@ TEST(ShellArguments, ChooseHowTheShellRuns) {
     std::vector<std::u16string> batch;
     std::u16string error;
   } rows[] = {
-      {{}, true, {}, {}, u""},
-      {{u"--no-plugins"}, false, {}, {}, u""},
+      {{}, true, {}, {}, u""}, {{u"--no-plugins"}, false, {}, {}, u""},
       {{u"-c", u"echo a", u"-c", u"echo b"}, true, {u"echo a", u"echo b"}, {}, u""},
       {{u"-c", u"-c"}, true, {u"-c"}, {}, u""},  // the line after -c is taken as it is
       {{u"job.btm", u"a", u"-c", u"--no-plugins"}, true, {}, {u"job.btm", u"a", u"-c", u"--no-plugins"}, u""},
-      {{u"--no-plugins", u"job.btm"}, false, {}, {u"job.btm"}, u""},
-      {{u"-"}, true, {}, {u"-"}, u""},
-      {{u"-c"}, true, {}, {}, u"-c needs a command line"},
-      {{u"-x"}, true, {}, {}, u"Unknown option \"-x\""},
+      {{u"--no-plugins", u"job.btm"}, false, {}, {u"job.btm"}, u""}, {{u"-"}, true, {}, {u"-"}, u""},
+      {{u"-c"}, true, {}, {}, u"-c needs a command line"}, {{u"-x"}, true, {}, {}, u"Unknown option \"-x\""},
       {{u"-c", u"x", u"job.btm"}, true, {u"x"}, {u"job.btm"}, u"-c and a batch file cannot be combined"},
   };
   for (const auto& row : rows) {
@@ -58,12 +55,9 @@ TEST(CommandLine, SplitsNameFromTail) {
   const struct {
     std::u16string_view line, name, tail;
   } rows[] = {
-      {u"", u"", u""},
-      {u"echo", u"echo", u""},
+      {u"", u"", u""}, {u"echo", u"echo", u""},
       {u"echo hi  there ", u"echo", u"hi  there "},  // the tail keeps its inner and trailing blanks
-      {u"  set\tA=1", u"set", u"A=1"},
-      {u"qcal /3 2025", u"qcal", u"/3 2025"},
-      {u"a=b", u"a=b", u""},
+      {u"  set\tA=1", u"set", u"A=1"}, {u"qcal /3 2025", u"qcal", u"/3 2025"}, {u"a=b", u"a=b", u""},
   };
   for (const auto& row : rows) {
     const torvane::CommandLine command = torvane::SplitCommand(row.line);
@@ -113,22 +107,17 @@ void ExpectRuns(const std::vector<RunRow>& rows) {
 
 TEST(ShellRun, EchoSetAndExit) {
   ExpectRuns({
-      {{u"echo hello", u"echo %%_x"}, 0, u"hello\r\n%_x\r\n", u""},
-      {{u"echo"}, 0, u"\r\n", u""},
-      {{u"ECHO Mixed Case"}, 0, u"Mixed Case\r\n", u""},
-      {{u"echo %_transient%_batch"}, 0, u"10\r\n", u""},
-      {{u""}, 0, u"", u""},
-      {{u"rem a remark"}, 0, u"", u""},
+      {{u"echo hello", u"echo %%_x"}, 0, u"hello\r\n%_x\r\n", u""}, {{u"echo"}, 0, u"\r\n", u""},
+      {{u"ECHO Mixed Case"}, 0, u"Mixed Case\r\n", u""}, {{u"echo %_transient%_batch"}, 0, u"10\r\n", u""},
+      {{u""}, 0, u"", u""}, {{u"rem a remark"}, 0, u"", u""},
       {{u"set TORVANE_SHELL_T=a b", u"echo [%TORVANE_SHELL_T]", u"set TORVANE_SHELL_T", u"set TORVANE_SHELL_T=",
         u"echo [%TORVANE_SHELL_T]"},
        0,
        u"[a b]\r\nTORVANE_SHELL_T=a b\r\n[]\r\n",
        u""},
       {{u"set TORVANE_SHELL_UNSET"}, 1, u"", u"torvane: set: no variable named \"TORVANE_SHELL_UNSET\"\r\n"},
-      {{u"set =x"}, 1, u"", u"torvane: set: no variable name in \"=x\"\r\n"},
-      {{u"exit 7", u"echo never"}, 7, u"", u""},
-      {{u"exit -1"}, -1, u"", u""},
-      {{u"bogus", u"exit"}, 1, u"", u"torvane: Unknown command \"bogus\"\r\n"},
+      {{u"set =x"}, 1, u"", u"torvane: set: no variable name in \"=x\"\r\n"}, {{u"exit 7", u"echo never"}, 7, u"", u""},
+      {{u"exit -1"}, -1, u"", u""}, {{u"bogus", u"exit"}, 1, u"", u"torvane: Unknown command \"bogus\"\r\n"},
       {{u"bogus", u"exit 0"}, 0, u"", u"torvane: Unknown command \"bogus\"\r\n"},
       {{u"exit 1x", u"echo still"}, 0, u"still\r\n", u"torvane: exit: not a number \"1x\"\r\n"},
       {{u"echo still", u"exit 1x"}, 1, u"still\r\n", u"torvane: exit: not a number \"1x\"\r\n"},
@@ -202,10 +191,8 @@ TEST(ShellRun, PluginCommandsGetTheExpandedTail) {
     int status;
     std::u16string out, err;
   } rows[] = {
-      {u"greet world", 0, u"hello <world>\r\n", u""},
-      {u"GREET  %@eval[1+1] x ", 0, u"hello <2 x >\r\n", u""},
-      {u"greet", 0, u"hello <>\r\n", u""},
-      {u"refuse", 1, u"", u"TESTCMD: refused\r\n"},
+      {u"greet world", 0, u"hello <world>\r\n", u""}, {u"GREET  %@eval[1+1] x ", 0, u"hello <2 x >\r\n", u""},
+      {u"greet", 0, u"hello <>\r\n", u""}, {u"refuse", 1, u"", u"TESTCMD: refused\r\n"},
       {u"echo shadowed", 0, u"plugin echo: shadowed\r\n", u""},  // plug-in commands come first
       {u"_count", 1, u"", u"torvane: Unknown command \"_count\"\r\n"},  // a variable is no command
       {u"plugin", 0, u"TESTCMD 3.1.4: greet,refuse,_count,echo\r\n", u""},
@@ -228,15 +215,13 @@ TEST(Completion, OffersWhatTheShellAndItsPluginsKnow) {
     bool atLineStart;
     std::vector<std::u16string> words;
   } rows[] = {
-      {u"gr", true, {u"greet"}},
-      {u"GR", true, {u"greet"}},
+      {u"gr", true, {u"greet"}}, {u"GR", true, {u"greet"}},
       {u"e", true, {u"echo", u"exit"}},  // the plug-in's echo and the built-in, once
       {u"gr", false, {}},
       {u"", true, {u"call", u"echo", u"exit", u"greet", u"help", u"plugin", u"refuse", u"rem", u"set", u"usage"}},
       {u"%_ba", false, {u"%_batch", u"%_batchline", u"%_batchname"}},
       {u"%_c", true, {u"%_cmdspec"}},  // _count is listed but not exported
-      {u"%@", false, {}},
-      {u"x", true, {}},
+      {u"%@", false, {}}, {u"x", true, {}},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(torvane::CompletionsFor(row.word, row.atLineStart), row.words) << Narrow(row.word);

@@ -17,28 +17,22 @@ TEST_F(PickDateTest, ArgumentsDefaultsAndMessages) {
     std::vector<int> commands;
     std::u16string_view expected;
   } rows[] = {
-      {u"", {}, u"03/07/2015"},
-      {u"\"Pick, please\",2015-12-25,4", {}, u"2015-12-25"},
-      {u"Pick a day,2015-12-25,4", {}, u"2015-12-25"},
-      {u",25.12.2015,2,,,,,,", {}, u"25/12/15"},
+      {u"", {}, u"03/07/2015"}, {u"\"Pick, please\",2015-12-25,4", {}, u"2015-12-25"},
+      {u"Pick a day,2015-12-25,4", {}, u"2015-12-25"}, {u",25.12.2015,2,,,,,,", {}, u"25/12/15"},
       // Offsets count from the initial date, or from today.
-      {u",2015-12-25,4,+0,+30", {kKeyCtrlEnd}, u"2016-01-24"},
-      {u",,4,+0,+30", {kKeyCtrlEnd}, u"2015-04-06"},
+      {u",2015-12-25,4,+0,+30", {kKeyCtrlEnd}, u"2016-01-24"}, {u",,4,+0,+30", {kKeyCtrlEnd}, u"2015-04-06"},
       {u",,4,-5x,+5", {kKeyCtrlHome}, u"2015-03-02"},
       {u",,4,,+99999999999999999999", {}, u"! Invalid maximum date \"+99999999999999999999\" (offset)"},
       // A masked initial date moves: to the nearer day, the earlier on a tie,
       // or as flag 16 or 32 says, within the range.
-      {u",2015-12-26,4,,,8", {}, u"2015-12-25"},
-      {u",2015-12-26,4,,,40", {}, u"2015-12-28"},
+      {u",2015-12-26,4,,,8", {}, u"2015-12-25"}, {u",2015-12-26,4,,,40", {}, u"2015-12-28"},
       {u",2015-12-26,4,,,56", {}, u"2015-12-25"},
       {u",2015-12-26,4,,,,,Sat", {}, u"2015-12-25"},  // a true tie: Friday and Sunday
-      {u",2015-12-27,4,,,24", {}, u"2015-12-25"},
-      {u",2015-12-27,4,,,8", {}, u"2015-12-28"},
+      {u",2015-12-27,4,,,24", {}, u"2015-12-25"}, {u",2015-12-27,4,,,8", {}, u"2015-12-28"},
       {u",2015-12-26,4,2015-12-26,2015-12-31,8", {}, u"2015-12-28"},
       {u",2015-12-27,4,2015-12-21,2015-12-27,,,Sat-Sun", {}, u"2015-12-25"},
       // Without an initial date a range beside today opens on its nearer end.
-      {u",,4,2016-01-01", {}, u"2016-01-01"},
-      {u",,4,,2015-01-01", {}, u"2015-01-01"},
+      {u",,4,2016-01-01", {}, u"2016-01-01"}, {u",,4,,2015-01-01", {}, u"2015-01-01"},
       {u",,20,2015-03-09,2015-03-08", {}, u"! Invalid date range 03/09/2015 - 03/08/2015"},
       // Flag 4 keeps the range within 1980..2099.
       {u",1985-06-01,4,1900-01-01,2200-01-01,4", {kKeyCtrlHome}, u"1980-01-01"},
@@ -48,8 +42,7 @@ TEST_F(PickDateTest, ArgumentsDefaultsAndMessages) {
       {u",,,,,,,,600", {kPickerCancel}, u"*CANCEL*"},
       // Every message, in the order of the checks.
       {u",x,4,z,w,v,u,Sun-Sat,s", {}, u"! Invalid days-of-the-week mask \"Sun-Sat\""},
-      {u",x,4,z,w,v,u,,s", {}, u"! Invalid flags \"v\""},
-      {u",x,4,z,w,0,u,,s", {}, u"! Invalid initial date \"x\""},
+      {u",x,4,z,w,v,u,,s", {}, u"! Invalid flags \"v\""}, {u",x,4,z,w,0,u,,s", {}, u"! Invalid initial date \"x\""},
       {u",1601-01-01,4,-1", {}, u"! Invalid minimum date \"-1\" (offset)"},
       {u",2015-01-01,4,z", {}, u"! Invalid minimum date \"z\""},
       {u",9999-12-31,4,,+1", {}, u"! Invalid maximum date \"+1\" (offset)"},

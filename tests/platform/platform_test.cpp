@@ -82,8 +82,7 @@ TEST(EnvironmentValue, ReadsVariablesAsUtf16) {
     std::u16string name, expected;
   } kTable[] = {
       {u"KALENDRA_TEST_TEXT", u"Gr\u00FC\u00DFe \u20AC \U0001D11E"},  // two bytes, three, four
-      {u"KALENDRA_TEST_EMPTY", u""},
-      {u"KALENDRA_TEST_UNSET_VARIABLE", u""},
+      {u"KALENDRA_TEST_EMPTY", u""}, {u"KALENDRA_TEST_UNSET_VARIABLE", u""},
   };
   for (const auto& row : kTable) {
     EXPECT_EQ(Narrow(platform::EnvironmentValue(row.name)), Narrow(row.expected)) << Narrow(row.name);
@@ -119,9 +118,7 @@ TEST(LocaleName, GivesEveryNameOfEachSetAndNoOther) {
     LocaleNameSet set;
     int count;
   } kSets[] = {
-      {LocaleNameSet::kMonth, 12},
-      {LocaleNameSet::kAbbreviatedMonth, 12},
-      {LocaleNameSet::kWeekday, 7},
+      {LocaleNameSet::kMonth, 12}, {LocaleNameSet::kAbbreviatedMonth, 12}, {LocaleNameSet::kWeekday, 7},
       {LocaleNameSet::kAbbreviatedWeekday, 7},
   };
   platform::ReloadLocaleIfChanged();
@@ -146,8 +143,7 @@ TEST(LocaleInfo, NumberedItemsHoldOneOfTheirValues) {
     LocaleItem item;
     std::set<std::u16string> values;
   } kTable[] = {
-      {LocaleItem::kShortDateOrder, {u"0", u"1", u"2"}},
-      {LocaleItem::kLongDateOrder, {u"0", u"1", u"2"}},
+      {LocaleItem::kShortDateOrder, {u"0", u"1", u"2"}}, {LocaleItem::kLongDateOrder, {u"0", u"1", u"2"}},
       {LocaleItem::kFirstDayOfWeek, {u"0", u"1", u"2", u"3", u"4", u"5", u"6"}},
   };
   platform::ReloadLocaleIfChanged();
@@ -172,11 +168,8 @@ TEST(FormatLocaleDate, WritesNumbersAndLiteralsOfAPicture) {
     platform::LocaleDate date;
     std::u16string expected;
   } kTable[] = {
-      {u"d/M/yyyy", kSaturday, u"7/3/2015"},
-      {u"dd.MM.yy", kSaturday, u"07.03.15"},
-      {u"yyyy-MM-dd", {1601, 1, 2, 3}, u"1601-01-02"},
-      {u"yy", {2005, 1, 2, 0}, u"05"},
-      {u"yy", {2000, 1, 2, 0}, u"00"},
+      {u"d/M/yyyy", kSaturday, u"7/3/2015"}, {u"dd.MM.yy", kSaturday, u"07.03.15"},
+      {u"yyyy-MM-dd", {1601, 1, 2, 3}, u"1601-01-02"}, {u"yy", {2005, 1, 2, 0}, u"05"}, {u"yy", {2000, 1, 2, 0}, u"00"},
       {u"'d' d 'of the' M", kSaturday, u"d 7 of the 3"},  // quoted text stands as it is
       {u"[d]", kSaturday, u"[7]"},
   };

@@ -1,14 +1,16 @@
 // What only the POSIX back-end decides: the settings file (values
 // round-trip, other lines are kept, a malformed value reads as none, a file
-// that cannot be read is never replaced), and the generations of the zone
-// and the locale, which follow TZ and LC_ALL as the shell's "set" changes
-// them; and the month name a picture writes, which goes with the day when
-// the picture has one.
+// that cannot be read is never replaced), the generations of the zone and
+// the locale, which follow TZ, LC_ALL, LC_TIME and LANG as the shell's
+// "set" changes them, the picture language and the month name a picture
+// writes, which goes with the day when the picture has one, and the
+// locale's short and alternative dates read back by the calendar core.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unicode/dtfmtsym.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -16,7 +18,10 @@
 #include <sstream>
 #include <string>
 
+#include "calendar/date_format.h"
+#include "calendar/date_grammar.h"
 #include "calendar/day_number.h"
+#include "calendar/locale_snapshot.h"
 #include "platform/platform.h"
 
 namespace kalendra {
@@ -140,21 +145,79 @@ TEST(ClockConversions, CountCalendarDatesAsTheCLibraryDoesAndFollowTz) {
   EXPECT_EQ(platform::UtcToLocal({9999, 12, 31, 23, 30, 0, 0}), (platform::SystemDateTime{10000, 1, 1, 0, 30, 0, 0}));
 }
 
+// A user selects the locale by LC_ALL, then LC_TIME, then LANG (an empty
+// one counts as unset); each change makes a new generation.
 TEST(LocaleGeneration, MovesWithTheSelectedLocale) {
+  const struct {
+    const char *lcAll, *lcTime, *lang;
+    std::u16string march;
+  } kTable[] = {
+      {nullptr, nullptr, "de_DE.UTF-8", u"M\u00E4rz"}, {nullptr, "de_DE.UTF-8", "en_US.UTF-8", u"M\u00E4rz"},
+      {"en_GB.UTF-8", "de_DE.UTF-8", "de_DE.UTF-8", u"March"}, {"", "de_DE.UTF-8", "en_US.UTF-8", u"M\u00E4rz"},
+      {nullptr, nullptr, nullptr, u"March"}, {nullptr, nullptr, "de_DE", u"M\u00E4rz"},
+      {nullptr, nullptr, "de_DE.UTF-8@euro", u"M\u00E4rz"}, {nullptr, nullptr, "POSIX", u"March"},
+      {nullptr, nullptr, "de_DE.UTF-8", u"M\u00E4rz"},  // back again: the same entry as at first
+  };
+  ScopedVariable all("LC_ALL", ""), time("LC_TIME", ""), lang("LANG", "");
+  std::uint64_t generation = platform::ReloadLocaleIfChanged();
+  std::u16string march = platform::LocaleName(platform::LocaleNameSet::kMonth, 3).value();
+  for (const auto& row : kTable) {
+    const std::string label = std::string(row.lcAll ? row.lcAll : "-") + " " + (row.lcTime ? row.lcTime : "-") +
+                              " " + (row.lang ? row.lang : "-");
+    for (const auto& [name, value] : {std::pair{"LC_ALL", row.lcAll}, {"LC_TIME", row.lcTime}, {"LANG", row.lang}}) {
+      value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    const std::uint64_t next = platform::ReloadLocaleIfChanged();
+    if (row.march != march) {
+      EXPECT_NE(next, generation) << label;
+    }
+    EXPECT_EQ(platform::ReloadLocaleIfChanged(), next) << label;  // no change, no new generation
+    EXPECT_EQ(platform::LocaleName(platform::LocaleNameSet::kMonth, 3), row.march) << label;
+    generation = next;
+    march = row.march;
+  }
+}
+
+// The picture language of the locale's dates, as this back-end writes it.
+TEST(LocalePicture, WritesYearsQuotesAndLiterals) {
   ScopedVariable all("LC_ALL", "de_DE.UTF-8");
-  const std::uint64_t german = platform::ReloadLocaleIfChanged();
-  EXPECT_EQ(platform::ReloadLocaleIfChanged(), german);
-  EXPECT_EQ(platform::LocaleName(platform::LocaleNameSet::kMonth, 3), u"März");
-  ::setenv("LC_ALL", "en_GB.UTF-8", 1);
-  EXPECT_NE(platform::ReloadLocaleIfChanged(), german);
-  EXPECT_EQ(platform::LocaleName(platform::LocaleNameSet::kMonth, 3), u"March");
-  ::setenv("LC_ALL", "de_DE.UTF-8", 1);  // back again: the same entry as at first
   platform::ReloadLocaleIfChanged();
-  EXPECT_EQ(platform::LocaleName(platform::LocaleNameSet::kMonth, 3), u"März");
-  ::unsetenv("LC_ALL");
-  ::setenv("LANG", "en_GB.UTF-8", 1);
-  platform::ReloadLocaleIfChanged();
-  EXPECT_EQ(platform::LocaleName(platform::LocaleNameSet::kMonth, 3), u"March");
+  const std::u16string march = platform::LocaleName(platform::LocaleNameSet::kMonth, 3).value();
+  const struct {
+    std::u16string picture, expected;
+  } kTable[] = {{u"d/M/y", u"7/3/15"}, {u"'day' d 'of' MMMM", u"day 7 of " + march}, {u"'d''M' yyyy''", u"d'M 2015'"},
+                {u"x-y-z", u"x-15-z"}};
+  for (const auto& row : kTable) {
+    EXPECT_EQ(platform::FormatLocaleDate(platform::LocaleDateStyle::kPicture, {2015, 3, 7, 6}, row.picture),
+              row.expected);
+  }
+}
+
+// The system's short date is in the locale's order and reads back as it;
+// with no other calendar in use the alternative is the short date, and the
+// era calendar of Japanese counts years otherwise.
+TEST(LocaleDates, TheShortDateReadsBackAndTheAlternativeIsTheOtherCalendar) {
+  constexpr CalendarDate kMarch7{2015, 3, 7};
+  const auto format = [&](DateFormat style) {
+    std::array<KChar, kHostBufferLength> buffer{};
+    FormatDate(buffer.data(), kMarch7, style);
+    return std::u16string(buffer.data());
+  };
+  for (const char* name : {"de_DE.UTF-8", "en_GB.UTF-8", "en_US.UTF-8", "C", "ja_JP.UTF-8"}) {
+    ScopedVariable all("LC_ALL", name);
+    RefreshLocale();
+    const std::u16string shortDate = format(kLocaleShortDate);
+    CalendarDate read{};
+    EXPECT_EQ(ParseDate(shortDate, read, kLocalOrder), 0) << name;
+    EXPECT_EQ(read, kMarch7) << name;
+    const std::u16string alternative = format(kLocaleAlternativeCalendar);
+    if (std::string_view(name) == "ja_JP.UTF-8") {
+      EXPECT_EQ(alternative.find(u"2015"), std::u16string::npos) << name;
+      EXPECT_NE(alternative, u"");
+    } else {
+      EXPECT_EQ(alternative, shortDate) << name;
+    }
+  }
 }
 
 // Russian declines a month that follows a day number: "7 марта", but

@@ -60,20 +60,12 @@ TEST_F(QcalCommandTest, WhichCalendarTheWordsShow) {
     const char* title;  // the first title line, trimmed
     int highlight;
   } rows[] = {
-      {u"", "December 2015", 7},
-      {u"5", "May 2016", 0},
-      {u"5 2016", "May 2016", 0},
-      {u"2016 5", "May 2016", 0},
-      {u"20151211", "December 2015", 11},
-      {u"mar", "March 2016", 0},
-      {u"2015-12-11 7 2014", "December 2015", 11},
-      {u"t+30", "January 2016", 6},
-      {u"\"2016-02-29\"", "February 2016", 29},
-      {u"9999 12", "December 9999", 0},
+      {u"", "December 2015", 7}, {u"5", "May 2016", 0}, {u"5 2016", "May 2016", 0}, {u"2016 5", "May 2016", 0},
+      {u"20151211", "December 2015", 11}, {u"mar", "March 2016", 0}, {u"2015-12-11 7 2014", "December 2015", 11},
+      {u"t+30", "January 2016", 6}, {u"\"2016-02-29\"", "February 2016", 29}, {u"9999 12", "December 9999", 0},
       {u"/3/y 2015-12-11", "November 2015          December 2015           January 2016", 0},
       {u"/3 1601-01-01", "January 1601          February 1601            March 1601", 0},
-      {u"2016", "---  2016  ---", 0},
-      {u"/y", "---  2015  ---", 0},
+      {u"2016", "---  2016  ---", 0}, {u"/y", "---  2015  ---", 0},
   };
   for (const auto& row : rows) {
     const QcalRun run = RunQcal(row.tail);
@@ -108,16 +100,10 @@ TEST_F(QcalCommandTest, Messages) {
     std::u16string_view tail;
     const char* message;
   } rows[] = {
-      {u"5 6", "QCAL syntax error \"6\""},
-      {u"12345678", "QCAL syntax error \"12345678\""},
-      {u"0", "QCAL syntax error \"0\""},
-      {u"ma", "Invalid date \"MA\""},
-      {u"/x", "Unknown QCAL option \"/X\""},
-      {u"/", "Unknown QCAL option \"/\""},
-      {u"/W:9", "Unknown QCAL option \"/W:9\""},
-      {u"/C", "Unknown QCAL option \"/C\""},
-      {u"/Z7", "Invalid colors \"/Z7\""},
-      {u"/ZZ77", "Invalid colors \"/ZZ77\""},
+      {u"5 6", "QCAL syntax error \"6\""}, {u"12345678", "QCAL syntax error \"12345678\""},
+      {u"0", "QCAL syntax error \"0\""}, {u"ma", "Invalid date \"MA\""}, {u"/x", "Unknown QCAL option \"/X\""},
+      {u"/", "Unknown QCAL option \"/\""}, {u"/W:9", "Unknown QCAL option \"/W:9\""},
+      {u"/C", "Unknown QCAL option \"/C\""}, {u"/Z7", "Invalid colors \"/Z7\""}, {u"/ZZ77", "Invalid colors \"/ZZ77\""},
       {u"/X /?", "Unknown QCAL option \"/X\""},
   };
   for (const auto& row : rows) {

@@ -99,19 +99,12 @@ TEST(FileStampPaths, WildcardsRootsAndFileSystems) {
     bool wildcard;
     std::optional<std::u16string> root;
   } paths[] = {
-      {u"C:\\dir\\f.txt", false, u"C:\\"},
-      {u"z:\\f", false, u"z:\\"},
-      {u"\\\\server\\share\\dir\\f", false, u"\\\\server\\share\\"},
-      {u"\\\\?\\C:\\dir\\f", false, u"\\\\?\\C:\\"},
-      {u"\\\\?\\C:\\dir\\f?", true, u"\\\\?\\C:\\"},
-      {u"\\\\?x\\C:\\f", true, u"\\\\?x\\C:\\"},
-      {u"\\\\.\\?\\f", true, u"\\\\.\\?\\"},
-      {u"C:\\?\\f", true, u"C:\\"},
-      {u"C:\\d\\*", true, u"C:\\"},
-      {u"\\\\server\\share", false, std::nullopt},
-      {u"1:\\f", false, std::nullopt},
-      {u"/home/f.txt", false, u"/home/f.txt"},
-      {u"f.txt", false, std::nullopt},
+      {u"C:\\dir\\f.txt", false, u"C:\\"}, {u"z:\\f", false, u"z:\\"},
+      {u"\\\\server\\share\\dir\\f", false, u"\\\\server\\share\\"}, {u"\\\\?\\C:\\dir\\f", false, u"\\\\?\\C:\\"},
+      {u"\\\\?\\C:\\dir\\f?", true, u"\\\\?\\C:\\"}, {u"\\\\?x\\C:\\f", true, u"\\\\?x\\C:\\"},
+      {u"\\\\.\\?\\f", true, u"\\\\.\\?\\"}, {u"C:\\?\\f", true, u"C:\\"}, {u"C:\\d\\*", true, u"C:\\"},
+      {u"\\\\server\\share", false, std::nullopt}, {u"1:\\f", false, std::nullopt},
+      {u"/home/f.txt", false, u"/home/f.txt"}, {u"f.txt", false, std::nullopt},
   };
   for (const auto& row : paths) {
     EXPECT_EQ(HasWildcard(row.path), row.wildcard) << Narrow(row.path);

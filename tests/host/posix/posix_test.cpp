@@ -89,11 +89,7 @@ TEST(PosixPaths, TrueNamesAreAbsoluteAndNormalised) {
   } rows[] = {
       {u"/a/b/c", u"/a/b/c"},
       {u"/a/./b//c/", u"/a/b/c"},
-      {u"/a/b/../c", u"/a/c"},
-      {u"/a/b/../../..", u"/"},
-      {u"/..", u"/"},
-      {u"/", u"/"},
-      {u"x.txt", current + u"/x.txt"},
+      {u"/a/b/../c", u"/a/c"}, {u"/a/b/../../..", u"/"}, {u"/..", u"/"}, {u"/", u"/"}, {u"x.txt", current + u"/x.txt"},
       {u"./x/../y", current + u"/y"},
   };
   for (const auto& row : rows) {
@@ -113,10 +109,8 @@ TEST(PosixLocale, CommaFollowsLcAllThenLcNumericThenLang) {
   const struct {
     std::u16string_view all, numeric, lang, expected;
   } rows[] = {
-      {u"", u"", u"", u"1,234,567"},
-      {u"C", u"de_DE.UTF-8", u"", u"1,234,567"},
-      {u"de_DE.UTF-8", u"C", u"C", u"1.234.567"},
-      {u"", u"de_DE.UTF-8", u"C", u"1.234.567"},
+      {u"", u"", u"", u"1,234,567"}, {u"C", u"de_DE.UTF-8", u"", u"1,234,567"},
+      {u"de_DE.UTF-8", u"C", u"C", u"1.234.567"}, {u"", u"de_DE.UTF-8", u"C", u"1.234.567"},
       {u"", u"", u"de_DE.UTF-8", u"1.234.567"},
       {u"", u"", u"xx_NOWHERE.UTF-8", u"1,234,567"},  // an unknown locale
   };

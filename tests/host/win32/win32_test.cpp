@@ -70,12 +70,8 @@ TEST(Win32Paths, TrueNamesAreFullAndNormalised) {
     std::u16string name;
     std::u16string expected;
   } rows[] = {
-      {u"C:\\a\\b\\c", u"C:\\a\\b\\c"},
-      {u"C:/a/b/c", u"C:\\a\\b\\c"},
-      {u"C:\\a\\.\\b\\..\\c", u"C:\\a\\c"},
-      {u"C:\\a\\b\\..\\..\\..", u"C:\\"},
-      {u"x.txt", current + u"x.txt"},
-      {u".\\x\\..\\y", current + u"y"},
+      {u"C:\\a\\b\\c", u"C:\\a\\b\\c"}, {u"C:/a/b/c", u"C:\\a\\b\\c"}, {u"C:\\a\\.\\b\\..\\c", u"C:\\a\\c"},
+      {u"C:\\a\\b\\..\\..\\..", u"C:\\"}, {u"x.txt", current + u"x.txt"}, {u".\\x\\..\\y", current + u"y"},
   };
   for (const auto& row : rows) {
     std::vector<KChar> out(kHostBufferLength, u'\0');
