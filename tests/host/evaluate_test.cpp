@@ -1,34 +1,15 @@
 // Evaluate: 64-bit integer arithmetic written back into the buffer, and its
 // refusals (syntax, division by zero, overflow) with the shell's message.
-#include <gtest/gtest.h>
+#include "host_kit.h"
 
 #include <cstdint>
-#include <string>
-#include <vector>
-
-#include "contract/host_interface.h"
-#include "services/testing.h"
 
 namespace {
 
-struct Outcome {
-  int result;
-  std::u16string buffer;
-  std::u16string err;
-};
-
-Outcome RunEvaluate(std::u16string_view expression) {
-  std::vector<KChar> buffer(kHostBufferLength, u'\0');
-  std::copy(expression.begin(), expression.end(), buffer.begin());
-  int result = 0;
-  const auto captured = torvane::testing::CaptureOutput([&] { result = Evaluate(buffer.data()); });
-  return Outcome{result, buffer.data(), captured.err};
-}
+Outcome RunEvaluate(std::u16string_view expression) { return OnBuffer(expression, Evaluate); }
 
 // The oracle's exact arithmetic; __extension__ keeps -Wpedantic quiet.
 __extension__ using Exact = __int128;
-
-std::u16string Wide(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
 TEST(Evaluate, ComputesWithPrecedenceAndParentheses) {
   struct Row {
@@ -48,8 +29,8 @@ TEST(Evaluate, ComputesWithPrecedenceAndParentheses) {
   };
   for (const Row& row : rows) {
     const Outcome outcome = RunEvaluate(row.expression);
-    EXPECT_EQ(outcome.result, 0) << std::string(row.expression.begin(), row.expression.end());
-    EXPECT_EQ(outcome.buffer, Wide(std::to_string(row.expected)));
+    EXPECT_EQ(outcome.status, 0) << std::string(row.expression.begin(), row.expression.end());
+    EXPECT_EQ(outcome.text, Wide(std::to_string(row.expected)));
     EXPECT_EQ(outcome.err, u"");
   }
 }
@@ -73,18 +54,18 @@ TEST(Evaluate, RefusesBadExpressionsAndLeavesTheBuffer) {
   };
   for (const Row& row : rows) {
     const Outcome outcome = RunEvaluate(row.expression);
-    EXPECT_NE(outcome.result, 0);
-    EXPECT_EQ(outcome.buffer, row.expression);
+    EXPECT_NE(outcome.status, 0);
+    EXPECT_EQ(outcome.text, row.expression);
     EXPECT_EQ(outcome.err, row.message);
   }
 }
 
 TEST(Evaluate, NestingIsBoundedNotAStackOverflow) {
   const std::u16string fine = std::u16string(200, u'(') + u"1" + std::u16string(200, u')');
-  EXPECT_EQ(RunEvaluate(fine).buffer, u"1");
+  EXPECT_EQ(RunEvaluate(fine).text, u"1");
   const std::u16string deep = std::u16string(4000, u'(') + u"1" + std::u16string(4000, u')');
   const Outcome outcome = RunEvaluate(deep);
-  EXPECT_NE(outcome.result, 0);
+  EXPECT_NE(outcome.status, 0);
   EXPECT_TRUE(outcome.err.starts_with(u"torvane: Expression nested too deeply"));
 }
 
@@ -114,9 +95,9 @@ TEST(Evaluate, AgreesWithWideArithmetic) {
     const bool fails = a == INT64_MIN || b == INT64_MIN || ((op == '/' || op == '%') && b == 0) ||
                        exact < INT64_MIN || exact > INT64_MAX;
     if (!fails) {
-      EXPECT_EQ(outcome.buffer, Wide(std::to_string(static_cast<std::int64_t>(exact)))) << expression;
+      EXPECT_EQ(outcome.text, Wide(std::to_string(static_cast<std::int64_t>(exact)))) << expression;
     } else {
-      EXPECT_NE(outcome.result, 0) << expression;
+      EXPECT_NE(outcome.status, 0) << expression;
     }
   }
 }

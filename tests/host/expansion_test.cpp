@@ -1,96 +1,21 @@
 // ExpandVariables: references, the shell's own functions and variables, a
 // plug-in linked into the test (calls, failures, re-entry),
 // unknown names, unbalanced brackets and the buffer limit.
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-#include "contract/host_interface.h"
-#include "contract/text.h"
-#include "services/contract_checks.h"
-#include "services/testing.h"
-#include "test_text.h"
+#include "host_kit.h"
 
 namespace {
-
-using torvane::test::Narrow;
-using torvane::testing::CaptureOutput;
-
-std::u16string Text(const KChar* buffer) { return std::u16string(buffer); }
-
-// ---- A plug-in linked into the test ---------------------------------------
-
-constexpr KChar kPluginName[] = u"TESTPLUG";
-
-PluginInfo* TestPluginInfo() {
-  static std::u16string name = kPluginName;
-  static std::u16string features = u"@twice,@fail,@nested,@missing,_answer,greet";
-  static PluginInfo info{name.data(), nullptr, nullptr, nullptr, nullptr, features.data(), 2, 0, 7};
-  return &info;
-}
-
-// Cut to the buffer, as the interface requires of a plug-in.
-int Twice(KChar* buffer) {
-  const std::u16string text = Text(buffer);
-  contract::CopyText(buffer, kHostBufferLength, text + text);
-  return 0;
-}
-
-int Fail(KChar* /*buffer*/) {
-  Qprintf(kHostStderr, u"TESTPLUG: failed\r\n");
-  return -87;
-}
-
-// Re-entry: expands a text of its own that calls back into this plug-in.
-int Nested(KChar* buffer) {
-  std::vector<KChar> own(kHostBufferLength, u'\0');
-  Sprintf(own.data(), u"<%%@twice[%s]>", buffer);
-  if (ExpandVariables(own.data(), 1) != 0) return -1;
-  Sprintf(buffer, u"%s", own.data());
-  return 0;
-}
-
-int Answer(KChar* buffer) {
-  Sprintf(buffer, u"42");
-  return 0;
-}
-
-FeatureEntry LookupExport(std::u16string_view name) {
-  if (name == u"f_twice") return Twice;
-  if (name == u"f_fail") return Fail;
-  if (name == u"f_nested") return Nested;
-  if (name == u"_answer") return Answer;
-  return nullptr;  // "@missing" and "greet" are listed but not exported
-}
-
-// ---- Running an expansion ---------------------------------------------------
-
-struct Expansion {
-  int result;
-  std::u16string text;
-  std::u16string err;
-};
-
-Expansion Expand(std::u16string_view text, int recursive = 1) {
-  std::vector<KChar> buffer(kHostBufferLength, u'\0');
-  std::copy(text.begin(), text.end(), buffer.begin());
-  int result = 0;
-  const auto captured = CaptureOutput([&] { result = ExpandVariables(buffer.data(), recursive); });
-  return Expansion{result, buffer.data(), captured.err};
-}
 
 class ExpansionTest : public ::testing::Test {
  protected:
   void SetUp() override {
     torvane::testing::ResetSession();
-    ASSERT_TRUE(torvane::testing::RegisterPlugin(TestPluginInfo, LookupExport));
+    RegisterTestPlugin();
     torvane::testing::SetEnvironment(u"TORVANE_TEST_VAR", u"value");
     torvane::testing::SetEnvironment(u"TORVANE_TEST_POINTER", u"TORVANE_TEST_VAR");
     torvane::testing::SetEnvironment(u"LC_ALL", u"C");
   }
   void TearDown() override {
-    torvane::testing::RemovePlugin(kPluginName);
+    torvane::testing::RemovePlugin(kTestPlugin);
     torvane::testing::ResetSession();
     torvane::testing::SetEnvironment(u"TORVANE_TEST_VAR", u"");
     torvane::testing::SetEnvironment(u"TORVANE_TEST_POINTER", u"");
@@ -105,8 +30,8 @@ struct Row {
 
 void ExpectExpansions(const std::vector<Row>& rows) {
   for (const Row& row : rows) {
-    const Expansion expansion = Expand(row.text);
-    EXPECT_EQ(expansion.result, 0) << Narrow(row.text);
+    const Outcome expansion = Expand(row.text);
+    EXPECT_EQ(expansion.status, 0) << Narrow(row.text);
     EXPECT_EQ(expansion.text, row.expected) << Narrow(row.text);
     EXPECT_EQ(expansion.err, u"") << Narrow(row.text);
   }
@@ -156,7 +81,7 @@ TEST_F(ExpansionTest, BatchContextAndSessionFlags) {
   });
   torvane::testing::SetSessionFlags(false, true);
   ExpectExpansions({{u"%[_transient]%[_pipe]", u"01"}});
-  const Expansion cmdspec = Expand(u"%_cmdspec");
+  const Outcome cmdspec = Expand(u"%_cmdspec");
   EXPECT_NE(cmdspec.text.find(u"host_tests"), std::u16string::npos) << Narrow(cmdspec.text);
 }
 
@@ -196,8 +121,8 @@ TEST_F(ExpansionTest, FailuresLeaveTheBufferAndSayWhy) {
       {u"%@eval[1/0]", u"torvane: Division by zero in \"1/0\"\r\n"},
   };
   for (const auto& row : rows) {
-    const Expansion expansion = Expand(row.text);
-    EXPECT_NE(expansion.result, 0) << Narrow(row.text);
+    const Outcome expansion = Expand(row.text);
+    EXPECT_NE(expansion.status, 0) << Narrow(row.text);
     EXPECT_EQ(expansion.text, row.text);
     EXPECT_EQ(expansion.err, row.err);
   }
@@ -216,7 +141,7 @@ TEST_F(ExpansionTest, OutputIsCutAtTheBufferNeverPastIt) {
   std::copy(text.begin(), text.end(), buffer.begin());
   buffer[text.size()] = u'\0';
   EXPECT_EQ(ExpandVariables(buffer.data(), 1), 0);
-  EXPECT_EQ(Text(buffer.data()), std::u16string(kHostBufferLength - 1, u'x'));
+  EXPECT_EQ(std::u16string(buffer.data()), std::u16string(kHostBufferLength - 1, u'x'));
   EXPECT_EQ(buffer[kHostBufferLength], u'#');
 }
 
@@ -225,9 +150,9 @@ TEST_F(ExpansionTest, TheBufferIsPoisonedAfterTheResult) {
   std::vector<KChar> buffer(kHostBufferLength + 1, u'#');
   contract::CopyText(buffer.data(), buffer.size(), u"%_answer");
   EXPECT_EQ(ExpandVariables(buffer.data(), 1), 0);
-  EXPECT_EQ(Text(buffer.data()), u"42");
-  EXPECT_EQ(buffer[3], torvane::contract_checks::kPoison);
-  EXPECT_EQ(buffer[kHostBufferLength - 1], torvane::contract_checks::kPoison);
+  EXPECT_EQ(std::u16string(buffer.data()), u"42");
+  EXPECT_EQ(buffer[3], kPoison);
+  EXPECT_EQ(buffer[kHostBufferLength - 1], kPoison);
   EXPECT_EQ(buffer[kHostBufferLength], u'#');
 }
 
@@ -235,7 +160,7 @@ TEST_F(ExpansionTest, AnUnterminatedBufferIsReadOnlyToItsLength) {
   std::vector<KChar> buffer(kHostBufferLength + 16, u'#');
   std::fill_n(buffer.begin(), kHostBufferLength, u'y');  // no terminator inside
   EXPECT_EQ(ExpandVariables(buffer.data(), 0), 0);
-  EXPECT_EQ(Text(buffer.data()), std::u16string(kHostBufferLength - 1, u'y'));
+  EXPECT_EQ(std::u16string(buffer.data()), std::u16string(kHostBufferLength - 1, u'y'));
   EXPECT_EQ(buffer[kHostBufferLength], u'#');
 }
 
@@ -248,10 +173,10 @@ TEST_F(ExpansionTest, NestingIsBounded) {
     for (int i = 0; i < calls; ++i) text += u"%@twice[";
     return text + u"z" + std::u16string(static_cast<std::size_t>(calls), u']');
   };
-  EXPECT_EQ(Expand(nested(128)).result, 0);
+  EXPECT_EQ(Expand(nested(128)).status, 0);
   for (const int calls : {129, 300}) {
-    const Expansion expansion = Expand(nested(calls));
-    EXPECT_NE(expansion.result, 0) << calls;
+    const Outcome expansion = Expand(nested(calls));
+    EXPECT_NE(expansion.status, 0) << calls;
     EXPECT_TRUE(expansion.err.starts_with(u"torvane: Expansion nested too deeply")) << Narrow(expansion.err);
   }
 }

@@ -1,22 +1,11 @@
 // GetLine, QueryIsFileUnicode, QueryIsFile and ASCIIToUnicode over real
-// files: UTF-16 with a byte-order mark, UTF-8, Latin-1, empty and long lines.
-#include <gtest/gtest.h>
+// files and pipes: UTF-16 with a byte-order mark, UTF-8, Latin-1, empty and
+// long lines.
+#include "host_kit.h"
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <vector>
-
-#include "contract/host_interface.h"
-#include "services/contract_checks.h"
 #include "services/files.h"
-#include "services/testing.h"
-#include "test_text.h"
 
 namespace {
-
-using torvane::test::Narrow;
 
 // 8-bit bytes of UTF-16 little-endian text, with the byte-order mark first.
 std::string Utf16File(std::u16string_view text, bool withMark = true) {
@@ -28,24 +17,7 @@ std::string Utf16File(std::u16string_view text, bool withMark = true) {
   return bytes;
 }
 
-class FilesTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    directory_ = std::filesystem::temp_directory_path() /
-                 ("torvane_files_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(directory_);
-  }
-  void TearDown() override { std::filesystem::remove_all(directory_); }
-
-  std::u16string Write(const std::string& name, const std::string& bytes) {
-    const std::filesystem::path path = directory_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.u16string();
-  }
-
-  std::filesystem::path directory_;
-};
+using FilesTest = FolderTest;
 
 struct Line {
   int consumed;
@@ -177,7 +149,7 @@ TEST_F(FilesTest, GetLineUsesTheWholeBufferItIsGiven) {
   std::vector<KChar> buffer(12, u'#');
   EXPECT_EQ(GetLine(file, buffer.data(), 8, 0, 0), 4);
   EXPECT_EQ(std::u16string(buffer.data()), u"abc");
-  for (std::size_t i = 4; i < 9; ++i) EXPECT_EQ(buffer[i], torvane::contract_checks::kPoison) << i;
+  for (std::size_t i = 4; i < 9; ++i) EXPECT_EQ(buffer[i], kPoison) << i;
   EXPECT_EQ(buffer[9], u'#');
   EXPECT_EQ(GetLine(file, buffer.data(), 8, 0, 0), 12);  // cut to 8 units, the rest of the line skipped
   EXPECT_EQ(std::u16string(buffer.data()), u"longer l");
@@ -205,11 +177,21 @@ TEST_F(FilesTest, QueryIsFileAndQueryTrueName) {
   EXPECT_EQ(QueryTrueName(file.c_str(), out.data()), 0);
   const std::u16string path(out.data());
   EXPECT_EQ(std::filesystem::path(path), std::filesystem::path(file));
-  EXPECT_EQ(out[path.size() + 1], torvane::contract_checks::kPoison);
-  EXPECT_EQ(out[kHostBufferLength - 1], torvane::contract_checks::kPoison);
+  EXPECT_EQ(out[path.size() + 1], kPoison);
+  EXPECT_EQ(out[kHostBufferLength - 1], kPoison);
   EXPECT_EQ(out[kHostBufferLength], u'#');
   EXPECT_NE(QueryTrueName(u"", out.data()), 0);
-  EXPECT_EQ(std::count(out.begin(), out.end() - 1, torvane::contract_checks::kPoison), kHostBufferLength);
+  EXPECT_EQ(std::count(out.begin(), out.end() - 1, kPoison), kHostBufferLength);
+}
+
+// A pipe has no position to set back: it cannot be peeked at, and its lines
+// are read as they come until the writer has closed.
+TEST(Pipes, AreReadLineByLine) {
+  const FilledPipe eightBit("first\r\nsecond\n\nlast");
+  EXPECT_EQ(QueryIsFileUnicode(eightBit.Reader()), 0);
+  ExpectLines(ReadAll(eightBit.Reader(), false), {{7, u"first"}, {7, u"second"}, {1, u""}, {4, u"last"}, {0, u""}}, "8-bit");
+  const FilledPipe wide(Utf16File(u"ab\ncd\n", false));
+  ExpectLines(ReadAll(wide.Reader(), true, 10), {{3, u"ab"}, {3, u"cd"}, {0, u""}}, "UTF-16");
 }
 
 TEST(AsciiToUnicode, WidensUtf8OrLatin1IntoTheCapacity) {
@@ -231,7 +213,7 @@ TEST(AsciiToUnicode, WidensUtf8OrLatin1IntoTheCapacity) {
     EXPECT_EQ(ASCIIToUnicode(row.text, out.data(), row.capacity), row.result) << row.text;
     EXPECT_EQ(std::u16string(out.data()), row.expected) << row.text;
     if (row.expected.size() + 1 < capacity) {
-      EXPECT_EQ(out[capacity - 1], torvane::contract_checks::kPoison) << row.text;
+      EXPECT_EQ(out[capacity - 1], kPoison) << row.text;
     }
     EXPECT_EQ(out[capacity], u'#') << row.text;
   }

@@ -1,21 +1,9 @@
 // Plug-ins loaded through the shell's real loader: the load protocol, calls
 // into every kind of name, help, unloading (also from inside the plug-in's
 // own call) and the refusals.
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-#include "contract/host_interface.h"
-#include "services/shell.h"
-#include "services/testing.h"
-#include "test_text.h"
+#include "host_kit.h"
 
 namespace {
-
-using torvane::test::Narrow;
-
-std::u16string Wide(std::string_view text) { return std::u16string(text.begin(), text.end()); }
 
 const std::u16string kProbe = Wide(TORVANE_PROBE_PLUGIN);
 const std::u16string kServices = Wide(TORVANE_SERVICES_LIBRARY);
@@ -29,19 +17,10 @@ std::u16string FullPath(const std::u16string& name) {
   return path;
 }
 
-struct Outcome {
-  int status;
-  std::u16string out;
-  std::u16string err;
-};
-
 // Loads the probe plug-in, then runs the lines.
-Outcome RunWithProbe(const std::vector<std::u16string>& lines) {
-  std::vector<std::u16string> arguments = {u"--no-plugins", u"-c", u"plugin /L \"" + kProbe + u"\""};
-  for (const std::u16string& line : lines) arguments.insert(arguments.end(), {u"-c", line});
-  int status = -1;
-  const auto captured = torvane::testing::CaptureOutput([&] { status = torvane::RunShell(arguments); });
-  return Outcome{status, captured.out, captured.err};
+Outcome RunWithProbe(std::vector<std::u16string> lines) {
+  lines.insert(lines.begin(), u"plugin /L \"" + kProbe + u"\"");
+  return RunLines(lines);
 }
 
 TEST(Loader, CallsEveryKindOfNameAndShutsDownAtExit) {

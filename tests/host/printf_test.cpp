@@ -1,26 +1,17 @@
 // The printf engine behind Sprintf, Printf and Qprintf: numeric conversions
 // against the C library's snprintf, texts, and the buffer limit.
-#include <gtest/gtest.h>
+#include "host_kit.h"
 
-#include <algorithm>
-#include <cstdarg>
 #include <cfloat>
 #include <climits>
+#include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
-#include <string>
-#include <vector>
 
-#include "contract/host_interface.h"
-#include "services/contract_checks.h"
 #include "services/format.h"
-#include "services/testing.h"
-#include "test_text.h"
 
 namespace {
-
-std::u16string Wide(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
 // Formats with the shell's Sprintf.
 template <typename... Values>
@@ -145,8 +136,8 @@ TEST(Printf, SprintfUsesItsWholeBufferAndNoMore) {
   EXPECT_EQ(Sprintf(buffer.data(), u"%s", longest.c_str()), kHostBufferLength - 1);
   EXPECT_EQ(buffer[kHostBufferLength - 1], u'\0');
   EXPECT_EQ(Sprintf(buffer.data(), u"%d", 42), 2);
-  EXPECT_EQ(buffer[3], torvane::contract_checks::kPoison);
-  EXPECT_EQ(buffer[kHostBufferLength - 1], torvane::contract_checks::kPoison);
+  EXPECT_EQ(buffer[3], kPoison);
+  EXPECT_EQ(buffer[kHostBufferLength - 1], kPoison);
   EXPECT_EQ(buffer[kHostBufferLength], u'#');  // nothing written past the buffer
 }
 

@@ -1,25 +1,13 @@
 // The shell as a program, in-process: its options, how it cuts a command
 // line, -c lines, batch files (parameters, line numbers, nesting), built-in
 // and plug-in commands, and the exit status.
-#include "services/shell.h"
+#include "host_kit.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <vector>
-
-#include "contract/host_interface.h"
 #include "services/batch.h"
 #include "services/commands.h"
 #include "services/completion.h"
-#include "services/testing.h"
-#include "test_text.h"
 
 namespace {
-
-using torvane::test::Narrow;
 
 TEST(ShellArguments, ChooseHowTheShellRuns) {
   const struct {
@@ -68,26 +56,6 @@ TEST(CommandLine, SplitsNameFromTail) {
 
 // ---- Whole runs --------------------------------------------------------------
 
-struct ShellResult {
-  int status;
-  std::u16string out;
-  std::u16string err;
-};
-
-ShellResult RunShell(std::vector<std::u16string> arguments) {
-  arguments.insert(arguments.begin(), u"--no-plugins");
-  int status = -1;
-  const auto captured = torvane::testing::CaptureOutput([&] { status = torvane::RunShell(arguments); });
-  return ShellResult{status, captured.out, captured.err};
-}
-
-// -c LINE for each line.
-ShellResult RunLines(const std::vector<std::u16string>& lines) {
-  std::vector<std::u16string> arguments;
-  for (const std::u16string& line : lines) arguments.insert(arguments.end(), {u"-c", line});
-  return RunShell(arguments);
-}
-
 struct RunRow {
   std::vector<std::u16string> lines;
   int status;
@@ -97,7 +65,7 @@ struct RunRow {
 
 void ExpectRuns(const std::vector<RunRow>& rows) {
   for (const RunRow& row : rows) {
-    const ShellResult run = RunLines(row.lines);
+    const Outcome run = RunLines(row.lines);
     const std::string label = Narrow(row.lines.front());
     EXPECT_EQ(run.status, row.status) << label;
     EXPECT_EQ(run.out, row.out) << label;
@@ -143,47 +111,15 @@ TEST(ShellRun, PluginAndHelpCommands) {
       {{u"call"}, 1, u"", u"torvane: Usage: call file [arguments]\r\n"},
       {{u"help ECHO"}, 0, u"echo [TEXT]           write the text and a line end\r\n", u""},
   });
-  const ShellResult missing = RunLines({u"plugin /L /no/such/dir/libnothing.so"});
+  const Outcome missing = RunLines({u"plugin /L /no/such/dir/libnothing.so"});
   EXPECT_EQ(missing.status, 1);
   EXPECT_TRUE(missing.err.starts_with(u"torvane: Cannot load plug-in \"/no/such/dir/libnothing.so\": "))
       << Narrow(missing.err);
-  const ShellResult help = RunLines({u"help"});
+  const Outcome help = RunLines({u"help"});
   EXPECT_NE(help.out.find(u"plugin [/L PATH | /U NAME]"), std::u16string::npos);
 }
 
 // ---- Plug-in commands --------------------------------------------------------
-
-PluginInfo* CommandPluginInfo() {
-  static std::u16string name = u"TESTCMD";
-  static std::u16string features = u"greet,refuse,_count,echo";
-  static PluginInfo info{name.data(), nullptr, nullptr, nullptr, nullptr, features.data(), 3, 1, 4};
-  return &info;
-}
-
-// The tail may fill a whole buffer: too long for one formatted line.
-int Greet(KChar* tail) {
-  QPuts(u"hello <");
-  QPuts(tail);
-  QPuts(u">\r\n");
-  return 0;
-}
-
-int Refuse(KChar* /*tail*/) {
-  Qprintf(kHostStderr, u"TESTCMD: refused\r\n");
-  return -1;
-}
-
-int PluginEcho(KChar* tail) {
-  Printf(u"plugin echo: %s\r\n", tail);
-  return 0;
-}
-
-FeatureEntry LookupCommand(std::u16string_view name) {
-  if (name == u"greet") return Greet;
-  if (name == u"refuse") return Refuse;
-  if (name == u"echo") return PluginEcho;
-  return nullptr;
-}
 
 TEST(ShellRun, PluginCommandsGetTheExpandedTail) {
   const struct {
@@ -192,14 +128,14 @@ TEST(ShellRun, PluginCommandsGetTheExpandedTail) {
     std::u16string out, err;
   } rows[] = {
       {u"greet world", 0, u"hello <world>\r\n", u""}, {u"GREET  %@eval[1+1] x ", 0, u"hello <2 x >\r\n", u""},
-      {u"greet", 0, u"hello <>\r\n", u""}, {u"refuse", 1, u"", u"TESTCMD: refused\r\n"},
+      {u"greet", 0, u"hello <>\r\n", u""}, {u"refuse", 1, u"", u"TESTPLUG: refused\r\n"},
       {u"echo shadowed", 0, u"plugin echo: shadowed\r\n", u""},  // plug-in commands come first
       {u"_count", 1, u"", u"torvane: Unknown command \"_count\"\r\n"},  // a variable is no command
-      {u"plugin", 0, u"TESTCMD 3.1.4: greet,refuse,_count,echo\r\n", u""},
+      {u"plugin", 0, u"TESTPLUG 2.0.7: @twice,@fail,@nested,@missing,_answer,_count,greet,refuse,echo\r\n", u""},
   };
   for (const auto& row : rows) {
-    ASSERT_TRUE(torvane::testing::RegisterPlugin(CommandPluginInfo, LookupCommand));
-    const ShellResult run = RunLines({row.line});  // the run unloads every plug-in at its end
+    RegisterTestPlugin();
+    const Outcome run = RunLines({row.line});  // the run unloads every plug-in at its end
     EXPECT_EQ(run.status, row.status) << Narrow(row.line);
     EXPECT_EQ(run.out, row.out) << Narrow(row.line);
     EXPECT_EQ(run.err, row.err) << Narrow(row.line);
@@ -209,7 +145,7 @@ TEST(ShellRun, PluginCommandsGetTheExpandedTail) {
 // Tab at the prompt: commands at the start of a line (built-in and loaded,
 // once each), the shell's and the plug-ins' variables after "%_".
 TEST(Completion, OffersWhatTheShellAndItsPluginsKnow) {
-  ASSERT_TRUE(torvane::testing::RegisterPlugin(CommandPluginInfo, LookupCommand));
+  RegisterTestPlugin();
   const struct {
     std::u16string_view word;
     bool atLineStart;
@@ -221,17 +157,17 @@ TEST(Completion, OffersWhatTheShellAndItsPluginsKnow) {
       {u"", true, {u"call", u"echo", u"exit", u"greet", u"help", u"plugin", u"refuse", u"rem", u"set", u"usage"}},
       {u"%_ba", false, {u"%_batch", u"%_batchline", u"%_batchname"}},
       {u"%_c", true, {u"%_cmdspec"}},  // _count is listed but not exported
-      {u"%@", false, {}}, {u"x", true, {}},
+      {u"%@", false, {u"%@fail[", u"%@nested[", u"%@twice["}}, {u"x", true, {}},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(torvane::CompletionsFor(row.word, row.atLineStart), row.words) << Narrow(row.word);
   }
-  ASSERT_TRUE(torvane::testing::RemovePlugin(u"TESTCMD"));
+  ASSERT_TRUE(torvane::testing::RemovePlugin(kTestPlugin));
 }
 
 TEST(ShellRun, PluginUnloadForgetsItsCommands) {
-  ASSERT_TRUE(torvane::testing::RegisterPlugin(CommandPluginInfo, LookupCommand));
-  const ShellResult run = RunLines({u"greet a", u"plugin /U testcmd", u"greet b", u"echo %@if[plugin TESTCMD,yes,no]"});
+  RegisterTestPlugin();
+  const Outcome run = RunLines({u"greet a", u"plugin /U testplug", u"greet b", u"echo %@if[plugin TESTPLUG,yes,no]"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, u"hello <a>\r\nno\r\n");
   EXPECT_EQ(run.err, u"torvane: Unknown command \"greet\"\r\n");
@@ -239,23 +175,7 @@ TEST(ShellRun, PluginUnloadForgetsItsCommands) {
 
 // ---- Batch files -----------------------------------------------------------
 
-class BatchTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    directory_ = std::filesystem::temp_directory_path() /
-                 (std::string("torvane_batch_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(directory_);
-  }
-  void TearDown() override { std::filesystem::remove_all(directory_); }
-
-  std::u16string Write(const std::string& name, const std::string& bytes) {
-    const std::filesystem::path path = directory_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.u16string();
-  }
-
-  std::filesystem::path directory_;
-};
+using BatchTest = FolderTest;
 
 TEST_F(BatchTest, LinesParametersAndLineNumbers) {
   const std::u16string path = Write("job.btm",
@@ -264,7 +184,7 @@ TEST_F(BatchTest, LinesParametersAndLineNumbers) {
                                     "echo %_batchname\r\n"
                                     "\r\n"
                                     "echo %_transient line %_batchline\r\n");
-  const ShellResult run = RunShell({path, u"A", u"B c"});
+  const Outcome run = RunShell({path, u"A", u"B c"});
   EXPECT_EQ(run.status, 0);  // the last line succeeded
   EXPECT_EQ(run.out, u"1 1 [A] [B c] []\r\n" + path + u"\r\n1 line 5\r\n");
   EXPECT_EQ(run.err, u"torvane: Unknown command \"bogus\"\r\n");
@@ -275,7 +195,7 @@ TEST_F(BatchTest, CallNestsAndReturns) {
   const std::string innerPath(inner.begin(), inner.end());
   const std::u16string outer =
       Write("outer.btm", "echo out %_batch\ncall \"" + innerPath + "\" X\necho back %_batch line %_batchline\n");
-  const ShellResult run = RunShell({outer});
+  const Outcome run = RunShell({outer});
   EXPECT_EQ(run.status, 0) << Narrow(run.err);
   EXPECT_EQ(run.out, u"out 1\r\nin 2 X line 1\r\n" + inner + u"\r\nback 1 line 3\r\n");
 }
@@ -284,7 +204,7 @@ TEST_F(BatchTest, ExitEndsTheBatchAndTheShell) {
   const std::u16string inner = Write("inner.btm", "echo one\nexit 3\necho never\n");
   const std::string innerPath(inner.begin(), inner.end());
   const std::u16string outer = Write("outer.btm", "call " + innerPath + "\necho never either\n");
-  const ShellResult run = RunShell({outer});
+  const Outcome run = RunShell({outer});
   EXPECT_EQ(run.status, 3);
   EXPECT_EQ(run.out, u"one\r\n");
 }
@@ -296,23 +216,23 @@ TEST_F(BatchTest, LongLinesAndFilesThatAreNoText) {
   const std::string justFits = "echo " + std::string(torvane::kMaxBatchLineLength - 5, 'a');
   const std::string tooLong = justFits + "a";
   const std::u16string path = Write("long.btm", "echo %@eval[1+1]\r\n" + justFits + "\r\n" + tooLong + "\r\necho end\r\n");
-  const ShellResult run = RunShell({path});
+  const Outcome run = RunShell({path});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, u"2\r\n" + std::u16string(justFits.begin() + 5, justFits.end()) + u"\r\nend\r\n");
   EXPECT_EQ(run.err, u"torvane: Line 3 of \"" + path + u"\" is longer than 65535 characters; not run\r\n");
 
-  ASSERT_TRUE(torvane::testing::RegisterPlugin(CommandPluginInfo, LookupCommand));
-  const ShellResult tail = RunLines({u"greet " + std::u16string(8192, u'x'), u"greet " + std::u16string(8191, u'x')});
+  RegisterTestPlugin();
+  const Outcome tail = RunLines({u"greet " + std::u16string(8192, u'x'), u"greet " + std::u16string(8191, u'x')});
   EXPECT_EQ(tail.status, 0);
   EXPECT_EQ(tail.err, u"torvane: The text after \"greet\" is longer than 8191 characters\r\n");
   EXPECT_EQ(tail.out.size(), 8191u + 10u);  // "hello <", the tail, ">" and the line end
 
   const std::u16string binary = Write("binary.btm", std::string("echo a\r\n\x01\0\x02\r\necho b\r\n", 17));
-  const ShellResult stopped = RunShell({binary});
+  const Outcome stopped = RunShell({binary});
   EXPECT_EQ(stopped.status, 1);
   EXPECT_EQ(stopped.out, u"a\r\n");
   EXPECT_EQ(stopped.err, u"torvane: \"" + binary + u"\" is not a text file: line 2 holds a zero byte\r\n");
-  const ShellResult folder = RunShell({directory_.u16string()});
+  const Outcome folder = RunShell({directory_.u16string()});
   EXPECT_EQ(folder.status, 1);
   EXPECT_EQ(folder.err, u"torvane: Cannot open batch file \"" + directory_.u16string() + u"\"\r\n");
 }
