@@ -2,11 +2,13 @@
 """Runs end-to-end cases: command lines through the torvane shell, compared
 with the expected stdout, stderr and exit status.
 
-Usage: run_e2e.py --shell "CMD" [--windows-paths] [--filter TEXT] CASES_DIR|FILE...
+Usage: run_e2e.py --shell "CMD" [--windows-paths] [--filter TEXT] [--help-examples] [CASES_DIR|FILE...]
 
 The shell under test is given as a command (several words allowed, such as
 "wine build/windows/bin/torvane.exe"); inside a case it is called "torvane".
-See README.md beside this file for the case format.
+See README.md beside this file for the case format. With --help-examples the
+examples of the help pages run as cases too: each page's command lines, in
+a clean environment of the page's choosing, against the lines it shows.
 """
 
 import argparse
@@ -20,6 +22,7 @@ import sys
 import tempfile
 
 PLACEHOLDER = re.compile(r"\{\{(\w+) ?(.*?)\}\}")
+HELP = pathlib.Path(__file__).resolve().parents[2] / "help"
 
 
 class Case:
@@ -30,6 +33,7 @@ class Case:
         self.stdout = []
         self.stderr = []
         self.status = 0
+        self.example = None  # a help page's example: (environment, command lines)
 
     def name(self):
         return f"{self.path.name}:{self.line}"
@@ -58,6 +62,36 @@ def parse_cases(path):
         else:
             raise ValueError(f"{path}:{number}: unreadable line {raw!r}")
     return cases
+
+
+def help_cases():
+    """The help pages' examples as cases. A command that shows no output sets
+    the scene: it runs again before each later command of its page, in the
+    same shell."""
+    sys.path.insert(0, str(HELP))
+    import make_help  # noqa: E402
+
+    cases = []
+    for page in make_help.load_pages().values():
+        scene = []
+        for number, (env, command, expected) in enumerate(make_help.examples(page), 1):
+            if not expected:
+                scene.append(command)
+                continue
+            case = Case(HELP / "pages" / f"{page.name}.page", f"example {number}", command)
+            case.example = (env, [*scene, command])
+            case.stdout = [line for line in expected if not line.startswith("! ")]
+            case.stderr = [line[2:] for line in expected if line.startswith("! ")]
+            case.status = None
+            cases.append(case)
+    return cases
+
+
+def line_matches(expected, got):
+    """A line "~ SHOWN ~ PATTERN" of a help page stands for what matches PATTERN."""
+    if expected.startswith("~ "):
+        return re.fullmatch(expected[2:].split(" ~ ", 1)[1], got) is not None
+    return expected == got
 
 
 def shell_path(directory, name, windows):
@@ -108,20 +142,26 @@ def run_case(case, shell, windows):
         env["TORVANE_BIN"] = os.path.dirname(words[-1])
         env["TORVANE_RUN"] = " ".join(words[:-1])
         env["E2E_CASES"] = str(case.path.parent.resolve())  # helper scripts beside the cases
-        script = f"torvane() {{ {shell} \"$@\"; }}\n{case.command}\n"
-        done = subprocess.run(["/bin/bash", "-c", script], capture_output=True, cwd=directory, env=env,
-                              stdin=subprocess.DEVNULL, timeout=120)
+        if case.example:
+            example_env, lines = case.example
+            env = {"PATH": os.environ.get("PATH", ""), "HOME": directory, "LANG": "en_US.UTF-8", "TZ": "UTC",
+                   **example_env}
+            argv = [*shlex.split(shell)] + [word for line in lines for word in ("-c", line)]
+        else:
+            argv = ["/bin/bash", "-c", f"torvane() {{ {shell} \"$@\"; }}\n{case.command}\n"]
+        done = subprocess.run(argv, capture_output=True, cwd=directory, env=env, stdin=subprocess.DEVNULL, timeout=120)
         expected_out = [expand(line, directory, windows, env) for line in case.stdout]
         expected_err = [expand(line, directory, windows, env) for line in case.stderr]
         got_out, got_err = lines_of(done.stdout), lines_of(done.stderr)
-        if windows:
-            got_err = [line for line in got_err if not line.startswith(WINE_NOTICE)]
+        got_err = [line for line in got_err if not line.startswith(WINE_NOTICE)]
+        if case.example:  # trailing blanks are no part of what a page shows
+            got_out = [line.rstrip() for line in got_out]
         problems = []
-        if got_out != expected_out:
+        if len(got_out) != len(expected_out) or not all(map(line_matches, expected_out, got_out)):
             problems.append(describe("stdout", expected_out, got_out))
         if got_err != expected_err:
             problems.append(describe("stderr", expected_err, got_err))
-        if done.returncode != case.status:
+        if case.status is not None and done.returncode != case.status:
             problems.append(f"  exit status: expected {case.status}, got {done.returncode}")
         return problems
 
@@ -132,9 +172,9 @@ def describe(stream, expected, got):
     return "\n".join(text)
 
 
-def run_file(path, shell, windows, pattern):
+def run_cases(cases, shell, windows, pattern):
     results = []
-    for case in parse_cases(path):
+    for case in cases:
         if pattern and pattern not in case.command:
             continue
         try:
@@ -151,7 +191,8 @@ def main():
     parser.add_argument("--windows-paths", action="store_true", help="the shell sees paths as Z:\\...")
     parser.add_argument("--filter", default="", help="run only cases whose command holds this text")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
-    parser.add_argument("cases", nargs="+", type=pathlib.Path)
+    parser.add_argument("--help-examples", action="store_true", help="also run the help pages' examples")
+    parser.add_argument("cases", nargs="*", type=pathlib.Path)
     args = parser.parse_args()
 
     files = []
@@ -163,7 +204,8 @@ def main():
 
     passed = failed = 0
     with concurrent.futures.ThreadPoolExecutor(max_workers=args.jobs) as pool:
-        jobs = [pool.submit(run_file, path, shell, args.windows_paths, args.filter) for path in files]
+        batches = [parse_cases(path) for path in files] + ([[case] for case in help_cases()] if args.help_examples else [])
+        jobs = [pool.submit(run_cases, cases, shell, args.windows_paths, args.filter) for cases in batches]
         for job in jobs:
             for case, problems in job.result():
                 if problems:
