@@ -1,14 +1,4 @@
-# The plug-in frame: loading, the load message, withheld names, and today's
-# ISO week values.
-
-# Today's ISO week-year, week and weekday agree with the system calendar.
-$ torvane -c "echo %_isowyear %_isoweek %_isodowi"
-  {{sh date +'%G %-V %u'}}
-
-# _t4 is the time of day as hhmm; the minute may turn during the call.
-$ before=$(date +%H%M); got=$(torvane -c "echo %_t4" | tr -d '\r'); after=$(date +%H%M)
-> [ "$got" = "$before" ] || [ "$got" = "$after" ] && echo "matches the clock"
-  matches the clock
+# The plug-in frame: loading, the load message and withheld names.
 
 # At an interactive prompt the load message comes first, before the prompt.
 $ script -qec "$TORVANE" /dev/null <<< exit | tr -d '\r' | grep -o 'KALENDRA plugin v1.5.3 loaded\.\|torvane>' | head -1
