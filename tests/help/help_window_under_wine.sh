@@ -3,11 +3,12 @@
 # hands the HTML Help engine the page f_timediff of kalendra.chm and a window
 # titled "KALENDRA Plugin Help" appears; a second topic is shown in that same
 # window; unloading the plug-in closes it. At the prompt of a console window
-# the shell serves the help window, which paints its toolbar. With no help file anywhere, the
-# message box names every place it should be. A screenshot of the help
+# the shell serves the help window, which paints its toolbar. With no help
+# file anywhere, the message box names every place it should be. A screenshot of the help
 # window is kept in the output folder.
 # Usage: help_window_under_wine.sh WINE_ENV TORVANE_EXE OUTPUT_FOLDER
 set -euo pipefail
+. "$(dirname "$0")/../support/wine_window.sh"
 wine_env="$1"
 torvane="$(realpath "$2")"
 bin="$(dirname "$torvane")"
@@ -15,15 +16,6 @@ out="$3"
 mkdir -p "$out"
 work="$(mktemp -d)"
 trap 'exec 3>&- 2>/dev/null || true; rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-# Waits up to twenty seconds for a shell condition.
-wait_until() {
-  for _ in $(seq 200); do
-    eval "$1" && return 0
-    sleep 0.1
-  done
-  return 1
-}
 help_windows() { xdotool search --name '^KALENDRA Plugin Help$' 2>/dev/null || true; }
 unset KALENDRAHELP PLUGINHELP
 
@@ -57,8 +49,7 @@ wait "$shell" || fail "the shell failed: $(cat "$work/out")"
 # shell waits: its toolbar is painted (a window nobody serves stays blank).
 wineconsole "$torvane" >/dev/null 2>&1 &
 shell=$!
-wait_until 'console=$(xdotool search --onlyvisible --name "torvane\.exe$" 2>/dev/null | head -1); [[ -n "$console" ]]' ||
-  fail "no console window"
+wait_until 'console=$(visible_window "torvane\.exe$"); [[ -n "$console" ]]' || fail "no console window"
 sleep 1
 xdotool type --window "$console" "kalendrahelp qcal"
 xdotool key --window "$console" Return
@@ -78,8 +69,8 @@ mkdir "$work/lonely"
 cp "$bin/torvane.exe" "$bin/Torvane.dll" "$bin/kalendra-x64.dll" "$work/lonely/"
 WINEDEBUG=trace+msgbox "$wine_env" run "$work/lonely/torvane.exe" -c "kalendrahelp" >"$work/out" 2>"$work/trace" &
 shell=$!
-wait_until 'xdotool search --onlyvisible --name "^Error$" >/dev/null 2>&1' || fail "no message box titled Error"
-box="$(xdotool search --onlyvisible --name '^Error$' | head -1)"
+await_window Error
+box="$window"
 sleep 1
 import -window root "$out/help-missing.png"
 python3 - "$work/trace" <<'CHECK' || fail "the message box does not show the text of a missing help file"

@@ -7,6 +7,7 @@
 # screenshot of the open dialog is kept in OUTPUT_DIR.
 # Usage: picker_dialog_under_wine.sh WINE_RUNNER TORVANE_EXE OUTPUT_DIR
 set -euo pipefail
+. "$(dirname "$0")/../support/wine_window.sh"
 runner="$1"
 torvane="$2"
 output="$3"
@@ -24,17 +25,10 @@ start() {
   shell=$!
 }
 # The dialog's window, once it is mapped.
-find_dialog() {
-  for _ in $(seq 200); do
-    dialog=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
-    [ -n "$dialog" ] && return 0
-    sleep 0.1
-  done
-  echo "no window \"$1\""; exit 1
-}
+find_dialog() { await_window "$1"; dialog="$window"; }
 result_is() {
   wait "$shell" || true
-  [ "$(tr -d '\r' < "$work/result")" = "$1" ] || { echo "expected $1, got: $(cat "$work/result")"; exit 1; }
+  [ "$(tr -d '\r' < "$work/result")" = "$1" ] || fail "expected $1, got: $(cat "$work/result")"
 }
 keys() { sleep 0.3; xdotool key --window "$dialog" "$@" 2>/dev/null; }
 # The point of day cell k (0..36) a number of dialog units from its left
@@ -63,7 +57,7 @@ start ",2015-12-25,4,,,,,,2"
 find_dialog "Select Date"
 sleep 0.5
 import -window root "$output/picker.png"
-[ "$(cell_colour 26)" = "srgb(184,184,255)" ] || { echo "selected on a light face: $(cell_colour 26)"; exit 1; }
+[ "$(cell_colour 26)" = "srgb(184,184,255)" ] || fail "selected on a light face: $(cell_colour 26)"
 result_is "[2015-12-25]"
 
 # On a dark button face the selection is drawn dark.
@@ -73,7 +67,7 @@ find_dialog "Dark"
 sleep 0.5
 colour=$(cell_colour 26)
 light_scheme
-[ "$colour" = "srgb(48,48,96)" ] || { echo "selected on a dark face: $colour"; exit 1; }
+[ "$colour" = "srgb(48,48,96)" ] || fail "selected on a dark face: $colour"
 result_is "[2015-12-25]"
 
 start "Pick a day,2015-12-25,4"
@@ -102,15 +96,11 @@ result_is "[2015-12-19]"
 wineconsole "$torvane" -c "echo %@pickdate[Over the console,2015-12-25,4]" >/dev/null 2>&1 &
 shell=$!
 find_dialog "Over the console"
-console=$(xdotool search --onlyvisible --name 'torvane\.exe$' | head -1)
-centre() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  echo $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
-}
+console=$(visible_window 'torvane\.exe$')
 read -r dx dy <<<"$(centre "$dialog")"
 read -r cx cy <<<"$(centre "$console")"
 # Within a pixel or two: halves of odd sizes round.
-[ $(( (dx - cx) * (dx - cx) + (dy - cy) * (dy - cy) )) -le 8 ] || { echo "dialog $dx,$dy, console $cx,$cy"; exit 1; }
+[ $(( (dx - cx) * (dx - cx) + (dy - cy) * (dy - cy) )) -le 8 ] || fail "dialog $dx,$dy, console $cx,$cy"
 keys Escape
 wait "$shell" || true
 echo "picker dialog under Wine: ok"
