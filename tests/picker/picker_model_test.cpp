@@ -35,20 +35,15 @@ DayNumber LastSelectableUpTo(const PickerState& s, DayNumber day) {
 }
 
 DayNumber MonthStart(const CalendarDate& d) { return ToDayNumber(d.year, d.month, 1); }
-bool SameMonth(DayNumber a, const CalendarDate& b) {
-  return FromDayNumber(a).year == b.year && FromDayNumber(a).month == b.month;
-}
 
-// Where each key should take the selection, found by walking the days: the
-// nearest selectable day in the direction of the key from the day it aims at.
+// Where each key of a plain move should take the selection, found by walking
+// the days: the nearest selectable day in the direction of the key from the
+// day it aims at. (The page keys have worked examples of their own.)
 DayNumber ExpectedTarget(const PickerState& s, int command) {
   const DayNumber day = ToDayNumber(s.selected);
   const CalendarDate date = s.selected;
   const DayNumber monthEnd = MonthStart(date) + MonthLength(date.month, IsLeapYear(date.year)) - 1;
   const DayNumber rowStart = day - (WeekdayOf(day) - s.firstWeekday + 7) % 7;
-  const auto nextMonthStart = ToDayNumber(date.month == 12 ? date.year + 1 : date.year, date.month % 12 + 1, 1);
-  const auto previousMonthStart = ToDayNumber(date.month == 1 ? date.year - 1 : date.year, (date.month + 10) % 12 + 1, 1);
-  DayNumber aim = kInvalidDay;
   switch (command) {
     case kKeyLeft: return LastSelectableUpTo(s, day - 1);
     case kKeyRight: return FirstSelectableFrom(s, day + 1);
@@ -58,27 +53,6 @@ DayNumber ExpectedTarget(const PickerState& s, int command) {
     case kKeyEnd: return LastSelectableUpTo(s, std::min({rowStart + 6, monthEnd, Max(s)}));
     case kKeyCtrlHome: return FirstSelectableFrom(s, Min(s));
     case kKeyCtrlEnd: return LastSelectableUpTo(s, Max(s));
-    case kKeyPageUp:
-      if (day == Min(s)) return kInvalidDay;
-      if (SameMonth(day, s.minimum)) return FirstSelectableFrom(s, Min(s));
-      if (day != FirstSelectableFrom(s, MonthStart(date))) return FirstSelectableFrom(s, MonthStart(date));
-      return FirstSelectableFrom(s, std::max(previousMonthStart, Min(s)));
-    case kKeyCtrlPageUp:
-      if (day == Min(s)) return kInvalidDay;
-      if (date.year <= s.minimum.year) return FirstSelectableFrom(s, Min(s));
-      if (date.month != 1 || day != FirstSelectableFrom(s, MonthStart(date))) {
-        return FirstSelectableFrom(s, ToDayNumber(date.year, 1, 1));
-      }
-      return FirstSelectableFrom(s, std::max(ToDayNumber(date.year - 1, 1, 1), Min(s)));
-    case kKeyPageDown:
-      if (day == Max(s)) return kInvalidDay;
-      aim = SameMonth(day, s.maximum) ? Max(s) : nextMonthStart;
-      return SameMonth(aim, s.maximum) && FromDayNumber(aim).day >= 16 ? LastSelectableUpTo(s, aim)
-                                                                      : FirstSelectableFrom(s, aim);
-    case kKeyCtrlPageDown:
-      if (day == Max(s)) return kInvalidDay;
-      aim = date.year == s.maximum.year ? Max(s) : ToDayNumber(date.year + 1, 1, 1);
-      return SameMonth(aim, s.maximum) ? LastSelectableUpTo(s, aim) : FirstSelectableFrom(s, aim);
     default: return kInvalidDay;
   }
 }
@@ -150,9 +124,18 @@ TEST_F(PickerModelTest, EveryKeyOverRandomRangesAgreesWithAWalkOverTheDays) {
       const DayNumber before = ToDayNumber(s.selected);
       const DayNumber target = ExpectedTarget(s, key);
       ASSERT_EQ(RunPickerCommand(s, key), kPickerStaysOpen);
-      ASSERT_EQ(ToDayNumber(s.selected), target == kInvalidDay ? before : target)
-          << "key " << key << " from " << before << " in " << min << ".." << max << " mask " << s.weekdayMask
-          << " left column " << s.firstWeekday;
+      const DayNumber after = ToDayNumber(s.selected);
+      const auto where = [&] {
+        return ::testing::Message() << "key " << key << " from " << before << " in " << min << ".." << max << " mask "
+                                    << s.weekdayMask << " left column " << s.firstWeekday;
+      };
+      if (key == kKeyPageUp || key == kKeyCtrlPageUp) {  // back by at most a month or a year
+        ASSERT_TRUE(after <= before && before - after <= (key == kKeyPageUp ? 62 : 397)) << where() << " to " << after;
+      } else if (key == kKeyPageDown || key == kKeyCtrlPageDown) {
+        ASSERT_TRUE(after >= before && after - before <= (key == kKeyPageDown ? 62 : 397)) << where() << " to " << after;
+      } else {
+        ASSERT_EQ(after, target == kInvalidDay ? before : target) << where();
+      }
       ASSERT_TRUE(Selectable(s, ToDayNumber(s.selected)));
       ASSERT_NO_FATAL_FAILURE(ExpectGridOfDisplayedMonth(s));
     }
@@ -232,22 +215,42 @@ TEST_F(PickerModelTest, KeysOnWorkedExamples) {
   constexpr CalendarDate kLast{kLastYear, 12, 31};
   constexpr int kWeekend = (1 << kSaturday) | (1 << kSunday);
   const struct {
-    CalendarDate selected, minimum;
+    CalendarDate selected, minimum, maximum;
     int mask;
     std::vector<int> keys;
     CalendarDate expected;
   } rows[] = {
-      {{2015, 12, 10}, {2015, 12, 10}, 0, {kKeyLeft}, {2015, 12, 10}},
-      {{2015, 12, 15}, {2015, 12, 10}, 0, {kKeyUp}, {2015, 12, 15}},  // less than a week after the minimum
-      {{2015, 6, 5}, kFirst, kWeekend, {kKeyRight}, {2015, 6, 8}},
-      {{2015, 6, 5}, kFirst, kWeekend, {kKeyRight, kKeyLeft}, {2015, 6, 5}},
-      {{2015, 6, 15}, kFirst, kWeekend, {kKeyPageUp}, {2015, 6, 1}},
-      {{2015, 6, 15}, kFirst, kWeekend, {kKeyPageUp, kKeyPageUp}, {2015, 5, 1}},
+      {{2015, 12, 10}, {2015, 12, 10}, kLast, 0, {kKeyLeft}, {2015, 12, 10}},
+      {{2015, 12, 15}, {2015, 12, 10}, kLast, 0, {kKeyUp}, {2015, 12, 15}},  // less than a week after the minimum
+      {{2015, 6, 5}, kFirst, kLast, kWeekend, {kKeyRight}, {2015, 6, 8}},
+      {{2015, 6, 5}, kFirst, kLast, kWeekend, {kKeyRight, kKeyLeft}, {2015, 6, 5}},
+      // Page Up: to the month's first selectable day, then the previous month's.
+      {{2015, 6, 15}, kFirst, kLast, kWeekend, {kKeyPageUp}, {2015, 6, 1}},
+      {{2015, 6, 15}, kFirst, kLast, kWeekend, {kKeyPageUp, kKeyPageUp}, {2015, 5, 1}},
+      {{2015, 12, 10}, {2015, 12, 10}, kLast, 0, {kKeyPageUp}, {2015, 12, 10}},   // at the minimum: stays
+      {{2015, 12, 20}, {2015, 12, 10}, kLast, 0, {kKeyPageUp}, {2015, 12, 10}},   // in its month: to it
+      {{2016, 1, 1}, {2015, 12, 10}, kLast, 0, {kKeyPageUp}, {2015, 12, 10}},     // into its month
+      // Page Down: to the next month's first selectable day; in the maximum's
+      // month to the maximum, or late in it, to the nearest day before.
+      {{2015, 7, 15}, kFirst, kLast, kWeekend, {kKeyPageDown}, {2015, 8, 3}},
+      {{2016, 3, 2}, kFirst, {2016, 3, 2}, 0, {kKeyPageDown}, {2016, 3, 2}},
+      {{2016, 3, 1}, kFirst, {2016, 3, 20}, kWeekend, {kKeyPageDown}, {2016, 3, 18}},
+      {{2016, 2, 10}, kFirst, {2016, 3, 20}, kWeekend, {kKeyPageDown}, {2016, 3, 1}},
+      // Ctrl+Page Up: to January's first selectable day, then the year before's.
+      {{2015, 6, 15}, {2015, 3, 10}, kLast, 0, {kKeyCtrlPageUp}, {2015, 3, 10}},
+      {{2016, 6, 15}, kFirst, kLast, kWeekend, {kKeyCtrlPageUp}, {2016, 1, 1}},
+      {{2017, 1, 2}, kFirst, kLast, kWeekend, {kKeyCtrlPageUp}, {2016, 1, 1}},
+      {{2016, 1, 1}, {2014, 5, 1}, kLast, 0, {kKeyCtrlPageUp, kKeyCtrlPageUp}, {2014, 5, 1}},
+      // Ctrl+Page Down: to next January's; in the maximum's year, to the
+      // nearest day up to the maximum.
+      {{2015, 6, 15}, kFirst, kLast, kWeekend, {kKeyCtrlPageDown}, {2016, 1, 1}},
+      {{2016, 1, 10}, kFirst, {2016, 3, 20}, kWeekend, {kKeyCtrlPageDown}, {2016, 3, 18}},
+      {{2016, 3, 18}, kFirst, {2016, 3, 18}, 0, {kKeyCtrlPageDown}, {2016, 3, 18}},
   };
   for (const auto& row : rows) {
-    PickerState s = Open(row.selected, row.minimum, kLast, row.mask);
+    PickerState s = Open(row.selected, row.minimum, row.maximum, row.mask);
     for (const int key : row.keys) RunPickerCommand(s, key);
-    EXPECT_EQ(s.selected, row.expected) << row.selected.year << "-" << row.selected.month << "-" << row.selected.day;
+    EXPECT_EQ(s.selected, row.expected) << row.selected << " key " << row.keys.front();
   }
 }
 
