@@ -24,11 +24,7 @@ class FormatDateTest : public KalendraTest {
 
 constexpr CalendarDate kMarch7{2015, 3, 7};  // a Saturday; also the fake today
 
-struct FormatRow {
-  CalendarDate date;
-  DateFormat format;
-  std::u16string expected;
-};
+struct FormatRow { CalendarDate date; DateFormat format; std::u16string expected; };
 
 TEST_F(FormatDateTest, EveryFormatNumberUnderTheDefaultLocale) {
   const FormatRow kTable[] = {

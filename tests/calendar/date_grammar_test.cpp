@@ -30,10 +30,7 @@ class ParseDateTest : public KalendraTest {
 
 // Forms whose reading no order and no mode changes: ISO dates, day counts
 // and offsets from today (the fake today is 2015-03-07, day 151276).
-struct FixedRow {
-  std::u16string text;
-  Expected expected;
-};
+struct FixedRow { std::u16string text; Expected expected; };
 
 const FixedRow kOrderFreeTable[] = {
     // ISO calendar dates, extended with any separators, and basic.
@@ -128,11 +125,7 @@ TEST_F(ParseDateTest, LocalDatesFollowTheOrderAndStrictYears) {
 }
 
 TEST_F(ParseDateTest, TheLocaleOrderDecidesWhenTheWordDoesNot) {
-  const struct {
-    int localeOrder;
-    std::u16string text;
-    Expected expected;
-  } kTable[] = {
+  const struct { int localeOrder; std::u16string text; Expected expected; } kTable[] = {
       {1, u"03/07/15", CalendarDate{2015, 3, 7}}, {2, u"03/07/15", CalendarDate{2015, 7, 3}},
       {3, u"03/07/15", CalendarDate{2003, 7, 15}}, {2, u"7/3", CalendarDate{2015, 3, 7}},
       {3, u"7/3", CalendarDate{2015, 7, 3}},

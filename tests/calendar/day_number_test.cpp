@@ -6,10 +6,7 @@
 
 namespace {
 
-struct DayNumberRow {
-  int year, month, day;
-  DayNumber expected;
-};
+struct DayNumberRow { int year, month, day; DayNumber expected; };
 
 constexpr DayNumberRow kDayNumberTable[] = {
     {1601, 1, 1, 1},        {9999, 12, 31, 3067671}, {1970, 1, 1, 134775},   {1980, 1, 1, 138427},
@@ -71,9 +68,7 @@ TEST(CivilTime, AgreesWithDayNumbersOnEveryDay) {
 // after 9999 count on (Julian day 0 is -4713-11-24 in the proleptic
 // Gregorian calendar, 2440588 days before 1970).
 TEST(CivilTime, CarriesFieldsAndCountsBeyondTheCalendar) {
-  const struct {
-    std::int64_t year, month, day, days;
-  } kTable[] = {
+  const struct { std::int64_t year, month, day, days; } kTable[] = {
       {2015, 2, 30, civil::DaysFromCivil(2015, 3, 2)}, {2015, 13, 1, civil::DaysFromCivil(2016, 1, 1)},
       {2015, 0, 1, civil::DaysFromCivil(2014, 12, 1)}, {2016, 3, 0, civil::DaysFromCivil(2016, 2, 29)},
       {1970, 1, 1, 0},                                  {-4713, 11, 24, -2440588},

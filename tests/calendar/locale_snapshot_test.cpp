@@ -18,10 +18,7 @@ using Answer = std::optional<std::u16string>;
 // One item's answers and the field each leaves, starting from the initial
 // snapshot (std::nullopt: the query fails).
 template <typename Field>
-struct ItemRow {
-  Answer answer;
-  Field expected;
-};
+struct ItemRow { Answer answer; Field expected; };
 
 template <typename Field>
 void CheckItem(LocaleItem item, Field LocaleSnapshot::*field, std::initializer_list<ItemRow<Field>> rows) {
@@ -67,9 +64,7 @@ TEST_F(LocaleSnapshotTest, WeekdayNamesMoveToSundayFirst) {
 }
 
 TEST_F(LocaleSnapshotTest, TitleCaseMonthNames) {
-  const struct {
-    std::u16string name, titleCase;
-  } kTable[] = {
+  const struct { std::u16string name, titleCase; } kTable[] = {
       {u"janvier", u"Janvier"}, {u"März", u"März"}, {u"tháng một", u"Tháng Một"}, {u"x  y\tz", u"X  Y\tZ"},
       {u" leading", u" Leading"}, {u"", u""},
   };
@@ -84,10 +79,7 @@ TEST_F(LocaleSnapshotTest, TitleCaseMonthNames) {
 
 TEST_F(LocaleSnapshotTest, LongTextsAreCutWithoutSplittingASurrogatePair) {
   const std::u16string kPair = u"\U0001D11E";  // two UTF-16 units
-  const struct {
-    std::u16string name;
-    std::u16string kept;
-  } kTable[] = {
+  const struct { std::u16string name; std::u16string kept; } kTable[] = {
       {std::u16string(79, u'a'), std::u16string(79, u'a')}, {std::u16string(80, u'a'), std::u16string(79, u'a')},
       {std::u16string(200, u'a'), std::u16string(79, u'a')},
       {std::u16string(78, u'a') + kPair, std::u16string(78, u'a')},

@@ -11,10 +11,7 @@ namespace {
 
 using platform::LocaleNameSet;
 
-struct NameRow {
-  std::u16string text;
-  int expected;
-};
+struct NameRow { std::u16string text; int expected; };
 
 class NamesTest : public KalendraTest {
  protected:
@@ -68,11 +65,7 @@ TEST_F(NamesTest, LocaleNamesAreWholeWordsTriedFirst) {
 }
 
 TEST_F(NamesTest, ParseWeekdayToken) {
-  const struct {
-    std::u16string text;
-    int expected;
-    std::size_t length;
-  } kTable[] = {
+  const struct { std::u16string text; int expected; std::size_t length; } kTable[] = {
       {u"Mon", 1, 3},       {u"Mon-Fri", 1, 3},   {u"Tue..Thu", 2, 3},   {u"Wed,Fri", 3, 3},
       {u"Sat;Sun", 6, 3},   {u"Sun Mon", 0, 3},   {u"weekday", 62, 7},   {u"WEEKDAYS", 62, 8},
       {u"weekend", 65, 7},  {u"Weekends,x", 65, 8}, {u"weekendx", 3, 8}, {u"", -1, 0},

@@ -13,10 +13,7 @@ constexpr DateFormat kReadingOrders[] = {kMonthDayYear, kDayMonthYear, kYearMont
 
 // A local format and an order that reads it (year-month-day text also reads
 // under the ISO order).
-struct LocalReading {
-  DateFormat format;
-  DateFormat order;
-};
+struct LocalReading { DateFormat format; DateFormat order; };
 constexpr LocalReading kLocalReadings[] = {
     {kMonthDayYearDate, kMonthDayYear}, {kDayMonthYearDate, kDayMonthYear},
     {kYearMonthDayDate, kYearMonthDay}, {kYearMonthDayDate, kIsoOrder},

@@ -30,10 +30,7 @@ TEST_F(TodayTest, MidnightAndAChangeOfZoneAreSeenOnTheNextCall) {
 
 TEST_F(TodayTest, IsAfterTodayComparesYearThenMonthThenDay) {
   fake::SetNow({2015, 6, 15, 12, 0, 0, 0});
-  const struct {
-    CalendarDate date;
-    bool after;
-  } kTable[] = {
+  const struct { CalendarDate date; bool after; } kTable[] = {
       {{2015, 6, 15}, false}, {{2015, 6, 16}, true},  {{2015, 6, 14}, false}, {{2015, 7, 1}, true},
       {{2015, 5, 31}, false}, {{2016, 1, 1}, true},   {{2014, 12, 31}, false}, {{2014, 7, 16}, false},
       {{2016, 5, 14}, true},  {{9999, 12, 31}, true}, {{1601, 1, 1}, false},

@@ -11,11 +11,7 @@ std::vector<std::u16string> Entries(int count) {
   return entries;
 }
 
-struct SplitRow {
-  std::u16string text;
-  bool spaceSeparates;
-  std::vector<std::u16string> expected;
-};
+struct SplitRow { std::u16string text; bool spaceSeparates; std::vector<std::u16string> expected; };
 
 TEST(SplitArguments, EntriesAndCounts) {
   const SplitRow kTable[] = {

@@ -8,10 +8,7 @@
 namespace {
 
 TEST(ParseNumber, DigitsOnly) {
-  const struct {
-    std::u16string text;
-    std::int32_t expected;
-  } kTable[] = {
+  const struct { std::u16string text; std::int32_t expected; } kTable[] = {
       {u"0", 0},           {u"7", 7},          {u"0042", 42},   {u"2147483647", 2147483647},
       {u"2147483648", kMaxNumber},             {u"99999999999999999999", kMaxNumber},
       {u"", -1},           {u"+1", -1},        {u"-1", -1},     {u" 1", -1},
@@ -35,10 +32,7 @@ TEST(ReadDigits, StopsAtTheFirstNonDigitAndSaturates) {
 }
 
 TEST(ParseSignedNumber, OptionalSignThenDigitsAndNothingElse) {
-  const struct {
-    std::u16string text;
-    std::optional<std::int64_t> expected;
-  } kTable[] = {
+  const struct { std::u16string text; std::optional<std::int64_t> expected; } kTable[] = {
       {u"0", 0}, {u"+0", 0}, {u"-0", 0}, {u"7", 7}, {u"+7", 7}, {u"-7", -7}, {u"-0042", -42},
       {u"2147483648", 2147483648}, {u"-2147483649", -2147483649}, {u"999999999999999999", kMaxSignedNumber},
       {u"99999999999999999999999999", kMaxSignedNumber}, {u"-99999999999999999999999999", -kMaxSignedNumber},

@@ -6,9 +6,7 @@
 namespace {
 
 TEST(WithholdFeatures, RemovesNamedEntriesWithTheirSeparator) {
-  const struct {
-    std::u16string list, disabled, expected;
-  } kTable[] = {
+  const struct { std::u16string list, disabled, expected; } kTable[] = {
       {u"@a,@b,_c,qcal", u"", u"@a,@b,_c,qcal"}, {u"@a,@b,_c,qcal", u"@B", u"@a,_c,qcal"},
       {u"@a,@b,_c,qcal", u"@a", u"@b,_c,qcal"},
       {u"@a,@b,_c,qcal", u"QCAL", u"@a,@b,_c"},  // the last name leaves no trailing comma

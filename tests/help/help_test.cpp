@@ -15,9 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(HelpPageName, LowersAndPrefixesFunctionsAndVariables) {
-  const struct {
-    std::u16string_view topic, page;
-  } kTable[] = {
+  const struct { std::u16string_view topic, page; } kTable[] = {
       {u"@DATEPLUS", u"f_dateplus"}, {u"@timediff", u"f_timediff"}, {u"_ISOWEEK", u"v_isoweek"},
       {u"QCAL", u"qcal"},            {u"overview", u"overview"},     {u"@", u"f_"},
       {u"a@b_c", u"a@b_c"},          {u"", u""},
@@ -26,10 +24,7 @@ TEST(HelpPageName, LowersAndPrefixesFunctionsAndVariables) {
 }
 
 TEST(BuildDate, ReadsTheCompilersDateWithinItsYears) {
-  const struct {
-    std::string_view compilerDate;
-    std::u16string_view expected;
-  } kTable[] = {
+  const struct { std::string_view compilerDate; std::u16string_view expected; } kTable[] = {
       {"Dec  8 2026", u"2026-12-08"}, {"Jan 31 2014", u"2014-01-31"}, {"Feb  1 2099", u"2099-02-01"},
       {"Sep 30 2015", u"2015-09-30"}, {"Dec 31 2013", u""},           {"Jan  1 2100", u""},
       {"Mar 32 2020", u""},           {"Mar  0 2020", u""},           {"Sept 1 2020", u""},
@@ -134,9 +129,7 @@ TEST_F(HelpSearchTest, NamesEveryPlaceWhenNoneHoldsTheFile) {
 
 TEST_F(HelpSearchTest, OpensTheTopicsPage) {
   PutHelpFileIn("library");
-  const struct {
-    std::u16string_view tail, page;
-  } kTable[] = {
+  const struct { std::u16string_view tail, page; } kTable[] = {
       {u"", u"overview"},         {u"@timediff", u"f_timediff"}, {u"_isoweek", u"v_isoweek"},
       {u"qcal extra", u"qcal"},   {u"Holidays", u"holidays"},    {u"  LONGYEARS  ", u"longyears"},
   };
@@ -185,11 +178,7 @@ TEST_F(HelpSearchTest, ShutdownClosesTheWindowOfTheLastPageOnce) {
 }
 
 TEST(Usage, GivesTheThreeCommandsTexts) {
-  const struct {
-    std::u16string_view name;
-    int answer;
-    std::u16string_view text;
-  } kTable[] = {
+  const struct { std::u16string_view name; int answer; std::u16string_view text; } kTable[] = {
       {u"QCAL", 1, kQcalUsage},     {u"longYears", 1, kLongYearsUsage}, {u"kalendrahelp", 1, kHelpUsage},
       {u"@date", 0, u""},           {u"qcal2", 0, u""},                  {u"", 0, u""},
   };

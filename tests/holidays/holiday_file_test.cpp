@@ -83,10 +83,7 @@ TEST_F(HolidayFileTest, OverlongLinesAreCutByTheShellsLineReader) {
   EXPECT_EQ(rules.back(), u"*-12-26");
 }
 
-struct PathRow {
-  std::u16string modulePath;
-  std::optional<std::u16string> expected;
-};
+struct PathRow { std::u16string modulePath; std::optional<std::u16string> expected; };
 
 TEST(HolidayFilePath, TheFileLiesInThePluginsFolder) {
   const PathRow kTable[] = {
@@ -103,10 +100,7 @@ TEST(HolidayFilePath, TheFileLiesInThePluginsFolder) {
   fake::Reset();
 }
 
-struct CleanRow {
-  std::u16string line;
-  std::u16string expected;
-};
+struct CleanRow { std::u16string line; std::u16string expected; };
 
 TEST(CleanRuleLine, CutsCommentsOutsideBracketsAndTrims) {
   const CleanRow kTable[] = {

@@ -58,11 +58,7 @@ TEST_F(HolidayFunctionsTest, WhileAYearIsMarkedItIsTheDefaultAndDatesAreIso) {
 }
 
 TEST_F(HolidayFunctionsTest, StarGivesTheNextOccurrenceAfterToday) {
-  struct Row {
-    CalendarDate today;
-    std::u16string_view text;
-    std::u16string_view expected;
-  };
+  struct Row { CalendarDate today; std::u16string_view text; std::u16string_view expected; };
   const Row kTable[] = {
       {{2015, 4, 4}, u"*,,4", u"2015-04-05"},   // the day before Easter
       {{2015, 4, 5}, u"*,,4", u"2016-03-27"},   // Easter Sunday itself

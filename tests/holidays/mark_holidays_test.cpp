@@ -15,10 +15,7 @@ using MarkHolidaysTest = KalendraTest;
 // Monday holidays from 1971; Veterans Day in October from 1971 to 1977;
 // Martin Luther King Day from 1986; Election Day in even years).
 TEST_F(MarkHolidaysTest, BuiltInRulesGiveTheHolidaysOfTheCalendars) {
-  const struct {
-    int year;
-    const char* days;
-  } kYears[] = {
+  const struct { int year; const char* days; } kYears[] = {
       {1601, "01-01 04-22 10-31 12-25 12-31"}, {1776, "01-01 04-07 07-04 10-31 12-25 12-31"},
       {1862, "01-01 04-20 07-04 10-31 11-04 12-25 12-31"},
       {1900, "01-01 02-22 04-15 05-30 07-04 09-03 10-31 11-06 11-29 12-25 12-31"},
@@ -38,11 +35,7 @@ TEST_F(MarkHolidaysTest, BuiltInRulesGiveTheHolidaysOfTheCalendars) {
   }
 }
 
-struct RuleRow {
-  std::u16string rule;
-  int year;
-  Days expected;
-};
+struct RuleRow { std::u16string rule; int year; Days expected; };
 
 TEST_F(MarkHolidaysTest, RuleTextsAndPrefixes) {
   const RuleRow kTable[] = {

@@ -8,11 +8,7 @@ namespace {
 
 using Days = std::vector<std::string>;
 
-struct SectionYearRow {
-  std::u16string country;
-  int year;
-  Days expected;
-};
+struct SectionYearRow { std::u16string country; int year; Days expected; };
 
 class SampleHolidaysTest : public KalendraTest {
  protected:

@@ -12,10 +12,7 @@ Outcome RunEvaluate(std::u16string_view expression) { return OnBuffer(expression
 __extension__ using Exact = __int128;
 
 TEST(Evaluate, ComputesWithPrecedenceAndParentheses) {
-  struct Row {
-    std::u16string_view expression;
-    std::int64_t expected;
-  };
+  struct Row { std::u16string_view expression; std::int64_t expected; };
   const Row rows[] = {
       {u"0", 0}, {u"2+3*4", 14}, {u"(2+3)*4", 20},
       {u"10-4-3", 3},  // left to right
@@ -36,10 +33,7 @@ TEST(Evaluate, ComputesWithPrecedenceAndParentheses) {
 }
 
 TEST(Evaluate, RefusesBadExpressionsAndLeavesTheBuffer) {
-  struct Row {
-    std::u16string_view expression;
-    std::u16string_view message;
-  };
+  struct Row { std::u16string_view expression; std::u16string_view message; };
   const Row rows[] = {
       {u"", u"torvane: Bad expression \"\"\r\n"}, {u"1+", u"torvane: Bad expression \"1+\"\r\n"},
       {u"(1+2", u"torvane: Bad expression \"(1+2\"\r\n"}, {u"1+2)", u"torvane: Bad expression \"1+2)\"\r\n"},

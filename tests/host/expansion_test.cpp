@@ -23,10 +23,7 @@ class ExpansionTest : public ::testing::Test {
   }
 };
 
-struct Row {
-  std::u16string_view text;
-  std::u16string_view expected;
-};
+struct Row { std::u16string_view text; std::u16string_view expected; };
 
 void ExpectExpansions(const std::vector<Row>& rows) {
   for (const Row& row : rows) {
@@ -106,10 +103,7 @@ TEST_F(ExpansionTest, ShellFunctionsCommaPathEval) {
 }
 
 TEST_F(ExpansionTest, FailuresLeaveTheBufferAndSayWhy) {
-  const struct {
-    std::u16string_view text;
-    std::u16string_view err;
-  } rows[] = {
+  const struct { std::u16string_view text; std::u16string_view err; } rows[] = {
       {u"%@nosuch[1]", u"torvane: Unknown function \"@nosuch\"\r\n"},
       {u"%@missing[1]", u"torvane: Unknown function \"@missing\"\r\n"},  // listed, not exported
       {u"%@twice[abc", u"torvane: Missing \"]\" after \"%@twice[\"\r\n"},

@@ -19,10 +19,7 @@ std::string Utf16File(std::u16string_view text, bool withMark = true) {
 
 using FilesTest = FolderTest;
 
-struct Line {
-  int consumed;
-  std::u16string text;
-};
+struct Line { int consumed; std::u16string text; };
 
 // Every line GetLine gives, up to and including the 0 at the end.
 std::vector<Line> ReadAll(HostFile file, bool unicode, int maxChars = kHostBufferLength - 1) {
@@ -54,11 +51,7 @@ void ExpectLines(const std::vector<Line>& actual, const std::vector<Line>& expec
 }
 
 TEST_F(FilesTest, EightBitLines) {
-  const struct {
-    std::string label;
-    std::string bytes;
-    std::vector<Line> lines;
-  } rows[] = {
+  const struct { std::string label; std::string bytes; std::vector<Line> lines; } rows[] = {
       {"empty file", "", {{0, u""}}},
       {"LF and CR LF", "a\nbc\r\n\nlast", {{2, u"a"}, {4, u"bc"}, {1, u""}, {4, u"last"}, {0, u""}}},
       {"CR inside a line stays", "a\rb\n", {{4, u"a\rb"}, {0, u""}}},
@@ -77,11 +70,7 @@ TEST_F(FilesTest, EightBitLines) {
 }
 
 TEST_F(FilesTest, Utf16Lines) {
-  const struct {
-    std::string label;
-    std::string bytes;
-    std::vector<Line> lines;
-  } rows[] = {
+  const struct { std::string label; std::string bytes; std::vector<Line> lines; } rows[] = {
       {"mark only", Utf16File(u""), {{0, u""}}},
       {"lines", Utf16File(u"one\r\ntwo\n\n\u03c0"), {{6, u"one"}, {4, u"two"}, {1, u""}, {1, u"\u03c0"}, {0, u""}}},
       {"a unit with 0x0A as high byte is no line end", Utf16File(u"\u0a41\u410a\n"), {{4, u"\u0a41\u410a"}, {0, u""}}},
@@ -195,12 +184,7 @@ TEST(Pipes, AreReadLineByLine) {
 }
 
 TEST(AsciiToUnicode, WidensUtf8OrLatin1IntoTheCapacity) {
-  const struct {
-    const char* text;
-    int capacity;
-    std::u16string expected;
-    int result;
-  } rows[] = {
+  const struct { const char* text; int capacity; std::u16string expected; int result; } rows[] = {
       {"Jan 12 2025", 1024, u"Jan 12 2025", 11}, {"", 1024, u"", 0}, {"caf\xC3\xA9", 1024, u"caf\u00e9", 4},
       {"caf\xE9", 1024, u"caf\u00e9", 4},
       {"\xF4\x8F\xBF\xBF \xF0\x9F\x98\x80", 1024, u"\U0010FFFF \U0001F600", 5},  // the last and a middle lead byte of four

@@ -31,12 +31,7 @@ inline std::u16string Wide(std::string_view ascii) { return std::u16string(ascii
 
 // What a run of the shell or a call of a service gave: its status, the text
 // in the call's buffer, and what it wrote to each stream.
-struct Outcome {
-  int status = 0;
-  std::u16string text;
-  std::u16string out;
-  std::u16string err;
-};
+struct Outcome { int status = 0; std::u16string text; std::u16string out; std::u16string err; };
 
 // The shell run with the arguments, without loading plug-ins.
 Outcome RunShell(std::vector<std::u16string> arguments);

@@ -52,12 +52,7 @@ TEST(Loader, APluginMayUnloadItselfInItsOwnCall) {
 }
 
 TEST(Loader, RefusesWhatCannotBeAPlugin) {
-  const struct {
-    std::u16string_view variable;
-    std::u16string line;
-    std::u16string out;
-    std::u16string err;
-  } rows[] = {
+  const struct { std::u16string_view variable; std::u16string line; std::u16string out; std::u16string err; } rows[] = {
       {u"TORVANE_PROBE_EMPTY", u"plugin", u"No plug-ins loaded.\r\n",
        u"torvane: Plug-in \"" + FullPath(kProbe) + u"\" offers no names; not loaded\r\n"},
       {u"TORVANE_PROBE_FAIL", u"plugin", u"PROBE init\r\nNo plug-ins loaded.\r\n",

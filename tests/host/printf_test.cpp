@@ -73,11 +73,7 @@ TEST(Printf, FixedPointMatchesTheCLibrary) {
 }
 
 TEST(Printf, StarTakesWidthAndPrecisionFromTheArguments) {
-  struct Row {
-    const char* format;
-    int width;
-    int value;
-  };
+  struct Row { const char* format; int width; int value; };
   const Row rows[] = {{"%*d|", 6, 42}, {"%*d|", -6, 42}, {"%-*d|", 3, 12345}, {"%0*d", 5, -3}, {"%*d", 0, 9}};
   for (const Row& row : rows) {
     EXPECT_EQ(Shell(row.format, row.width, row.value), Oracle(row.format, row.width, row.value)) << row.format;
@@ -88,11 +84,7 @@ TEST(Printf, StarTakesWidthAndPrecisionFromTheArguments) {
 }
 
 TEST(Printf, TextsAndCharacters) {
-  struct Row {
-    const char* format;
-    const KChar* text;
-    std::u16string expected;
-  };
+  struct Row { const char* format; const KChar* text; std::u16string expected; };
   const Row rows[] = {
       {"%s", u"abc", u"abc"}, {"[%6s]", u"abc", u"[   abc]"}, {"[%-6s]", u"abc", u"[abc   ]"},
       {"[%06s]", u"abc", u"[   abc]"},  // zeros pad numbers only

@@ -40,9 +40,7 @@ TEST(ShellArguments, ChooseHowTheShellRuns) {
 }
 
 TEST(CommandLine, SplitsNameFromTail) {
-  const struct {
-    std::u16string_view line, name, tail;
-  } rows[] = {
+  const struct { std::u16string_view line, name, tail; } rows[] = {
       {u"", u"", u""}, {u"echo", u"echo", u""},
       {u"echo hi  there ", u"echo", u"hi  there "},  // the tail keeps its inner and trailing blanks
       {u"  set\tA=1", u"set", u"A=1"}, {u"qcal /3 2025", u"qcal", u"/3 2025"}, {u"a=b", u"a=b", u""},
@@ -56,12 +54,7 @@ TEST(CommandLine, SplitsNameFromTail) {
 
 // ---- Whole runs --------------------------------------------------------------
 
-struct RunRow {
-  std::vector<std::u16string> lines;
-  int status;
-  std::u16string out;
-  std::u16string err;
-};
+struct RunRow { std::vector<std::u16string> lines; int status; std::u16string out; std::u16string err; };
 
 void ExpectRuns(const std::vector<RunRow>& rows) {
   for (const RunRow& row : rows) {
@@ -122,11 +115,7 @@ TEST(ShellRun, PluginAndHelpCommands) {
 // ---- Plug-in commands --------------------------------------------------------
 
 TEST(ShellRun, PluginCommandsGetTheExpandedTail) {
-  const struct {
-    std::u16string line;
-    int status;
-    std::u16string out, err;
-  } rows[] = {
+  const struct { std::u16string line; int status; std::u16string out, err; } rows[] = {
       {u"greet world", 0, u"hello <world>\r\n", u""}, {u"GREET  %@eval[1+1] x ", 0, u"hello <2 x >\r\n", u""},
       {u"greet", 0, u"hello <>\r\n", u""}, {u"refuse", 1, u"", u"TESTPLUG: refused\r\n"},
       {u"echo shadowed", 0, u"plugin echo: shadowed\r\n", u""},  // plug-in commands come first
@@ -146,11 +135,7 @@ TEST(ShellRun, PluginCommandsGetTheExpandedTail) {
 // once each), the shell's and the plug-ins' variables after "%_".
 TEST(Completion, OffersWhatTheShellAndItsPluginsKnow) {
   RegisterTestPlugin();
-  const struct {
-    std::u16string_view word;
-    bool atLineStart;
-    std::vector<std::u16string> words;
-  } rows[] = {
+  const struct { std::u16string_view word; bool atLineStart; std::vector<std::u16string> words; } rows[] = {
       {u"gr", true, {u"greet"}}, {u"GR", true, {u"greet"}},
       {u"e", true, {u"echo", u"exit"}},  // the plug-in's echo and the built-in, once
       {u"gr", false, {}},

@@ -36,10 +36,7 @@ TEST(Roman, EveryNumberToANumeralAndBack) {
 }
 
 TEST(Roman, ReaderRules) {
-  const struct {
-    std::u16string numeral;
-    std::optional<int> expected;
-  } kTable[] = {
+  const struct { std::u16string numeral; std::optional<int> expected; } kTable[] = {
       {u"mcmxcix", 1999},     {u"MCMXCIX", 1999},       {u"mCmXcIx", 1999},
       {u"IIX", 8},            {u"XM", 990},             {u"IVX", 6},
       {u"MMMMMM", 6000},      {u"IIII", 4},             {u"VV", 10},

@@ -12,11 +12,7 @@ namespace {
 using PickDateTest = KalendraTest;
 
 TEST_F(PickDateTest, ArgumentsDefaultsAndMessages) {
-  const struct {
-    std::u16string_view text;
-    std::vector<int> commands;
-    std::u16string_view expected;
-  } rows[] = {
+  const struct { std::u16string_view text; std::vector<int> commands; std::u16string_view expected; } rows[] = {
       {u"", {}, u"03/07/2015"}, {u"\"Pick, please\",2015-12-25,4", {}, u"2015-12-25"},
       {u"Pick a day,2015-12-25,4", {}, u"2015-12-25"}, {u",25.12.2015,2,,,,,,", {}, u"25/12/15"},
       // Offsets count from the initial date, or from today.

@@ -143,11 +143,7 @@ TEST_F(PickerModelTest, EveryKeyOverRandomRangesAgreesWithAWalkOverTheDays) {
 }
 
 TEST_F(PickerModelTest, TheGridOfMonthsOfEveryShape) {
-  const struct {
-    CalendarDate month;
-    int firstWeekday;
-    int cellsUsed;
-  } rows[] = {
+  const struct { CalendarDate month; int firstWeekday; int cellsUsed; } rows[] = {
       {{2016, 10, 1}, kSunday, 37},  // 31 days from the last column
       {{2015, 2, 1}, kSunday, 28},   // 28 days from the first
       {{2015, 2, 1}, kMonday, 34},
@@ -178,11 +174,7 @@ TEST_F(PickerModelTest, DaysBeforeTheMinimumAreGreyAndRefused) {
 TEST_F(PickerModelTest, MonthAndYearButtonsStayWithinTheRange) {
   const CalendarDate kMin{2014, 5, 20};
   const CalendarDate kMax{2016, 3, 2};
-  const struct {
-    CalendarDate shown;
-    int command;
-    CalendarDate expected;
-  } rows[] = {
+  const struct { CalendarDate shown; int command; CalendarDate expected; } rows[] = {
       {{2015, 1, 1}, kPreviousMonth, {2014, 12, 1}},  {{2014, 5, 1}, kPreviousMonth, {2014, 5, 1}},
       {{2015, 12, 1}, kNextMonth, {2016, 1, 1}},      {{2016, 3, 1}, kNextMonth, {2016, 3, 1}},
       {{2015, 2, 1}, kPreviousYear, {2014, 5, 1}},    {{2015, 8, 1}, kPreviousYear, {2014, 8, 1}},
@@ -333,11 +325,7 @@ TEST_F(PickerModelTest, TheViewRedrawsOnlyWhatChanged) {
 }
 
 TEST_F(PickerModelTest, TheKeyMap) {
-  const struct {
-    PickerKey key;
-    bool ctrl, shift;
-    int command;
-  } rows[] = {
+  const struct { PickerKey key; bool ctrl, shift; int command; } rows[] = {
       {PickerKey::kLeft, true, false, kKeyLeft},      {PickerKey::kPageUp, false, false, kKeyPageUp},
       {PickerKey::kPageUp, true, false, kKeyCtrlPageUp}, {PickerKey::kEnd, false, true, kKeyEnd},
       {PickerKey::kHome, true, false, kKeyCtrlHome},  {PickerKey::kPause, false, false, 0},

@@ -78,9 +78,7 @@ TEST(ModulePath, NamesTheFileThisCodeRunsFrom) {
 }
 
 TEST(EnvironmentValue, ReadsVariablesAsUtf16) {
-  const struct {
-    std::u16string name, expected;
-  } kTable[] = {
+  const struct { std::u16string name, expected; } kTable[] = {
       {u"KALENDRA_TEST_TEXT", u"Gr\u00FC\u00DFe \u20AC \U0001D11E"},  // two bytes, three, four
       {u"KALENDRA_TEST_EMPTY", u""}, {u"KALENDRA_TEST_UNSET_VARIABLE", u""},
   };
@@ -114,10 +112,7 @@ std::u16string Formatted(std::u16string_view picture, const platform::LocaleDate
 }
 
 TEST(LocaleName, GivesEveryNameOfEachSetAndNoOther) {
-  const struct {
-    LocaleNameSet set;
-    int count;
-  } kSets[] = {
+  const struct { LocaleNameSet set; int count; } kSets[] = {
       {LocaleNameSet::kMonth, 12}, {LocaleNameSet::kAbbreviatedMonth, 12}, {LocaleNameSet::kWeekday, 7},
       {LocaleNameSet::kAbbreviatedWeekday, 7},
   };
@@ -139,10 +134,7 @@ TEST(LocaleName, GivesEveryNameOfEachSetAndNoOther) {
 }
 
 TEST(LocaleInfo, NumberedItemsHoldOneOfTheirValues) {
-  const struct {
-    LocaleItem item;
-    std::set<std::u16string> values;
-  } kTable[] = {
+  const struct { LocaleItem item; std::set<std::u16string> values; } kTable[] = {
       {LocaleItem::kShortDateOrder, {u"0", u"1", u"2"}}, {LocaleItem::kLongDateOrder, {u"0", u"1", u"2"}},
       {LocaleItem::kFirstDayOfWeek, {u"0", u"1", u"2", u"3", u"4", u"5", u"6"}},
   };
@@ -163,11 +155,7 @@ TEST(LocaleInfo, NumberedItemsHoldOneOfTheirValues) {
 // as the whole year and drops "''", unlike the picture language platform.h
 // describes, so those are left to the tests of the back-end that emulates it.
 TEST(FormatLocaleDate, WritesNumbersAndLiteralsOfAPicture) {
-  const struct {
-    std::u16string picture;
-    platform::LocaleDate date;
-    std::u16string expected;
-  } kTable[] = {
+  const struct { std::u16string picture; platform::LocaleDate date; std::u16string expected; } kTable[] = {
       {u"d/M/yyyy", kSaturday, u"7/3/2015"}, {u"dd.MM.yy", kSaturday, u"07.03.15"},
       {u"yyyy-MM-dd", {1601, 1, 2, 3}, u"1601-01-02"}, {u"yy", {2005, 1, 2, 0}, u"05"}, {u"yy", {2000, 1, 2, 0}, u"00"},
       {u"'d' d 'of the' M", kSaturday, u"d 7 of the 3"},  // quoted text stands as it is

@@ -148,10 +148,7 @@ TEST(ClockConversions, CountCalendarDatesAsTheCLibraryDoesAndFollowTz) {
 // A user selects the locale by LC_ALL, then LC_TIME, then LANG (an empty
 // one counts as unset); each change makes a new generation.
 TEST(LocaleGeneration, MovesWithTheSelectedLocale) {
-  const struct {
-    const char *lcAll, *lcTime, *lang;
-    std::u16string march;
-  } kTable[] = {
+  const struct { const char *lcAll, *lcTime, *lang; std::u16string march; } kTable[] = {
       {nullptr, nullptr, "de_DE.UTF-8", u"M\u00E4rz"}, {nullptr, "de_DE.UTF-8", "en_US.UTF-8", u"M\u00E4rz"},
       {"en_GB.UTF-8", "de_DE.UTF-8", "de_DE.UTF-8", u"March"}, {"", "de_DE.UTF-8", "en_US.UTF-8", u"M\u00E4rz"},
       {nullptr, nullptr, nullptr, u"March"}, {nullptr, nullptr, "de_DE", u"M\u00E4rz"},

@@ -85,11 +85,7 @@ TEST_F(CalendarPageTest, MarksAndColoursOfSingleDays) {
 }
 
 TEST_F(CalendarPageTest, ThreeMonthsStayWithinTheCalendar) {
-  const struct {
-    int year;
-    int month;
-    const char* titles;
-  } rows[] = {
+  const struct { int year; int month; const char* titles; } rows[] = {
       {1601, 1, "    January 1601          February 1601            March 1601        "},
       {1601, 2, "    January 1601          February 1601            March 1601        "},
       {2015, 1, "   December 2014           January 2015          February 2015       "},

@@ -31,10 +31,7 @@ TEST(QcalColors, DerivedFromTheConsoleOrASavedSet) {
 }
 
 TEST(QcalColors, ColourTexts) {
-  const struct {
-    std::u16string_view text;
-    std::optional<ColorSet> set;
-  } rows[] = {
+  const struct { std::u16string_view text; std::optional<ColorSet> set; } rows[] = {
       {u"70", ColorSet{0x70, 0x70, 0x07, 0x07, 0x07}}, {u":70C0", ColorSet{0x70, 0xC0, 0x07, 0x07, 0x07}},
       {u"=70C00C1703", ColorSet{0x70, 0xC0, 0x0C, 0x17, 0x03}},
       {u"70C00C1703F1xyz", ColorSet{0x70, 0xC0, 0x0C, 0x17, 0x03}},  // past the tenth digit: ignored

@@ -5,11 +5,7 @@
 
 namespace {
 
-struct QcalRun {
-  int status = 0;
-  std::vector<std::string> lines;
-  std::string err;
-};
+struct QcalRun { int status = 0; std::vector<std::string> lines; std::string err; };
 
 QcalRun RunQcal(std::u16string_view tail) {
   std::array<KChar, kHostBufferLength> buffer{};
@@ -83,10 +79,7 @@ TEST_F(QcalCommandTest, WhichCalendarTheWordsShow) {
 }
 
 TEST_F(QcalCommandTest, TheWeekdayOnTheLeft) {
-  const struct {
-    std::u16string_view tail;
-    const char* header;
-  } rows[] = {
+  const struct { std::u16string_view tail; const char* header; } rows[] = {
       {u"", "Su Mo Tu We Th Fr Sa"},       {u"/W:7", "Su Mo Tu We Th Fr Sa"}, {u"/W=0", "Su Mo Tu We Th Fr Sa"},
       {u"/W1", "Mo Tu We Th Fr Sa Su"},    {u"/W:sat", "Sa Su Mo Tu We Th Fr"}, {u"/I", "Mo Tu We Th Fr Sa Su"},
       {u"/I /W:0", "Su Mo Tu We Th Fr Sa"}, {u"/E", "Su Mo Tu We Th Fr Sa"},
@@ -96,10 +89,7 @@ TEST_F(QcalCommandTest, TheWeekdayOnTheLeft) {
 }
 
 TEST_F(QcalCommandTest, Messages) {
-  const struct {
-    std::u16string_view tail;
-    const char* message;
-  } rows[] = {
+  const struct { std::u16string_view tail; const char* message; } rows[] = {
       {u"5 6", "QCAL syntax error \"6\""}, {u"12345678", "QCAL syntax error \"12345678\""},
       {u"0", "QCAL syntax error \"0\""}, {u"ma", "Invalid date \"MA\""}, {u"/x", "Unknown QCAL option \"/X\""},
       {u"/", "Unknown QCAL option \"/\""}, {u"/W:9", "Unknown QCAL option \"/W:9\""},

@@ -70,10 +70,7 @@ FunctionOutcome Call(std::u16string_view name, std::u16string_view text);
 // One call of a table: the text, and the result or (after "! ") the one
 // message that follows the library's prefix and ends the call with
 // kErrorResult.
-struct Case {
-  std::u16string_view text;
-  std::u16string_view expected;
-};
+struct Case { std::u16string_view text; std::u16string_view expected; };
 
 // What a case expects, as an outcome.
 FunctionOutcome Expected(std::u16string_view expected);

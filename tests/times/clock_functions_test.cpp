@@ -100,10 +100,7 @@ TEST_F(ClockFunctionsTest, AgesRoundTripOverTheWholeRange) {
 }
 
 TEST(Ages, YearOfAgeGoesOnBeyond9999) {
-  const struct {
-    std::uint64_t age;
-    std::uint32_t year;
-  } rows[] = {{0, 1601},
+  const struct { std::uint64_t age; std::uint32_t year; } rows[] = {{0, 1601},
               {kAgeLimit - 1, 9999}, {kAgeLimit, 10000},
               {kAgeLimit + 365 * kAgeTicksPerDay, 10000},  // 10000 is a leap year
               {kAgeLimit + 366 * kAgeTicksPerDay, 10001},

@@ -94,11 +94,7 @@ TEST_F(FileStampTest, DatesBeyondTheCalendarAreRefused) {
 }
 
 TEST(FileStampPaths, WildcardsRootsAndFileSystems) {
-  const struct {
-    std::u16string_view path;
-    bool wildcard;
-    std::optional<std::u16string> root;
-  } paths[] = {
+  const struct { std::u16string_view path; bool wildcard; std::optional<std::u16string> root; } paths[] = {
       {u"C:\\dir\\f.txt", false, u"C:\\"}, {u"z:\\f", false, u"z:\\"},
       {u"\\\\server\\share\\dir\\f", false, u"\\\\server\\share\\"}, {u"\\\\?\\C:\\dir\\f", false, u"\\\\?\\C:\\"},
       {u"\\\\?\\C:\\dir\\f?", true, u"\\\\?\\C:\\"}, {u"\\\\?x\\C:\\f", true, u"\\\\?x\\C:\\"},

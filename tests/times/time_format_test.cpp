@@ -13,11 +13,7 @@ namespace {
 const TimeLocale kUsLocale{u':', u'.', u"AM", u"PM"};
 const TimeLocale kGermanLocale{u'.', u',', u"vorm.", u"nachm."};
 
-struct FormatRow {
-  TimeOfDay time;
-  TimeFormat format;
-  std::u16string_view expected;
-};
+struct FormatRow { TimeOfDay time; TimeFormat format; std::u16string_view expected; };
 
 const FormatRow kFormatTable[] = {
     // The worked example, 13:05:07.042.
@@ -58,12 +54,7 @@ TEST(FormatTime, WritesEveryStyleAndOption) {
 
 TEST(FormatTime, LocaleDesignators) {
   const TimeLocale empty{u':', u'.', u"", u""};
-  const struct {
-    TimeOfDay time;
-    TimeFormat format;
-    const TimeLocale* locale;
-    std::u16string_view expected;
-  } rows[] = {
+  const struct { TimeOfDay time; TimeFormat format; const TimeLocale* locale; std::u16string_view expected; } rows[] = {
       {{9, 5, 0, 0}, 13, &empty, u"9:05 "}, {{21, 5, 0, 0}, 14, &empty, u"9:05 "},
       {{9, 5, 0, 0}, 13, &kGermanLocale, u"9:05 vorm."}, {{21, 5, 0, 0}, 13, &kGermanLocale, u"9:05 nachm."},
       {{21, 5, 0, 0}, 13 + 512 + 128, &kGermanLocale, u"9.05.00 nachm."},

@@ -72,11 +72,7 @@ TEST(ParseTime, TwelveHourClockCoversTheDay) {
   }
 }
 
-struct OffsetRow {
-  std::u16string_view text;
-  int result;
-  TimeOffset offset;
-};
+struct OffsetRow { std::u16string_view text; int result; TimeOffset offset; };
 
 const OffsetRow kOffsetTable[] = {
     {u"2:00", 0, {0, 2, 0, 0, 0}}, {u"-2:00", 0, {0, -2, 0, 0, 0}}, {u"0:90", 0, {0, 0, 90, 0, 0}},

@@ -30,10 +30,7 @@ TEST(PosixPaths, TrueNamesAreAbsoluteAndNormalised) {
   std::vector<char> here(4096);
   ASSERT_NE(::getcwd(here.data(), here.size()), nullptr);
   const std::u16string current(here.data(), here.data() + std::string_view(here.data()).size());
-  const struct {
-    std::u16string name;
-    std::u16string expected;
-  } rows[] = {
+  const struct { std::u16string name; std::u16string expected; } rows[] = {
       {u"/a/b/c", u"/a/b/c"},
       {u"/a/./b//c/", u"/a/b/c"},
       {u"/a/b/../c", u"/a/c"}, {u"/a/b/../../..", u"/"}, {u"/..", u"/"}, {u"/", u"/"}, {u"x.txt", current + u"/x.txt"},
@@ -53,9 +50,7 @@ TEST(PosixLocale, CommaFollowsLcAllThenLcNumericThenLang) {
     GTEST_SKIP() << "de_DE.UTF-8 is not installed";
   }
   const std::u16string savedLang = Expand(u"%LANG").text;
-  const struct {
-    std::u16string_view all, numeric, lang, expected;
-  } rows[] = {
+  const struct { std::u16string_view all, numeric, lang, expected; } rows[] = {
       {u"", u"", u"", u"1,234,567"}, {u"C", u"de_DE.UTF-8", u"", u"1,234,567"},
       {u"de_DE.UTF-8", u"C", u"C", u"1.234.567"}, {u"", u"de_DE.UTF-8", u"C", u"1.234.567"},
       {u"", u"", u"de_DE.UTF-8", u"1.234.567"},

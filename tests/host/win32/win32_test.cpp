@@ -17,10 +17,7 @@ std::u16string CurrentFolder() {
 TEST(Win32Paths, TrueNamesAreFullAndNormalised) {
   std::u16string current = CurrentFolder();
   if (current.back() != u'\\') current += u'\\';
-  const struct {
-    std::u16string name;
-    std::u16string expected;
-  } rows[] = {
+  const struct { std::u16string name; std::u16string expected; } rows[] = {
       {u"C:\\a\\b\\c", u"C:\\a\\b\\c"}, {u"C:/a/b/c", u"C:\\a\\b\\c"}, {u"C:\\a\\.\\b\\..\\c", u"C:\\a\\c"},
       {u"C:\\a\\b\\..\\..\\..", u"C:\\"}, {u"x.txt", current + u"x.txt"}, {u".\\x\\..\\y", current + u"y"},
   };
