@@ -64,9 +64,7 @@ TEST_F(FilesTest, EightBitLines) {
       {"UTF-8 byte-order mark", "\xEF\xBB\xBFhi\nho\n", {{6, u"hi"}, {3, u"ho"}, {0, u""}}},
       {"a mark later in the file is text", "a\n\xEF\xBB\xBF\n", {{2, u"a"}, {4, u"\uFEFF"}, {0, u""}}},
   };
-  for (const auto& row : rows) {
-    ExpectLines(ReadFile(Write("eight.txt", row.bytes), false), row.lines, row.label);
-  }
+  for (const auto& row : rows) ExpectLines(ReadFile(Write("eight.txt", row.bytes), false), row.lines, row.label);
 }
 
 TEST_F(FilesTest, Utf16Lines) {
@@ -78,9 +76,7 @@ TEST_F(FilesTest, Utf16Lines) {
       {"without mark", Utf16File(u"ab\ncd", false), {{3, u"ab"}, {2, u"cd"}, {0, u""}}},
       {"odd last byte ignored", Utf16File(u"ab") + "x", {{3, u"ab"}, {0, u""}}},
   };
-  for (const auto& row : rows) {
-    ExpectLines(ReadFile(Write("wide.txt", row.bytes), true), row.lines, row.label);
-  }
+  for (const auto& row : rows) ExpectLines(ReadFile(Write("wide.txt", row.bytes), true), row.lines, row.label);
 }
 
 TEST_F(FilesTest, LongLinesAreCutAndTheirRestSkipped) {

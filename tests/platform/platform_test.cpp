@@ -91,9 +91,7 @@ TEST(EnvironmentValue, ReadsALongValueWhole) {
   // Longer than any fixed buffer a back-end might start with.
   const std::u16string value = platform::EnvironmentValue(u"KALENDRA_TEST_LONG");
   ASSERT_EQ(value.size(), 10000u);
-  for (std::size_t i = 0; i < value.size(); ++i) {
-    ASSERT_EQ(value[i], u'0' + i % 10) << "at " << i;
-  }
+  for (std::size_t i = 0; i < value.size(); ++i) ASSERT_EQ(value[i], u'0' + i % 10) << "at " << i;
 }
 
 // ---- Locale ------------------------------------------------------------------

@@ -1,14 +1,20 @@
-// The time functions through their buffers: every example and message of
-// their tables, @timediff against calendar arithmetic of the standard
-// library, and @dectotime of @timetodec over a week of minutes.
+// The time functions through their buffers: the functions of times of day,
+// of the clocks and zones, of ages, and of file stamps.
 #include "support/kit.h"
 
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <random>
+
+#include "times/age.h"
+#include "times/file_stamp.h"
 
 namespace {
 
+// ---- The time functions through their buffers: every example and message of
+// their tables, @timediff against calendar arithmetic of the standard
+// library, and @dectotime of @timetodec over a week of minutes.
 // The exports themselves, linked into this test from the export list.
 extern "C" {
 int f_istime(KChar*), f_timeparts(KChar*), f_timefmt(KChar*), f_timeplus(KChar*), f_timediff(KChar*);
@@ -181,6 +187,213 @@ TEST_F(TimeFunctionsTest, DecToTimeOfTimeToDecGivesTheTimeBack) {
           << Narrow(call) << " = " << Narrow(decimal.result);
     }
   }
+}
+
+// ---- @localdatetime, @utcdatetime, @agedate and @makeage over the fake
+// platform's two clocks and its zone (one hour, and one more from April to
+// September), and ages against the standard library's calendar.
+using namespace std::chrono;
+
+class ClockFunctionsTest : public KalendraTest {
+ protected:
+  void SetUp() override {
+    KalendraTest::SetUp();
+    fake::SetUtcNow({2015, 3, 7, 13, 45, 30, 250});
+    fake::SetNow({2015, 3, 7, 14, 45, 30, 250});
+    fake::SetZone({60, 60});
+  }
+};
+
+TEST_F(ClockFunctionsTest, LocalDateTimeTakesWhatIsGivenFromTheUtcClock) {
+  ExpectCalls(u"@localdatetime", {{u"", u"03/07/2015,14:45"}, {u",12:00", u"03/07/2015,13:00"},
+                                  {u"2015-07-01", u"07/01/2015,15:45"},
+                                  {u"2015-12-01,12:00:00.5,4,1408", u"2015-12-01,13:00:00.500"},
+                                  {u"2015-12-31,23:30,4,128", u"2016-01-01,0:30:00"},
+                                  {u"9999-12-31,22:59:59.999,4,1408", u"9999-12-31,23:59:59.999"},
+                                  {u"9999-12-31,23:00,4", u"! Error converting UTC to local"},
+                                  {u"x", u"! Invalid date \"x\""}, {u",25:00", u"! Invalid time \"25:00\""},
+                                  {u"x,,y,z", u"! Invalid date format \"y\""},
+                                  {u"x,,4,z", u"! Invalid time format \"z\""},
+                                  {u"2015-07-01 12:00", u"! Invalid date \"2015-07-01 12:00\""}});
+}
+
+TEST_F(ClockFunctionsTest, UtcDateTimeTakesWhatIsGivenFromTheLocalClock) {
+  ExpectCalls(u"@utcdatetime", {{u"", u"03/07/2015,13:45"}, {u"2015-07-01,14:00,4", u"2015-07-01,12:00"},
+                                {u"2016-01-01,0:30,4,128", u"2015-12-31,23:30:00"},
+                                {u"1601-01-01,1:00,4", u"1601-01-01,0:00"},
+                                {u"1601-01-01,0:30,4", u"! Error converting local to UTC"},
+                                {u"2015-02-30", u"! Invalid date \"2015-02-30\""},
+                                {u",,,-1", u"! Invalid time format \"-1\""}});
+}
+
+TEST_F(ClockFunctionsTest, AZoneThatRefusesGivesTheMessageOfItsDirection) {
+  fake::SetZone({0, 0, true});
+  ExpectCalls(u"@localdatetime", {{u"", u"! Error converting UTC to local"}});
+  ExpectCalls(u"@utcdatetime", {{u"", u"! Error converting local to UTC"}});
+}
+
+TEST_F(ClockFunctionsTest, AgeDateAndMakeAge) {
+  ExpectCalls(u"@makeage", {{u"12/25/2015", u"130954752000000000"},
+                            {u"25.12.2015,,1", u"! Invalid date \"25.12.2015\""},
+                            {u"25/12/2015,,2", u"130954752000000000"}, {u"", u"! No date"},
+                            {u"x,25:00,y", u"! Invalid date format \"y\""}, {u"x,25:00", u"! Invalid date \"x\""}});
+  ExpectCalls(u"@agedate", {{u"864000000000,,,1", u"1601-01-02T00:00:00.000"},
+                            {u"864000000000,,,2", u"1601-01-02@00:00:00.000"},
+                            {u"864000000000,,,3", u"1601-01-02T00:00:00.000"},
+                            {u"864000000000,,,4", u"1601-01-02,00:00:00.000"},
+                            {u"864000000000 4 1", u"1601-01-02,12:00 AM"}, {u"+9999", u"1601-01-01,00:00:00.000"},
+                            {u"0,0,0", u"01/01/01,0:00"},
+                            {u"2650467744000000000", u"! Age out of range \"2650467744000000000\""},
+                            {u"99999999999999999999", u"! Age out of range \"99999999999999999999\""},
+                            {u"12x", u"! Invalid age \"12x\""}, {u"", u"! No age"}, {u",x", u"! No age"},
+                            {u"x,y,z,w", u"! Invalid age \"x\""}, {u"0,y,z,w", u"! Invalid date format \"y\""},
+                            {u"0,4,z,w", u"! Invalid time format \"z\""}, {u"0,4,0,w", u"! Bad option \"w\""}});
+}
+
+// The age of a time by the standard library's calendar: 100 ns ticks since
+// 1601-01-01.
+using Ticks = duration<std::int64_t, std::ratio<1, 10'000'000>>;
+constexpr sys_days kAgeOrigin = sys_days{year{1601} / January / 1};
+
+std::u16string AgeDateOracle(std::uint64_t age) {
+  const auto time = kAgeOrigin + Ticks{static_cast<std::int64_t>(age)};
+  const sys_days day = floor<days>(time);
+  const year_month_day date{day};
+  const hh_mm_ss clock{floor<milliseconds>(time - day)};
+  char text[40];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u,%02ld:%02ld:%02lld.%03lld", static_cast<int>(date.year()),
+                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                static_cast<long>(clock.hours().count()), static_cast<long>(clock.minutes().count()),
+                static_cast<long long>(clock.seconds().count()), static_cast<long long>(clock.subseconds().count()));
+  return Widen(text);
+}
+
+TEST_F(ClockFunctionsTest, AgesRoundTripOverTheWholeRange) {
+  std::mt19937_64 random(20151211);
+  std::uniform_int_distribution<std::uint64_t> ages(0, kAgeLimit - 1);
+  for (int i = 0; i < 3000; ++i) {
+    const std::uint64_t age = i == 0 ? kAgeLimit - 1 : ages(random);
+    const std::u16string text = AgeDateOracle(age);
+    ASSERT_EQ(CallFunction(AgeDateFunction, Widen(std::to_string(age))).result, text) << age;
+    const std::uint64_t wholeMilliseconds = age - age % kAgeTicksPerMillisecond;
+    ASSERT_EQ(CallFunction(MakeAgeFunction, text).result, Widen(std::to_string(wholeMilliseconds))) << age;
+  }
+}
+
+TEST(Ages, YearOfAgeGoesOnBeyond9999) {
+  const struct { std::uint64_t age; std::uint32_t year; } rows[] = {{0, 1601},
+              {kAgeLimit - 1, 9999}, {kAgeLimit, 10000},
+              {kAgeLimit + 365 * kAgeTicksPerDay, 10000},  // 10000 is a leap year
+              {kAgeLimit + 366 * kAgeTicksPerDay, 10001},
+              {UINT64_MAX, 60056}};
+  for (const auto& row : rows) EXPECT_EQ(YearOfAge(row.age), row.year) << row.age;
+}
+
+// ---- @filestamp over the fake platform's files and volumes: the flags, the
+// three stamps, the zone rules of NTFS, FAT and other file systems, the
+// formats and every message in its order; and the path rules alone.
+using namespace std::chrono;
+
+// A UTC time as a file time, by the standard library's calendar.
+using Ticks = duration<std::int64_t, std::ratio<1, 10'000'000>>;
+platform::FileTime StampOf(sys_time<milliseconds> utc) {
+  return static_cast<platform::FileTime>(duration_cast<Ticks>(utc - sys_days{year{1601} / January / 1}).count());
+}
+
+// The full path of a name as the shell makes it: on POSIX the drive names
+// below lie in the current folder, each its own volume.
+std::u16string FullPath(const std::u16string& name) {
+  std::array<KChar, kHostBufferLength> path{};
+  EXPECT_EQ(QueryTrueName(name.c_str(), path.data()), 0);
+  return path.data();
+}
+
+constexpr sys_days kSummerDay = sys_days{year{2015} / July / 1};
+constexpr sys_days kWinterDay = sys_days{year{2015} / December / 11};
+
+// One file on each kind of volume, written in summer, read in winter and
+// created in January, in a zone one hour east with an hour's saving in
+// summer and the winter bias in force now.
+class FileStampTest : public KalendraTest {
+ protected:
+  void SetUp() override {
+    KalendraTest::SetUp();
+    fake::SetZone({60, 60});
+    fake::SetCurrentBiasMinutes(60);
+    const platform::FileStamps stamps{StampOf(kSummerDay + 12h + 5s), StampOf(kWinterDay + 14h + 30min + 5s + 700ms),
+                                      StampOf(sys_days{year{2015} / January / 2} + 3h + 4min + 5s)};
+    const struct {
+      const char16_t* name;
+      std::optional<std::u16string> fileSystem;
+    } files[] = {{u"N:\\f.txt", u"NTFS"},      {u"N:\\my file.txt", u"NTFS"}, {u"F:\\f.txt", u"FAT32"},
+                 {u"O:\\f.txt", u"0xef53"}, {u"S:\\f.txt", std::nullopt}};
+    for (const auto& file : files) {
+      const std::u16string path = FullPath(file.name);
+      fake::SetFileStamps(path, stamps);
+      fake::SetVolumeFileSystem(VolumeRoot(path).value(), file.fileSystem);
+    }
+  }
+};
+
+TEST_F(FileStampTest, StampsZonesAndFormats) {
+  ExpectCalls(u"@filestamp", {{u"N:\\f.txt", u"2015-07-01@14:00:05"}, {u"N:\\f.txt,b", u"2015-07-01@13:00:05"},
+                              {u"N:\\f.txt,u", u"2015-07-01@12:00:05Z"}, {u"N:\\f.txt U 276", u"20150701120005Z"},
+                              {u"N:\\f.txt,l,276", u"20150701140005"}, {u"N:\\f.txt,,,1", u"2015-07-01T14:00:05"},
+                              {u"N:\\f.txt,a", u"2015-12-11@15:30:05"}, {u"N:\\f.txt,CU", u"2015-01-02@03:04:05Z"},
+                              {u"N:\\f.txt,ss", u"2015-07-01@14:00:05"}, {u"N:\\f.txt,SwSlS", u"2015-07-01@14:00:05"},
+                              {u"\"N:\\my file.txt\" u", u"2015-07-01@12:00:05Z"},
+                              {u"F:\\f.txt", u"2015-07-01@13:00:05"}, {u"F:\\f.txt,a", u"2015-12-11@00:00:00"},
+                              {u"F:\\f.txt,au,276", u"20151211000000Z"}, {u"F:\\f.txt,c", u"2015-01-02@04:04:05"},
+                              {u"O:\\f.txt", u"2015-07-01@13:00:05"}, {u"O:\\f.txt,a", u"2015-12-11@15:30:05"},
+                              {u"S:\\f.txt", u"2015-07-01@13:00:05"}});
+}
+
+TEST_F(FileStampTest, MessagesInTheirOrder) {
+  ExpectCalls(u"@filestamp", {{u"", u"! No filename"}, {u",wa,x,y", u"! No filename"},
+                              {u"*.txt,wa,x,y", u"! Invalid flags \"wa\""},
+                              {u"N:\\f.txt,uu", u"! Invalid flags \"uu\""},
+                              {u"N:\\f.txt,wx", u"! Invalid flags \"wx\""}, {u"*.txt,w,x,y", u"! Bad format \"x\""},
+                              {u"*.txt,w,4,y", u"! Bad option \"y\""},
+                              {u"missing.txt", u"! File not found \"missing.txt\""}});
+}
+
+TEST_F(FileStampTest, DatesBeyondTheCalendarAreRefused) {
+  const std::u16string late = FullPath(u"N:\\late.txt");
+  fake::SetFileStamps(late, {kAgeLimit - 1, kAgeLimit, 0});
+  fake::SetVolumeFileSystem(VolumeRoot(late).value(), u"NTFS");
+  ExpectCalls(u"@filestamp", {{u"N:\\late.txt,u", u"9999-12-31@23:59:59Z"},
+                              {u"N:\\late.txt,au", u"! Date out of range (year = 10000)"},
+                              {u"N:\\late.txt", u"! Date out of range (year = 10000)"},
+                              {u"N:\\late.txt,b", u"! Date out of range (year = 10000)"},
+                              {u"N:\\late.txt,cu", u"1601-01-01@00:00:00Z"}});
+  fake::SetZone({-60, 0});
+  fake::SetCurrentBiasMinutes(-60);
+  ExpectCalls(u"@filestamp", {{u"N:\\late.txt,c", u"! Date out of range (year = 1600)"},
+                              {u"N:\\late.txt,cb", u"! Error converting UTC to local"}});
+  fake::SetZone({0, 0, true});
+  ExpectCalls(u"@filestamp", {{u"N:\\f.txt", u"! Error converting UTC to local"}});
+}
+
+TEST(FileStampPaths, WildcardsRootsAndFileSystems) {
+  const struct { std::u16string_view path; bool wildcard; std::optional<std::u16string> root; } paths[] = {
+      {u"C:\\dir\\f.txt", false, u"C:\\"}, {u"z:\\f", false, u"z:\\"},
+      {u"\\\\server\\share\\dir\\f", false, u"\\\\server\\share\\"}, {u"\\\\?\\C:\\dir\\f", false, u"\\\\?\\C:\\"},
+      {u"\\\\?\\C:\\dir\\f?", true, u"\\\\?\\C:\\"}, {u"\\\\?x\\C:\\f", true, u"\\\\?x\\C:\\"},
+      {u"\\\\.\\?\\f", true, u"\\\\.\\?\\"}, {u"C:\\?\\f", true, u"C:\\"}, {u"C:\\d\\*", true, u"C:\\"},
+      {u"\\\\server\\share", false, std::nullopt}, {u"1:\\f", false, std::nullopt},
+      {u"/home/f.txt", false, u"/home/f.txt"}, {u"f.txt", false, std::nullopt},
+  };
+  for (const auto& row : paths) {
+    EXPECT_EQ(HasWildcard(row.path), row.wildcard) << Narrow(row.path);
+    EXPECT_EQ(VolumeRoot(row.path), row.root) << Narrow(row.path);
+  }
+  const struct {
+    std::u16string_view name;
+    FileSystemKind kind;
+  } names[] = {{u"FAT", FileSystemKind::kFat},    {u"fat32", FileSystemKind::kFat},   {u"FAT12", FileSystemKind::kFat},
+               {u"NTFS", FileSystemKind::kNtfs},  {u"ntfs3", FileSystemKind::kNtfs},  {u"exFAT", FileSystemKind::kOther},
+               {u"NTF", FileSystemKind::kOther},  {u"FA", FileSystemKind::kOther},    {u"", FileSystemKind::kOther}};
+  for (const auto& row : names) EXPECT_EQ(KindOfFileSystem(row.name), row.kind) << Narrow(row.name);
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
-// The picker model without a screen: every navigation key over random
-// ranges, masks and left columns against a search that walks day by day,
-// the grid against the calendar, the month buttons, the countdown and the
-// texts a front-end shows.
+// The date picker: its model without a screen, the terminal's picture of
+// it, and @pickdate over the fake's scripted dialog.
 #include "support/kit.h"
 
 #include <algorithm>
@@ -10,11 +8,17 @@
 #include <random>
 #include <regex>
 
+#include "picker/fake/picker_script.h"
 #include "picker/picker_face.h"
 #include "picker/picker_model.h"
+#include "picker/picker_screen.h"
 
 namespace {
 
+// ---- The picker model without a screen: every navigation key over random
+// ranges, masks and left columns against a search that walks day by day,
+// the grid against the calendar, the month buttons, the countdown and the
+// texts a front-end shows.
 DayNumber Min(const PickerState& s) { return ToDayNumber(s.minimum); }
 DayNumber Max(const PickerState& s) { return ToDayNumber(s.maximum); }
 
@@ -374,6 +378,160 @@ TEST(PickerCommands, AreTheIdsOfTheDialogTemplate) {
       {"XX", kFirstCell},
   };
   for (const auto& [text, id] : expected) EXPECT_EQ(ids[text], id) << text;
+}
+
+// ---- The terminal picture of the picker: one month drawn whole, styles marked,
+// and every place a click can land read back as its command.
+// A line as text; a styled run is written "{S|text}" with the style's letter.
+std::string Markup(const ScreenLine& line) {
+  static constexpr char kLetters[] = "-TBDHSdshuvwx";  // in the order of ScreenStyle
+  std::string text;
+  for (const ScreenRun& run : line) {
+    if (run.style == ScreenStyle::kPlain) {
+      text += ToUtf8(run.text);
+    } else {
+      text += std::string("{") + kLetters[static_cast<int>(run.style)] + "|" + ToUtf8(run.text) + "}";
+    }
+  }
+  return text;
+}
+
+class PickerScreenTest : public KalendraTest {
+ protected:
+  void SetUp() override {
+    KalendraTest::SetUp();
+    state_.selected = {2015, 12, 13};
+    state_.minimum = {2015, 12, 10};
+    state_.flags = kPickerNoHolidays | kPickerEnglishNames;
+    state_.timeout = 3;
+    StartPicker(state_);
+    state_.marks.At(12, 25) = 1;
+    FillMonthGrid(state_);
+  }
+  PickerState state_;
+};
+
+TEST_F(PickerScreenTest, OneMonthDrawnWhole) {
+  std::vector<std::string> lines;
+  for (const ScreenLine& line : DrawPicker(state_)) lines.push_back(Markup(line));
+  const std::vector<std::string> expected = {
+      "{T|        Select Date         }",
+      "",
+      "{D|<<} {D|<}{T|   December 2015    }{B|>} {B|>>}",
+      "",
+      "{S|Sun }{H|Mon }{H|Tue }{H|Wed }{H|Thu }{H|Fri }{H|Sat }",
+      "        {u|  1 }{u|  2 }{u|  3 }{u|  4 }{u|  5 }",
+      "{u|  6 }{u|  7 }{u|  8 }{u|  9 }{d| 10 }{d| 11 }{d| 12 }",
+      "{w| 13 }{d| 14 }{d| 15 }{d| 16 }{d| 17 }{d| 18 }{d| 19 }",
+      "{s| 20 }{d| 21 }{d| 22 }{d| 23 }{d| 24 }{h| 25 }{d| 26 }",
+      "{s| 27 }{d| 28 }{d| 29 }{d| 30 }{d| 31 }        ",
+      "        ",
+      "",
+      "   Sunday, December 13, 2015",
+      "",
+      "      {B|[ Cancel ]}  {B|[ OK - 3 ]}",
+  };
+  EXPECT_EQ(lines, expected);
+}
+
+TEST_F(PickerScreenTest, ClicksLandOnTheCommandDrawnThere) {
+  const std::map<std::string, int> kButtons = {
+      {"<<", kPreviousYear}, {">", kNextMonth}, {"[ Cancel ]", kPickerCancel}, {"[ OK - 3 ]", kPickerOk}};
+  const std::vector<ScreenLine> lines = DrawPicker(state_);
+  for (int line = 0; line < static_cast<int>(lines.size()); ++line) {
+    int column = 0;
+    for (const ScreenRun& run : lines[static_cast<std::size_t>(line)]) {
+      const std::string text = ToUtf8(run.text);
+      for (std::size_t i = 0; i < run.text.size(); ++i, ++column) {
+        const int command = CommandAt(state_, line, column);
+        if (const auto button = kButtons.find(text); button != kButtons.end()) {
+          EXPECT_EQ(command, button->second) << text;
+        }
+        const bool isDay = run.style != ScreenStyle::kPlain && line >= 5 && line <= 10;
+        if (!isDay) continue;
+        PickerState clicked = state_;
+        ClickCell(clicked, command - kFirstCell, false);
+        EXPECT_EQ(clicked.selected.day, run.style == ScreenStyle::kUnavailable ? 13 : std::stoi(text)) << text;
+      }
+    }
+  }
+  EXPECT_EQ(CommandAt(state_, 12, 3), kDateLine);
+  EXPECT_EQ(CommandAt(state_, 1, 3), 0);
+}
+
+// ---- @pickdate over the fake's scripted dialog: the defaults, the offsets, the
+// moves off masked days, and the results of OK, Cancel and a dialog that
+// fails, and every message in the order of the checks. The fake clock says
+// today is Saturday 2015-03-07.
+// The plug-in's names are registered so that the built-in rules mark.
+using PickDateTest = KalendraTest;
+
+TEST_F(PickDateTest, ArgumentsDefaultsAndMessages) {
+  const struct { std::u16string_view text; std::vector<int> commands; std::u16string_view expected; } rows[] = {
+      {u"", {}, u"03/07/2015"}, {u"\"Pick, please\",2015-12-25,4", {}, u"2015-12-25"},
+      {u"Pick a day,2015-12-25,4", {}, u"2015-12-25"}, {u",25.12.2015,2,,,,,,", {}, u"25/12/15"},
+      // Offsets count from the initial date, or from today.
+      {u",2015-12-25,4,+0,+30", {kKeyCtrlEnd}, u"2016-01-24"}, {u",,4,+0,+30", {kKeyCtrlEnd}, u"2015-04-06"},
+      {u",,4,-5x,+5", {kKeyCtrlHome}, u"2015-03-02"},
+      {u",,4,,+99999999999999999999", {}, u"! Invalid maximum date \"+99999999999999999999\" (offset)"},
+      // A masked initial date moves: to the nearer day, the earlier on a tie,
+      // or as flag 16 or 32 says, within the range.
+      {u",2015-12-26,4,,,8", {}, u"2015-12-25"}, {u",2015-12-26,4,,,40", {}, u"2015-12-28"},
+      {u",2015-12-26,4,,,56", {}, u"2015-12-25"},
+      {u",2015-12-26,4,,,,,Sat", {}, u"2015-12-25"},  // a true tie: Friday and Sunday
+      {u",2015-12-27,4,,,24", {}, u"2015-12-25"}, {u",2015-12-27,4,,,8", {}, u"2015-12-28"},
+      {u",2015-12-26,4,2015-12-26,2015-12-31,8", {}, u"2015-12-28"},
+      {u",2015-12-27,4,2015-12-21,2015-12-27,,,Sat-Sun", {}, u"2015-12-25"},
+      // Without an initial date a range beside today opens on its nearer end.
+      {u",,4,2016-01-01", {}, u"2016-01-01"}, {u",,4,,2015-01-01", {}, u"2015-01-01"},
+      {u",,20,2015-03-09,2015-03-08", {}, u"! Invalid date range 03/09/2015 - 03/08/2015"},
+      // Flag 4 keeps the range within 1980..2099.
+      {u",1985-06-01,4,1900-01-01,2200-01-01,4", {kKeyCtrlHome}, u"1980-01-01"},
+      {u",1985-06-01,4,1900-01-01,2200-01-01,4", {kKeyCtrlEnd}, u"2099-12-31"},
+      {u",1980-12-01,4,1980-06-01,2099-06-30,4", {kKeyCtrlHome}, u"1980-06-01"},  // within: kept
+      {u",1980-12-01,4,1980-06-01,2099-06-30,4", {kKeyCtrlEnd}, u"2099-06-30"},
+      {u",,,,,,,,600", {kPickerCancel}, u"*CANCEL*"},
+      // Every message, in the order of the checks.
+      {u",x,4,z,w,v,u,Sun-Sat,s", {}, u"! Invalid days-of-the-week mask \"Sun-Sat\""},
+      {u",x,4,z,w,v,u,,s", {}, u"! Invalid flags \"v\""}, {u",x,4,z,w,0,u,,s", {}, u"! Invalid initial date \"x\""},
+      {u",1601-01-01,4,-1", {}, u"! Invalid minimum date \"-1\" (offset)"},
+      {u",2015-01-01,4,z", {}, u"! Invalid minimum date \"z\""},
+      {u",9999-12-31,4,,+1", {}, u"! Invalid maximum date \"+1\" (offset)"},
+      {u",2015-01-01,4,,w", {}, u"! Invalid maximum date \"w\""},
+      {u",2015-01-01,4,,,,u", {}, u"! Invalid left-column day value \"u\""},
+      {u",2015-01-01,4,,,,,,601", {}, u"! Invalid timeout \"601\""},
+      {u",,4,2015-03-09,2015-03-08", {}, u"! Invalid date range 2015-03-09 - 2015-03-08"},
+      {u",2015-03-01,4,2015-03-02,2015-03-31", {}, u"! Date 2015-03-01 not in range 2015-03-02 - 2015-03-31"},
+      {u",2015-12-27,4,2015-12-27,2015-12-27,8", {}, u"! No unmasked days in range 2015-12-27 - 2015-12-27"},
+  };
+  for (const auto& row : rows) {
+    fake::SetPickerScript(row.commands);
+    EXPECT_EQ(Call(u"@pickdate", row.text), Expected(row.expected)) << Narrow(row.text);
+  }
+}
+
+TEST_F(PickDateTest, TheDialogOpensOnTheStateTheArgumentsSettle) {
+  ASSERT_EQ(Call(u"@pickdate", u",2015-12-11,4,,,,Mon,,30").status, 0);
+  EXPECT_EQ(fake::OpenedPicker().firstWeekday, kMonday);
+  EXPECT_EQ(fake::OpenedPicker().timeout, 30u);
+  EXPECT_TRUE(fake::OpenedPicker().countdownActive);
+  EXPECT_EQ(fake::OpenedPicker().displayed, (CalendarDate{2015, 12, 1}));
+  EXPECT_EQ(fake::OpenedPicker().initial, (CalendarDate{2015, 12, 11}));
+  // The built-in rules mark Christmas unless flag 128 asks for no marks.
+  EXPECT_NE(fake::OpenedPicker().cells[24 + 1] & kCellHoliday, 0u);  // December 2015 starts on a Tuesday
+  ASSERT_EQ(Call(u"@pickdate", u",2015-12-11,4,,,128").status, 0);
+  EXPECT_EQ(fake::OpenedPicker().cells[24 + 2] & kCellHoliday, 0u);
+  EXPECT_FALSE(fake::OpenedPicker().countdownActive);
+}
+
+TEST_F(PickDateTest, ADialogThatFailsGivesItsCodeAndNoMessage) {
+  fake::SetPickerScript({}, -103);
+  const FunctionOutcome outcome = Call(u"@pickdate", u"");
+  EXPECT_EQ(outcome.status, -1);
+  EXPECT_EQ(outcome.err, u"");
+  std::array<KChar, kHostBufferLength> buffer{};
+  EXPECT_EQ(PickDateFunction(buffer.data()), -1);
+  EXPECT_EQ(std::u16string(buffer.data()), u"Dialog error -103");
 }
 
 }  // namespace
