@@ -1,7 +1,5 @@
 #include "host_kit.h"
 
-#include <cstdio>
-
 namespace torvane::test {
 namespace {
 
@@ -68,20 +66,6 @@ FeatureEntry TestPluginExport(std::u16string_view name) {
 }
 
 }  // namespace
-
-std::string Narrow(std::u16string_view text) {
-  std::string out;
-  for (const char16_t c : text) {
-    if (c >= 0x20 && c < 0x7F) {
-      out += static_cast<char>(c);
-    } else {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(c));
-      out += escape;
-    }
-  }
-  return out;
-}
 
 Outcome RunShell(std::vector<std::u16string> arguments) {
   arguments.insert(arguments.begin(), u"--no-plugins");

@@ -24,8 +24,8 @@ namespace torvane::test {
 
 using contract_checks::kPoison;
 
-// UTF-16 shown as ASCII, with every other unit as \uXXXX.
-std::string Narrow(std::u16string_view text);
+// UTF-8 form of a UTF-16 text, for messages.
+inline std::string Narrow(std::u16string_view text) { return contract::ToUtf8(text); }
 
 inline std::u16string Wide(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
