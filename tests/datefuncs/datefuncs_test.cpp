@@ -105,6 +105,15 @@ TEST_F(DateFunctions, DefaultFormatsFollowTheLocaleAndTheLongYearSetting) {
   ExpectCalls(u"@makedate", {{u"0", u"01/01/1980"}});
 }
 
+// The command refuses an unknown option with -1 (not the functions' code)
+// and keeps the mode.
+TEST_F(DateFunctions, LongYearsRefusesAnUnknownOption) {
+  SetLongYearsMode(LongYearsMode::kStrict);
+  EXPECT_EQ(Call(u"longyears", u"yes"),
+            (FunctionOutcome{-1, u"", u"", u"KALENDRA plugin: Unknown LONGYEARS option \"YES\"\r\n"}));
+  EXPECT_EQ(CurrentLongYearsMode(), LongYearsMode::kStrict);
+}
+
 TEST_F(DateFunctions, LocaleNamesAndDayMonthYearOrder) {
   fake::SetLocaleInfo(platform::LocaleItem::kShortDateOrder, u"1");
   fake::SetLocaleInfo(platform::LocaleItem::kDateSeparator, u".");

@@ -172,6 +172,7 @@ TEST(WithholdFeatures, RemovesNamedEntriesWithTheirSeparator) {
       {u"@a,@b,_c,qcal", u"@ab,@", u"@a,@b,_c,qcal"}, {u"@a,@b,_c,qcal", u",,; ;", u"@a,@b,_c,qcal"},
       {u"@a,@b,_c,qcal", u"@a,@b,_c,qcal", u""}, {u"@a,@b,_c,qcal", u"qcal,qcal,@a", u"@b,_c"}, {u"", u"@a", u""},
       {u"@a;@b", u"@b", u"@a"},
+      {u"@a,@ab", std::u16string(8190, u' ') + u"@ab", u"@ab"},  // read up to 8192 characters: "@a"
   };
   for (const auto& row : kTable) {
     std::u16string list = row.list;

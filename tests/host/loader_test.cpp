@@ -38,6 +38,13 @@ TEST(Loader, CallsEveryKindOfNameAndShutsDownAtExit) {
             u"PROBE shutdown\r\n");
 }
 
+// A name the plug-in answers with its usage alone is help given.
+TEST(Loader, HelpByUsageSucceeds) {
+  const Outcome run = RunWithProbe({u"help probecmd"});
+  EXPECT_EQ(run.status, 0) << Narrow(run.err);
+  EXPECT_EQ(run.out, u"PROBE init\r\nPROBECMD [text]\r\nPROBE shutdown\r\n");
+}
+
 TEST(Loader, UnloadCallsShutdownAndForgetsTheNames) {
   const Outcome run = RunWithProbe({u"plugin /U Probe", u"echo %@probe[1]", u"plugin"});
   EXPECT_EQ(run.status, 0);

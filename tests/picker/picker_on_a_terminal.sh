@@ -39,6 +39,7 @@ for term in "" screen tmux-256color xterm-256color; do
     keys "${steps[i]}"
     wait_for "${steps[i + 1]}"
   done
+  keys x  # a key of no command does nothing
   keys w  # Shift+Pause of the dialog: the weekdays turn by one column
   wait_for "Mon Tue Wed Thu Fri Sat Sun"
   keys Enter

@@ -457,6 +457,7 @@ TEST_F(PickerScreenTest, ClicksLandOnTheCommandDrawnThere) {
   }
   EXPECT_EQ(CommandAt(state_, 12, 3), kDateLine);
   EXPECT_EQ(CommandAt(state_, 1, 3), 0);
+  EXPECT_EQ(CommandAt(state_, 14, 0), 0);  // before the buttons
 }
 
 // ---- @pickdate over the fake's scripted dialog: the defaults, the offsets, the

@@ -175,6 +175,17 @@ TEST(LocaleGeneration, MovesWithTheSelectedLocale) {
   }
 }
 
+// Quoted words of a pattern are text, not fields: Ngiemboon's long date
+// "EEEE , 'ly\u025B'\u030C\u02BC d 'na' MMMM, y" gives day, month, year;
+// Mongolian's, quoted words between and after its fields, year, month, day.
+TEST(LocaleInfo, QuotedWordsOfALongDateAreNoFields) {
+  for (const auto& [name, order] : {std::pair{"nnh_CM.UTF-8", u"1"}, {"mn_MN.UTF-8", u"2"}, {"es_ES.UTF-8", u"1"}}) {
+    ScopedVariable all("LC_ALL", name);
+    platform::ReloadLocaleIfChanged();
+    EXPECT_EQ(platform::LocaleInfo(platform::LocaleItem::kLongDateOrder), std::u16string(order)) << name;
+  }
+}
+
 // The picture language of the locale's dates, as this back-end writes it.
 TEST(LocalePicture, WritesYearsQuotesAndLiterals) {
   ScopedVariable all("LC_ALL", "de_DE.UTF-8");
