@@ -174,7 +174,8 @@ TEST_F(FilesTest, QueryIsFileAndQueryTrueName) {
 TEST(Pipes, AreReadLineByLine) {
   const FilledPipe eightBit("first\r\nsecond\n\nlast");
   EXPECT_EQ(QueryIsFileUnicode(eightBit.Reader()), 0);
-  ExpectLines(ReadAll(eightBit.Reader(), false), {{7, u"first"}, {7, u"second"}, {1, u""}, {4, u"last"}, {0, u""}}, "8-bit");
+  ExpectLines(ReadAll(eightBit.Reader(), false), {{7, u"first"}, {7, u"second"}, {1, u""}, {4, u"last"}, {0, u""}},
+              "8-bit");
   const FilledPipe wide(Utf16File(u"ab\ncd\n", false));
   ExpectLines(ReadAll(wide.Reader(), true, 10), {{3, u"ab"}, {3, u"cd"}, {0, u""}}, "UTF-16");
 }

@@ -133,10 +133,11 @@ TEST_F(PickerModelTest, EveryKeyOverRandomRangesAgreesWithAWalkOverTheDays) {
         return ::testing::Message() << "key " << key << " from " << before << " in " << min << ".." << max << " mask "
                                     << s.weekdayMask << " left column " << s.firstWeekday;
       };
-      if (key == kKeyPageUp || key == kKeyCtrlPageUp) {  // back by at most a month or a year
-        ASSERT_TRUE(after <= before && before - after <= (key == kKeyPageUp ? 62 : 397)) << where() << " to " << after;
+      const DayNumber reach = key == kKeyPageUp || key == kKeyPageDown ? 62 : 397;  // a month or a year, at most
+      if (key == kKeyPageUp || key == kKeyCtrlPageUp) {
+        ASSERT_TRUE(after <= before && before - after <= reach) << where() << " to " << after;
       } else if (key == kKeyPageDown || key == kKeyCtrlPageDown) {
-        ASSERT_TRUE(after >= before && after - before <= (key == kKeyPageDown ? 62 : 397)) << where() << " to " << after;
+        ASSERT_TRUE(after >= before && after - before <= reach) << where() << " to " << after;
       } else {
         ASSERT_EQ(after, target == kInvalidDay ? before : target) << where();
       }

@@ -95,7 +95,8 @@ void KalendraTest::TearDown() {
 }
 
 void KalendraTest::UseLocaleOrder(int order, std::u16string separator) {
-  fake::SetLocaleInfo(platform::LocaleItem::kShortDateOrder, std::u16string(1, static_cast<char16_t>(u'0' + order - 1)));
+  const std::u16string digit(1, static_cast<char16_t>(u'0' + order - 1));
+  fake::SetLocaleInfo(platform::LocaleItem::kShortDateOrder, digit);
   fake::SetLocaleInfo(platform::LocaleItem::kDateSeparator, separator);
   RefreshLocale();
 }
