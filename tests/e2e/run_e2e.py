@@ -21,8 +21,11 @@ import subprocess
 import sys
 import tempfile
 
-PLACEHOLDER = re.compile(r"\{\{(\w+) ?(.*?)\}\}")
 HELP = pathlib.Path(__file__).resolve().parents[2] / "help"
+sys.path.insert(0, str(HELP))
+import make_help  # noqa: E402
+
+PLACEHOLDER = re.compile(r"\{\{(\w+) ?(.*?)\}\}")
 
 
 class Case:
@@ -68,9 +71,6 @@ def help_cases():
     """The help pages' examples as cases. A command that shows no output sets
     the scene: it runs again before each later command of its page, in the
     same shell."""
-    sys.path.insert(0, str(HELP))
-    import make_help  # noqa: E402
-
     cases = []
     for page in make_help.load_pages().values():
         scene = []
@@ -90,7 +90,7 @@ def help_cases():
 def line_matches(expected, got):
     """A line "~ SHOWN ~ PATTERN" of a help page stands for what matches PATTERN."""
     if expected.startswith("~ "):
-        return re.fullmatch(expected[2:].split(" ~ ", 1)[1], got) is not None
+        return re.fullmatch(make_help.pattern(expected), got) is not None
     return expected == got
 
 
