@@ -39,21 +39,18 @@ class HelpSearchTest : public KalendraTest {
   void SetUp() override {
     CloseHelpWindowAtShutdown();  // of an earlier test
     KalendraTest::SetUp();
-    root_ = fs::temp_directory_path() / ("kalendra-help-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
     for (const char* folder : {"kalendrahelp", "pluginhelp", "library/help", "windows/help", "empty"}) {
-      fs::create_directories(root_ / folder);
+      fs::create_directories(folder_ / folder);
     }
-    fake::SetModulePath((root_ / "library" / "kalendra.so").u16string());
+    fake::SetModulePath((folder_ / "library" / "kalendra.so").u16string());
     for (const char16_t* name : {u"KALENDRAHELP", u"PLUGINHELP", u"WINDIR"}) torvane::testing::SetEnvironment(name, u"");
   }
   void TearDown() override {
     for (const char16_t* name : {u"KALENDRAHELP", u"PLUGINHELP", u"WINDIR"}) torvane::testing::SetEnvironment(name, u"");
-    fs::remove_all(root_);
+    KalendraTest::TearDown();
   }
 
-  fs::path Folder(const char* name) const { return (root_ / name).make_preferred(); }
+  fs::path Folder(const char* name) const { return (folder_ / name).make_preferred(); }
   std::u16string HelpFileIn(const char* folder) const {
     return (Folder(folder) / std::u16string(platform::HelpFileName())).u16string();
   }
@@ -61,9 +58,6 @@ class HelpSearchTest : public KalendraTest {
   void PointVariable(std::u16string_view name, const char* folder) const {
     torvane::testing::SetEnvironment(name, Folder(folder).u16string());
   }
-
- private:
-  fs::path root_;
 };
 
 // kalendrahelp shows a page and writes nothing itself, found or not.

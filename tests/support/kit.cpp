@@ -84,7 +84,11 @@ void ExpectCalls(std::u16string_view name, std::initializer_list<Case> cases) {
 void KalendraTest::SetUp() {
   ResetProcessState();
   RegisterPluginOnce();
-  folder_ = std::filesystem::temp_directory_path() / ("kalendra-test-" + std::to_string(std::random_device{}()));
+  // A test may set up again to start a row afresh: the folder is emptied.
+  if (folder_.empty()) {
+    folder_ = std::filesystem::temp_directory_path() / ("kalendra-test-" + std::to_string(std::random_device{}()));
+  }
+  std::filesystem::remove_all(folder_);
   std::filesystem::create_directories(folder_);
   fake::SetModulePath(FromUtf8((folder_ / "libkalendra.so").string()));
 }
