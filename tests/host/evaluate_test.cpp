@@ -27,7 +27,7 @@ TEST(Evaluate, ComputesWithPrecedenceAndParentheses) {
   for (const Row& row : rows) {
     const Outcome outcome = RunEvaluate(row.expression);
     EXPECT_EQ(outcome.status, 0) << std::string(row.expression.begin(), row.expression.end());
-    EXPECT_EQ(outcome.text, Wide(std::to_string(row.expected)));
+    EXPECT_EQ(outcome.text, Widen(std::to_string(row.expected)));
     EXPECT_EQ(outcome.err, u"");
   }
 }
@@ -84,12 +84,12 @@ TEST(Evaluate, AgreesWithWideArithmetic) {
       default: exact = b == 0 ? 0 : static_cast<Exact>(a) % b; break;
     }
     const std::string expression = std::to_string(a) + op + "(" + std::to_string(b) + ")";
-    const Outcome outcome = RunEvaluate(Wide(expression));
+    const Outcome outcome = RunEvaluate(Widen(expression));
     // INT64_MIN has no literal: its digits alone overflow.
     const bool fails = a == INT64_MIN || b == INT64_MIN || ((op == '/' || op == '%') && b == 0) ||
                        exact < INT64_MIN || exact > INT64_MAX;
     if (!fails) {
-      EXPECT_EQ(outcome.text, Wide(std::to_string(static_cast<std::int64_t>(exact)))) << expression;
+      EXPECT_EQ(outcome.text, Widen(std::to_string(static_cast<std::int64_t>(exact)))) << expression;
     } else {
       EXPECT_NE(outcome.status, 0) << expression;
     }

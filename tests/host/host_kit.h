@@ -27,7 +27,7 @@ using contract_checks::kPoison;
 // UTF-8 form of a UTF-16 text, for messages.
 inline std::string Narrow(std::u16string_view text) { return contract::ToUtf8(text); }
 
-inline std::u16string Wide(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+using contract::Widen;
 
 // What a run of the shell or a call of a service gave: its status, the text
 // in the call's buffer, and what it wrote to each stream.

@@ -5,8 +5,8 @@
 
 namespace {
 
-const std::u16string kProbe = Wide(TORVANE_PROBE_PLUGIN);
-const std::u16string kServices = Wide(TORVANE_SERVICES_LIBRARY);
+const std::u16string kProbe = Widen(TORVANE_PROBE_PLUGIN);
+const std::u16string kServices = Widen(TORVANE_SERVICES_LIBRARY);
 
 // Messages name a library by the full path the shell made of it, which under
 // Wine is a path on drive Z: even when the build's path was not.

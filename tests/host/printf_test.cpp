@@ -17,7 +17,7 @@ namespace {
 template <typename... Values>
 std::u16string Shell(std::string_view format, Values... values) {
   std::vector<KChar> buffer(kHostBufferLength, u'?');
-  const std::u16string wide = Wide(format);
+  const std::u16string wide = Widen(format);
   const int length = Sprintf(buffer.data(), wide.c_str(), values...);
   std::u16string text(buffer.data());
   EXPECT_EQ(static_cast<std::size_t>(length), text.size()) << format;
@@ -29,7 +29,7 @@ template <typename... Values>
 std::u16string Oracle(const std::string& format, Values... values) {
   char buffer[512];
   std::snprintf(buffer, sizeof buffer, format.c_str(), values...);
-  return Wide(buffer);
+  return Widen(buffer);
 }
 
 const char* const kIntegerFormats[] = {
