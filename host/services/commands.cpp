@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -23,10 +24,7 @@ namespace {
 
 using output::Stream;
 
-void WriteLine(std::u16string_view text) {
-  output::Write(Stream::Output, text);
-  output::Write(Stream::Output, u"\r\n");
-}
+void WriteLine(std::u16string_view text) { output::WriteLine(Stream::Output, text); }
 
 bool Fail(std::u16string_view message) {
   output::ReportError(message);
@@ -154,8 +152,14 @@ constexpr std::array<BuiltinCommand, 8> kBuiltins{{
 }};
 
 const BuiltinCommand* FindBuiltin(std::u16string_view name) {
+  // A batch file runs the same command line after line, nearly always
+  // written as it is listed.
+  static const BuiltinCommand* last = &kBuiltins.front();
+  if (name.size() == last->name.size() && std::memcmp(name.data(), last->name.data(), name.size() * sizeof(KChar)) == 0) {
+    return last;
+  }
   for (const BuiltinCommand& command : kBuiltins) {
-    if (contract::EqualsIgnoringAsciiCase(command.name, name)) return &command;
+    if (contract::EqualsIgnoringAsciiCase(command.name, name)) return last = &command;
   }
   return nullptr;
 }
@@ -230,7 +234,7 @@ bool RunLine(std::u16string_view line) {
   Session& session = CurrentSession();
   const int errorsBefore = session.errorsReported;
   bool succeeded = false;
-  if (line.find(u'%') == std::u16string_view::npos) {  // nothing to expand: the line as it stands
+  if (FindUnit(line, u'%') == std::u16string_view::npos) {  // nothing to expand: the line as it stands
     succeeded = RunCommand(SplitCommand(line));
   } else {
     // The room of the last line's text is used again; a line run from

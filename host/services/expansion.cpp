@@ -61,7 +61,7 @@ bool CallPlugin(plugins::FeatureKind kind, std::u16string_view name, std::u16str
 bool CallFunction(std::u16string_view feature, std::u16string_view arguments, std::u16string& out) {
   const std::u16string_view name = feature.substr(1);
   if (plugins::Offers(plugins::FeatureKind::kFunction, feature)) {
-    if (arguments.find(u'%') == kNoPosition) {  // nothing to expand
+    if (FindUnit(arguments, u'%') == kNoPosition) {  // nothing to expand
       return CallPlugin(plugins::FeatureKind::kFunction, feature, arguments, out);
     }
     const std::optional<std::u16string> expanded = ExpandText(arguments);
@@ -176,7 +176,7 @@ bool ExpandInto(std::u16string_view text, std::u16string& out) {
   }
   std::size_t pos = 0;
   while (pos < text.size()) {
-    const std::size_t percent = text.find(u'%', pos);
+    const std::size_t percent = FindUnit(text, u'%', pos);
     out.append(text.substr(pos, percent == kNoPosition ? kNoPosition : percent - pos));
     if (percent == kNoPosition) break;
     pos = percent;

@@ -107,28 +107,48 @@ void Keep(RawLine& line, std::string_view bytes, std::size_t limit) {
   line.bytes.append(bytes.substr(0, room));
 }
 
-// Bytes are taken a run at a time up to the LF; UTF-16 units one by one.
-// The line is the reader's own, refilled.
-RawLine& ReadRawLine(UnitReader& reader, std::size_t limit) {
-  RawLine& line = reader.Line();
+void Clear(RawLine& line) {
   line.bytes.clear();
   line.units.clear();
   line.consumed = 0;
   line.cut = false;
   line.hasNul = false;
-  if (reader.UnitSize() == 1) {
-    for (std::string_view ahead = reader.Ahead(); !ahead.empty(); ahead = reader.Ahead()) {
-      const std::size_t lf = ahead.find('\n');
-      const std::string_view run = ahead.substr(0, lf);
-      Keep(line, run, limit);
-      const std::size_t taken = run.size() + (lf != std::string_view::npos ? 1 : 0);
-      reader.Skip(taken);
-      line.consumed += static_cast<int>(taken);
-      if (lf != std::string_view::npos) break;
+}
+
+// The bytes of the next line without its LF. A line that lies whole in what
+// was read ahead, nearly every line, is seen where it lies; one that runs
+// past it is gathered a run at a time into the reader's line.
+std::string_view ReadByteLine(UnitReader& reader, std::size_t limit) {
+  RawLine& line = reader.Line();
+  Clear(line);
+  const std::string_view ahead = reader.Ahead();
+  if (const void* lf = std::memchr(ahead.data(), '\n', ahead.size())) {
+    const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - ahead.data());
+    if (length <= limit) {
+      line.hasNul = std::memchr(ahead.data(), '\0', length) != nullptr;
+      line.consumed = static_cast<int>(length + 1);
+      reader.Skip(length + 1);
+      reader.Finish();
+      return ahead.substr(0, length);  // the reader moves nothing until it is asked again
     }
-    reader.Finish();
-    return line;
   }
+  for (std::string_view run = ahead; !run.empty(); run = reader.Ahead()) {
+    const std::size_t lf = run.find('\n');
+    Keep(line, run.substr(0, lf), limit);
+    const std::size_t taken = lf != std::string_view::npos ? lf + 1 : run.size();
+    reader.Skip(taken);
+    line.consumed += static_cast<int>(taken);
+    if (lf != std::string_view::npos) break;
+  }
+  reader.Finish();
+  return line.bytes;
+}
+
+// The UTF-16 units of the next line without its LF, one by one, into the
+// reader's line.
+RawLine& ReadUnitLine(UnitReader& reader, std::size_t limit) {
+  RawLine& line = reader.Line();
+  Clear(line);
   char16_t unit = 0;
   while (reader.Next(unit)) {
     ++line.consumed;
@@ -154,38 +174,65 @@ int MarkUnits(HostFile file, bool unicode, std::int64_t start) {
   return n == 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF ? 3 : 0;
 }
 
-// Widens ASCII bytes, sixteen at a time where it can: a block of fixed size
-// the compiler turns into vector instructions.
-void WidenAscii(const char* __restrict bytes, std::size_t count, char16_t* __restrict out) {
-  std::size_t i = 0;
-  for (; i + 16 <= count; i += 16) {
-    for (std::size_t k = 0; k < 16; ++k) out[i + k] = static_cast<unsigned char>(bytes[i + k]);
+// Widens eight bytes: a block the compiler turns into vector instructions.
+void WidenBlock(const char* __restrict bytes, char16_t* __restrict out) {
+  for (std::size_t k = 0; k < 8; ++k) out[k] = static_cast<unsigned char>(bytes[k]);
+}
+
+std::uint64_t EightBytes(const char* bytes) {
+  std::uint64_t word = 0;
+  std::memcpy(&word, bytes, 8);
+  return word;
+}
+
+constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+
+// Widens bytes; true when they were all ASCII (else what was written is
+// no text). Lines are short: blocks of eight, the last one overlapping the
+// block before it, instead of a tail of single bytes.
+bool WidenAscii(const char* bytes, std::size_t count, char16_t* out) {
+  if (count < 8) {
+    unsigned high = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+      const auto byte = static_cast<unsigned char>(bytes[i]);
+      out[i] = byte;
+      high |= byte;
+    }
+    return high < 0x80;
   }
-  for (; i < count; ++i) out[i] = static_cast<unsigned char>(bytes[i]);
+  std::uint64_t high = 0;
+  for (std::size_t i = 0; i + 8 < count; i += 8) {
+    high |= EightBytes(bytes + i);
+    WidenBlock(bytes + i, out + i);
+  }
+  high |= EightBytes(bytes + count - 8);
+  WidenBlock(bytes + count - 8, out + count - 8);
+  return (high & kHighBits) == 0;
 }
 
 bool IsAscii(std::string_view bytes);
 
-// Writes the line's text (without the CR of a CR LF), cut to maxChars
-// units, and a terminator into buffer; returns the whole text's length.
-// ASCII, nearly every 8-bit line, is widened straight into the buffer.
-std::size_t StoreLine(RawLine& line, bool unicode, KChar* buffer, std::size_t maxChars) {
-  if (unicode) {
-    if (!line.cut && !line.units.empty() && line.units.back() == u'\r') line.units.pop_back();
-  } else {
-    if (!line.cut && !line.bytes.empty() && line.bytes.back() == '\r') line.bytes.pop_back();
-    if (IsAscii(line.bytes)) {
-      const std::size_t kept = std::min(line.bytes.size(), maxChars);
-      WidenAscii(line.bytes.data(), kept, buffer);
-      buffer[kept] = u'\0';
-      return line.bytes.size();
-    }
-    line.decoded.clear();
-    AppendEightBit(line.bytes, line.decoded);
+// Writes the line's text, cut to maxChars units, and a terminator into
+// buffer; returns the whole text's length. ASCII, nearly every 8-bit line,
+// is widened straight into the buffer.
+std::size_t StoreBytes(std::string_view bytes, bool cut, RawLine& line, KChar* buffer, std::size_t maxChars) {
+  if (!cut && bytes.ends_with('\r')) bytes.remove_suffix(1);
+  if (bytes.size() <= maxChars && WidenAscii(bytes.data(), bytes.size(), buffer)) {
+    buffer[bytes.size()] = u'\0';
+    return bytes.size();
   }
-  const std::u16string& text = unicode ? line.units : line.decoded;
-  contract::CopyText(buffer, std::min(text.size(), maxChars) + 1, text);
-  return text.size();
+  line.decoded.clear();
+  AppendEightBit(bytes, line.decoded);
+  contract::CopyText(buffer, std::min(line.decoded.size(), maxChars) + 1, line.decoded);
+  return line.decoded.size();
+}
+
+// The same for a UTF-16 line, without the CR of a CR LF.
+std::size_t StoreUnits(RawLine& line, KChar* buffer, std::size_t maxChars) {
+  std::u16string& units = line.units;
+  if (!line.cut && !units.empty() && units.back() == u'\r') units.pop_back();
+  contract::CopyText(buffer, std::min(units.size(), maxChars) + 1, units);
+  return units.size();
 }
 
 // Length of the UTF-8 sequence a lead byte starts, 0 for a byte that
@@ -218,12 +265,19 @@ int ReadLineFrom(UnitReader& reader, HostFile file, KChar* buffer, int maxChars,
   // Room for a CR and, for 8-bit text, UTF-8 sequences of up to four bytes
   // per character.
   const std::size_t limit = static_cast<std::size_t>(maxChars) * (unicode ? 1 : 4) + 1;
-  RawLine& line = ReadRawLine(reader, limit);
+  RawLine& line = reader.Line();
+  std::size_t length = 0;
+  if (unicode) {
+    ReadUnitLine(reader, limit);
+    if (line.consumed > 0) length = StoreUnits(line, buffer, static_cast<std::size_t>(maxChars));
+  } else {
+    const std::string_view bytes = ReadByteLine(reader, limit);
+    if (line.consumed > 0) length = StoreBytes(bytes, line.cut, line, buffer, static_cast<std::size_t>(maxChars));
+  }
   if (line.consumed == 0) {  // end of file; a file that holds only its mark holds no line
     buffer[0] = u'\0';
     return 0;
   }
-  const std::size_t length = StoreLine(line, unicode, buffer, static_cast<std::size_t>(maxChars));
   if (what != nullptr) {
     const std::size_t kept = std::min(length, static_cast<std::size_t>(maxChars));
     what->cut = line.cut || length > kept;
@@ -281,13 +335,9 @@ namespace {
 bool IsAscii(std::string_view bytes) {
   std::uint64_t high = 0;
   std::size_t i = 0;
-  for (; i + 8 <= bytes.size(); i += 8) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, bytes.data() + i, 8);
-    high |= word;
-  }
+  for (; i + 8 <= bytes.size(); i += 8) high |= EightBytes(bytes.data() + i);
   for (; i < bytes.size(); ++i) high |= static_cast<unsigned char>(bytes[i]);
-  return (high & 0x8080808080808080u) == 0;
+  return (high & kHighBits) == 0;
 }
 
 }  // namespace

@@ -36,25 +36,31 @@ bool OutputIsBuffered() {
   return *buffered;
 }
 
-}  // namespace
-
 // Standard output to a file or a pipe gathers in a buffer; everything
 // written before text on standard error, and before the shell reads from the
-// user, is written out first, so the streams keep their order.
-void Write(Stream stream, std::u16string_view text) {
+// user, is written out first, so the streams keep their order. The text and
+// its line end go as one, which is what a batch file writes line after line.
+void WriteWithEnd(Stream stream, std::u16string_view text, std::u16string_view end) {
   OutputState& state = State();
   if (std::optional<Captured>& capture = state.capture) {
-    (stream == Stream::Error ? capture->err : capture->out).append(text);
+    (stream == Stream::Error ? capture->err : capture->out).append(text).append(end);
     return;
   }
   if (stream == Stream::Output && OutputIsBuffered()) {
-    state.pending.append(text);
+    state.pending.append(text).append(end);
     if (state.pending.size() >= kOutputBufferLength) WritePending();
     return;
   }
   WritePending();
   platform::WriteText(stream, text);
+  if (!end.empty()) platform::WriteText(stream, end);
 }
+
+}  // namespace
+
+void Write(Stream stream, std::u16string_view text) { WriteWithEnd(stream, text, {}); }
+
+void WriteLine(Stream stream, std::u16string_view text) { WriteWithEnd(stream, text, kLineEnd); }
 
 void WriteInColour(int attribute, std::u16string_view text) {
   if (State().capture || !IsConsole(Stream::Output)) {
@@ -70,7 +76,7 @@ void WriteInColour(int attribute, std::u16string_view text) {
 void ReportError(std::u16string_view message) {
   ++CurrentSession().errorsReported;  // fails the line it happens in, whoever called
   std::u16string line = u"torvane: ";
-  line.append(message).append(u"\r\n");
+  line.append(message).append(kLineEnd);  // one write, so that a message is never split
   Write(Stream::Error, line);
 }
 

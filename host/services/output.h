@@ -13,7 +13,12 @@ namespace torvane::output {
 
 using platform::Stream;
 
+// The line end the shell writes; the POSIX console writes it as LF.
+inline constexpr std::u16string_view kLineEnd = u"\r\n";
+
 void Write(Stream stream, std::u16string_view text);
+// The text and a line end.
+void WriteLine(Stream stream, std::u16string_view text);
 // Standard output in a console colour attribute; plain text when standard
 // output is no console.
 void WriteInColour(int attribute, std::u16string_view text);

@@ -114,7 +114,7 @@ TORVANE_SERVICE int ColorPrintf(int attribute, const KChar* format, ...) {
 
 TORVANE_SERVICE void QPuts(const KChar* text) { torvane::output::Write(Stream::Output, text); }
 
-TORVANE_SERVICE void CrLf() { torvane::output::Write(Stream::Output, u"\r\n"); }
+TORVANE_SERVICE void CrLf() { torvane::output::Write(Stream::Output, torvane::output::kLineEnd); }
 
 // Both integers are filled, as a real shell may fill them.
 TORVANE_SERVICE void GetAttribute(int* normal, int* inverse) {

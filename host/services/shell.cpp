@@ -45,7 +45,7 @@ void RunInteractive() {
     if (!line) break;
     RunLine(*line);
   }
-  if (prompt && !CurrentSession().exitRequested) output::Write(output::Stream::Output, u"\r\n");
+  if (prompt && !CurrentSession().exitRequested) output::Write(output::Stream::Output, output::kLineEnd);
 }
 
 int ExitStatus() {

@@ -20,8 +20,9 @@ bool IsSpaceBeyondAscii(KChar c);
 // return and the space answer alike in every locale, and no other ASCII
 // character but the four separators 0x1C to 0x1F can be white space.
 inline bool IsSpace(KChar c) {
+  if (c > u' ' && c < 0x80) return false;  // printable ASCII, nearly every character asked
   if (c == u' ' || (c >= u'\t' && c <= u'\r')) return true;
-  if (c < 0x1C || (c > 0x1F && c < 0x80)) return false;
+  if (c < 0x1C) return false;
   return IsSpaceBeyondAscii(c);
 }
 

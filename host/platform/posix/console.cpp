@@ -17,6 +17,7 @@
 
 #include "contract/text.h"
 #include "platform/host_platform.h"
+#include "platform/posix/posix_text.h"
 
 namespace torvane::platform {
 namespace {
@@ -35,38 +36,6 @@ void WriteAll(int fd, std::string_view bytes) {
 // A CR at the end of one write may be the first half of a CR LF that the
 // next write completes, so it is held back until the next character is known.
 std::array<bool, 3> heldCarriageReturn{};
-
-// UTF-16 to UTF-8, and CR LF becomes LF; a CR before anything else stays.
-// A CR at the end is held until the next text shows what follows it. ASCII,
-// nearly all a shell writes, goes unit by unit; other runs go through the
-// shared conversion.
-void AppendPosixText(std::u16string_view text, bool& heldCr, std::string& out) {
-  if (text.empty()) return;
-  if (heldCr && text.front() != u'\n') out += '\r';
-  heldCr = false;
-  const std::size_t start = out.size();
-  out.resize(start + text.size() * 3);  // at most three bytes a unit
-  char* next = out.data() + start;
-  std::string wide;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char16_t c = text[i];
-    if (c < 0x80) {
-      if (c != u'\r' || i + 1 == text.size() || text[i + 1] != u'\n') *next++ = static_cast<char>(c);
-      continue;
-    }
-    std::size_t end = i;
-    while (end < text.size() && text[end] >= 0x80) ++end;
-    wide.clear();
-    contract::AppendUtf8(text.substr(i, end - i), wide);
-    next = std::copy(wide.begin(), wide.end(), next);
-    i = end - 1;
-  }
-  if (text.back() == u'\r') {
-    --next;
-    heldCr = true;
-  }
-  out.resize(static_cast<std::size_t>(next - out.data()));
-}
 
 // Console colour order (black, blue, green, cyan, red, magenta, yellow,
 // grey) to ANSI order (black, red, green, yellow, blue, magenta, cyan, white).
@@ -142,10 +111,13 @@ int TerminalRows() {
 }
 
 void WriteText(Stream stream, std::u16string_view text) {
-  static std::string bytes;  // kept between writes, so that a write need not allocate
-  bytes.clear();
-  AppendPosixText(text, heldCarriageReturn[static_cast<std::size_t>(stream)], bytes);
-  WriteAll(Descriptor(stream), bytes);
+  // Kept between writes at the largest size yet, so that a write neither
+  // allocates nor clears.
+  static std::string bytes;
+  const std::size_t room = 1 + text.size() * 3;
+  if (bytes.size() < room) bytes.resize(room);
+  const char* end = ToPosixText(text, heldCarriageReturn[static_cast<std::size_t>(stream)], bytes.data());
+  WriteAll(Descriptor(stream), std::string_view(bytes.data(), static_cast<std::size_t>(end - bytes.data())));
 }
 
 void FlushText(Stream stream) {

@@ -5,6 +5,7 @@
 #include <locale>
 
 #include "host_kit.h"
+#include "platform/posix/posix_text.h"
 
 namespace {
 
@@ -24,6 +25,36 @@ TEST(StrictServicesDeathTest, RefuseWhatTheTableForbids) {
   EXPECT_DEATH(Qprintf(kHostStderr, u"%ld", 1L), "torvane: Qprintf: a conversion the host table does not name");
   EXPECT_DEATH(GetLine(0, buffer.data(), 0, 0, 0), "torvane: GetLine: no room for a line");
   EXPECT_DEATH(ASCIIToUnicode("x", buffer.data(), 0), "torvane: ASCIIToUnicode: no room");
+}
+
+// The console's bytes for a run of writes: UTF-8, CR LF as LF, a lone CR
+// kept, a CR at the end of one write held until the next shows what follows
+// (and written when nothing does, as at a flush). Runs of eight units and
+// more go through the block path, shorter ones and their tails unit by unit.
+TEST(PosixText, Utf8WithLfLineEnds) {
+  const struct { std::vector<std::u16string> writes; std::string expected; } rows[] = {
+      {{u"a\r\nb\r\n"}, "a\nb\n"},
+      {{u"2015-12-25\r\n2016-01-01\r\n"}, "2015-12-25\n2016-01-01\n"},
+      {{u"abcdefg\r\nhijklmn\r\nopqrstu"}, "abcdefg\nhijklmn\nopqrstu"},
+      {{u"a\rb", u"\r\r\n"}, "a\rb\r\n"},
+      {{u"a\r", u"\nb"}, "a\nb"},
+      {{u"abcdefghij\r", u"\n"}, "abcdefghij\n"},
+      {{u"a\r", u"b\r"}, "a\rb\r"},
+      {{u"\r", u"", u"\r\n"}, "\r\n"},
+      {{u"caf\u00e9 \u20ac\r\n", u"stra\u00dfe, 12345678\r\n"}, "caf\xC3\xA9 \xE2\x82\xAC\nstra\xC3\x9F" "e, 12345678\n"},
+      {{u"\U0001F600 smile\r\n"}, "\xF0\x9F\x98\x80 smile\n"},
+  };
+  for (const auto& row : rows) {
+    std::string bytes;
+    bool held = false;
+    for (const std::u16string& text : row.writes) {
+      std::string out(1 + 3 * text.size(), '\0');
+      out.resize(static_cast<std::size_t>(torvane::platform::ToPosixText(text, held, out.data()) - out.data()));
+      bytes += out;
+    }
+    if (held) bytes += '\r';
+    EXPECT_EQ(bytes, row.expected) << Narrow(row.writes.front());
+  }
 }
 
 TEST(PosixPaths, TrueNamesAreAbsoluteAndNormalised) {
