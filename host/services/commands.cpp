@@ -195,19 +195,20 @@ bool Help(std::u16string_view tail) {
   return Fail(u"No help for " + Quoted(name));
 }
 
-bool RunPluginCommand(const CommandLine& command) {
+bool RunPluginCommand(const plugins::FoundFeature& found, const CommandLine& command) {
   if (command.tail.size() >= kHostBufferLength) {
     return Fail(u"The text after " + Quoted(command.name) + u" is longer than " + TextLimit());
   }
   const CallBuffer buffer;
   contract::CopyText(buffer.data(), kHostBufferLength, command.tail);
-  const std::optional<int> result = plugins::Call(plugins::FeatureKind::kCommand, command.name, buffer.data());
-  return result.value_or(1) == 0;
+  return plugins::Call(found, buffer.data()) == 0;
 }
 
 bool RunCommand(const CommandLine& command) {
   if (command.name.empty()) return true;
-  if (plugins::Offers(plugins::FeatureKind::kCommand, command.name)) return RunPluginCommand(command);
+  if (const plugins::FoundFeature found = plugins::Find(plugins::FeatureKind::kCommand, command.name)) {
+    return RunPluginCommand(found, command);
+  }
   if (const BuiltinCommand* builtin = FindBuiltin(command.name)) return builtin->run(command.tail);
   return Fail(u"Unknown command " + Quoted(command.name));
 }

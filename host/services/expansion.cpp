@@ -3,6 +3,8 @@
 // a buffer of theirs is kept across a call.
 #include "services/expansion.h"
 
+#include <array>
+
 #include "contract/text.h"
 #include "platform/host_platform.h"
 #include "services/output.h"
@@ -29,10 +31,18 @@ class DepthGuard {
   static inline int depth_ = 0;
 };
 
-// Letters, digits, "_" and "$" make up a variable or function name.
-bool IsNameCharacter(KChar c) {
-  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || contract::IsDigit(c) || c == u'_' || c == u'$';
-}
+// Letters, digits, "_" and "$" make up a variable or function name: looked
+// up in a table, since every name of every line is read through it.
+constexpr std::array<bool, 0x80> kNameCharacters = [] {
+  std::array<bool, 0x80> name{};
+  for (int c = 0; c < 0x80; ++c) {
+    name[static_cast<std::size_t>(c)] =
+        (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '$';
+  }
+  return name;
+}();
+
+bool IsNameCharacter(KChar c) { return c < 0x80 && kNameCharacters[c]; }
 
 std::size_t NameLength(std::u16string_view text) {
   std::size_t length = 0;
@@ -42,16 +52,15 @@ std::size_t NameLength(std::u16string_view text) {
 
 // A plug-in call gets a writable buffer of the interface's length holding
 // text, and answers in it; the answer is appended to out.
-bool CallPlugin(plugins::FeatureKind kind, std::u16string_view name, std::u16string_view text, std::u16string& out) {
+bool CallPlugin(const plugins::FoundFeature& feature, std::u16string_view name, std::u16string_view text,
+                std::u16string& out) {
   if (text.size() >= kHostBufferLength) {
     output::ReportError(u"The text for " + Quoted(name) + u" is longer than " + TextLimit());
     return false;
   }
   const CallBuffer buffer;
   contract::CopyText(buffer.data(), kHostBufferLength, text);
-  const std::optional<int> result = plugins::Call(kind, name, buffer.data());
-  if (!result) return true;  // unloaded meanwhile: as unknown, empty
-  if (*result != 0) return false;
+  if (plugins::Call(feature, buffer.data()) != 0) return false;
   buffer.data()[kHostBufferLength - 1] = u'\0';
   out.append(buffer.data());
   return true;
@@ -60,12 +69,14 @@ bool CallPlugin(plugins::FeatureKind kind, std::u16string_view name, std::u16str
 // feature is the name with its "@"; its value is appended to out.
 bool CallFunction(std::u16string_view feature, std::u16string_view arguments, std::u16string& out) {
   const std::u16string_view name = feature.substr(1);
-  if (plugins::Offers(plugins::FeatureKind::kFunction, feature)) {
-    if (FindUnit(arguments, u'%') == kNoPosition) {  // nothing to expand
-      return CallPlugin(plugins::FeatureKind::kFunction, feature, arguments, out);
-    }
+  if (const plugins::FoundFeature found = plugins::Find(plugins::FeatureKind::kFunction, feature)) {
+    if (FindUnit(arguments, u'%') == kNoPosition) return CallPlugin(found, feature, arguments, out);
     const std::optional<std::u16string> expanded = ExpandText(arguments);
-    return expanded && CallPlugin(plugins::FeatureKind::kFunction, feature, *expanded, out);
+    if (!expanded) return false;
+    // The expansion may have loaded or unloaded plug-ins; one unloaded
+    // meanwhile reads as unknown, empty.
+    const plugins::FoundFeature again = plugins::Find(plugins::FeatureKind::kFunction, feature);
+    return !again || CallPlugin(again, feature, *expanded, out);
   }
   if (const ShellFunction function = FindShellFunction(name)) {
     const std::optional<std::u16string> value = function(arguments);
@@ -80,8 +91,9 @@ bool CallFunction(std::u16string_view feature, std::u16string_view arguments, st
 std::size_t MatchingBracket(std::u16string_view text, std::size_t open) {
   int depth = 0;
   for (std::size_t i = open; i < text.size(); ++i) {
-    if (text[i] == u'[') ++depth;
-    if (text[i] == u']' && --depth == 0) return i;
+    const KChar c = text[i];
+    if (c == u'[') ++depth;
+    if (c == u']' && --depth == 0) return i;
   }
   return kNoPosition;
 }
@@ -113,8 +125,8 @@ bool ExpandFunction(std::u16string_view text, std::size_t& pos, std::u16string& 
 // an environment variable (exact name first, then any case); nothing when
 // unknown. False when the plug-in's variable failed.
 bool AppendVariable(std::u16string_view name, std::u16string& out) {
-  if (plugins::Offers(plugins::FeatureKind::kVariable, name)) {
-    return CallPlugin(plugins::FeatureKind::kVariable, name, u"", out);
+  if (const plugins::FoundFeature found = plugins::Find(plugins::FeatureKind::kVariable, name)) {
+    return CallPlugin(found, name, u"", out);
   }
   if (std::optional<std::u16string> value = ShellVariable(name)) {
     out += *value;

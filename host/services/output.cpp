@@ -2,32 +2,65 @@
 // capture of a test, and answers the console queries.
 #include "services/output.h"
 
+#include <algorithm>
+#include <array>
+
 #include "services/session.h"
 
 namespace torvane::output {
 namespace {
 
 constexpr int kRowsWithoutConsole = 25;
-// Standard output that is no terminal is written in pieces of this size.
-constexpr std::size_t kOutputBufferLength = 32768;
+
+// Standard output that is no terminal gathers here and is written in
+// pieces of this size: a fixed array, so that gathering a line is one copy.
+class PendingOutput {
+ public:
+  static constexpr std::size_t kLength = 32768;
+
+  // False when the text does not fit; the caller writes out first.
+  bool Append(std::u16string_view text) {
+    if (text.size() > kLength - used_) return false;
+    std::copy(text.begin(), text.end(), units_.begin() + static_cast<std::ptrdiff_t>(used_));
+    used_ += text.size();
+    return true;
+  }
+  std::u16string_view Text() const { return {units_.data(), used_}; }
+  void Clear() { used_ = 0; }
+
+ private:
+  std::array<KChar, kLength> units_;
+  std::size_t used_ = 0;
+};
 
 struct OutputState {
   std::optional<Captured> capture;
   std::optional<ConsoleState> console;
   std::optional<bool> buffered;  // standard output is no terminal: asked once
-  std::u16string pending;        // standard output not yet written
+  PendingOutput pending;         // standard output not yet written
 };
 
-OutputState& State() {
-  static OutputState state;
-  return state;
-}
+// The output layer's state: at namespace scope, so that the writes of every
+// line reach it without a guard.
+OutputState theOutputState;
+
+OutputState& State() { return theOutputState; }
 
 void WritePending() {
-  std::u16string& pending = State().pending;
-  if (pending.empty()) return;
-  platform::WriteText(Stream::Output, pending);
-  pending.clear();
+  PendingOutput& pending = State().pending;
+  if (pending.Text().empty()) return;
+  platform::WriteText(Stream::Output, pending.Text());
+  pending.Clear();
+}
+
+// Gathers text in the pending output, writing out what is pending first
+// when it does not fit, and the text itself when it is larger than the
+// whole buffer.
+void Gather(std::u16string_view text) {
+  PendingOutput& pending = State().pending;
+  if (pending.Append(text)) return;
+  WritePending();
+  if (!pending.Append(text)) platform::WriteText(Stream::Output, text);
 }
 
 bool OutputIsBuffered() {
@@ -47,8 +80,8 @@ void WriteWithEnd(Stream stream, std::u16string_view text, std::u16string_view e
     return;
   }
   if (stream == Stream::Output && OutputIsBuffered()) {
-    state.pending.append(text).append(end);
-    if (state.pending.size() >= kOutputBufferLength) WritePending();
+    Gather(text);
+    Gather(end);
     return;
   }
   WritePending();

@@ -41,6 +41,9 @@ struct FoldedEqual {
   bool operator()(std::u16string_view a, std::u16string_view b) const { return contract::EqualsIgnoringAsciiCase(a, b); }
 };
 
+
+}  // namespace
+
 struct Plugin {
   std::u16string name;
   std::u16string featureList;
@@ -63,6 +66,8 @@ struct Plugin {
     if (module != nullptr) platform::CloseModule(module);
   }
 };
+
+namespace {
 
 using PluginPointer = std::shared_ptr<Plugin>;
 using Resolver = std::function<FeatureEntry(std::u16string_view exportName)>;
@@ -122,19 +127,12 @@ void ReadRecord(Plugin& plugin, const PluginInfo& info, const Resolver& resolve)
   }
 }
 
-PluginPointer Find(std::u16string_view name) {
+PluginPointer FindPlugin(std::u16string_view name) {
   for (const PluginPointer& plugin : Loaded()) {
     if (contract::EqualsIgnoringAsciiCase(plugin->name, name)) return plugin;
   }
   return nullptr;
 }
-
-// The plug-in that exports a name and its entry; plugin points into the
-// loaded list and is valid until a plug-in is loaded or unloaded.
-struct FoundFeature {
-  const PluginPointer* plugin = nullptr;
-  FeatureEntry entry = nullptr;
-};
 
 FoundFeature SearchFeature(FeatureKind kind, std::u16string_view name) {
   for (const PluginPointer& plugin : Loaded()) {
@@ -159,17 +157,6 @@ struct RememberedLookup {
 // Equality alone needs no ordering: one comparison of the bytes.
 bool SameName(std::u16string_view a, std::u16string_view b) {
   return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
-}
-
-FoundFeature FindFeature(FeatureKind kind, std::u16string_view name) {
-  static std::array<RememberedLookup, 3> remembered;  // one per FeatureKind
-  RememberedLookup& last = remembered[static_cast<std::size_t>(kind)];
-  if (last.valid && last.changes == ListChanges() && SameName(last.name, name)) return last.found;
-  last.found = SearchFeature(kind, name);
-  last.name = name;
-  last.changes = ListChanges();
-  last.valid = true;
-  return last.found;
 }
 
 // Reads the record and admits the plug-in unless its record is empty or its
@@ -248,7 +235,7 @@ bool Register(GetPluginInfoEntry getInfo, ExportLookup lookup) {
 }
 
 bool Unload(std::u16string_view name) {
-  const PluginPointer plugin = Find(name);
+  const PluginPointer plugin = FindPlugin(name);
   if (plugin == nullptr) return false;
   RemoveLoaded(plugin);
   if (plugin->shutdown != nullptr) plugin->shutdown();
@@ -259,15 +246,23 @@ void UnloadAll() {
   while (!Loaded().empty()) Unload(Loaded().back()->name);
 }
 
-bool IsLoaded(std::u16string_view name) { return Find(name) != nullptr; }
+bool IsLoaded(std::u16string_view name) { return FindPlugin(name) != nullptr; }
 
-bool Offers(FeatureKind kind, std::u16string_view name) { return FindFeature(kind, name).entry != nullptr; }
+FoundFeature Find(FeatureKind kind, std::u16string_view name) {
+  static std::array<RememberedLookup, 3> remembered;  // one per FeatureKind
+  RememberedLookup& last = remembered[static_cast<std::size_t>(kind)];
+  if (last.valid && last.changes == ListChanges() && SameName(last.name, name)) return last.found;
+  last.found = SearchFeature(kind, name);
+  last.name = name;
+  last.changes = ListChanges();
+  last.valid = true;
+  return last.found;
+}
 
-std::optional<int> Call(FeatureKind kind, std::u16string_view name, KChar* buffer) {
-  const FoundFeature found = FindFeature(kind, name);
-  if (found.entry == nullptr) return std::nullopt;
-  const PluginPointer keepMapped = *found.plugin;  // the call may unload its own plug-in
-  return found.entry(buffer);
+
+int Call(const FoundFeature& feature, KChar* buffer) {
+  const PluginPointer keepMapped = *feature.plugin;  // the call may unload its own plug-in
+  return feature.entry(buffer);
 }
 
 std::vector<std::u16string> OfferedNames() {

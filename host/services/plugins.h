@@ -2,6 +2,7 @@
 // offers, calls into them, and unloading.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,13 +36,25 @@ void UnloadAll();
 
 bool IsLoaded(std::u16string_view name);
 
-// True when a loaded plug-in offers and exports the feature of that kind and
-// name (as listed, with its "@" or "_").
-bool Offers(FeatureKind kind, std::u16string_view name);
+struct Plugin;
 
-// Calls the feature of that kind and name (without regard to case) that the
-// first plug-in offering it exports; nullopt when none does.
-std::optional<int> Call(FeatureKind kind, std::u16string_view name, KChar* buffer);
+// A feature that a loaded plug-in exports, as Find found it: valid only
+// until a plug-in is loaded or unloaded, so it is called at once, and found
+// again after anything that may load or unload one (an expansion may).
+struct FoundFeature {
+  const std::shared_ptr<Plugin>* plugin = nullptr;  // its entry in the loaded list
+  FeatureEntry entry = nullptr;
+  explicit operator bool() const { return entry != nullptr; }
+};
+
+// The feature of that kind and name (as listed, with its "@" or "_", without
+// regard to case) that the first plug-in offering it exports; empty when
+// none does.
+FoundFeature Find(FeatureKind kind, std::u16string_view name);
+
+// Calls a feature just found; its plug-in stays mapped until the call
+// returns, even if the call unloads it.
+int Call(const FoundFeature& feature, KChar* buffer);
 
 // Every name that a loaded plug-in offers and exports, as listed ("@date",
 // "_isoweek", "qcal").
