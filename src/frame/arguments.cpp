@@ -23,7 +23,8 @@ constexpr std::array<bool, 0x80> kPlainAscii = [] {
 constexpr bool IsPlain(KChar c) { return c < 0x80 && kPlainAscii[c]; }
 
 // Fills the table entry by entry; the splitters decide where entries end.
-// Only the entries the last split wrote are cleared, so a split costs what
+// Every entry it ends is written whole, and at the finish only the entries
+// that the last split wrote beyond them are cleared, so a split costs what
 // its text holds, not the size of the table. Past the last entry, and past
 // kMaxArgLength characters of one, the writer has no room and drops what it
 // is given.
@@ -31,12 +32,8 @@ class TableWriter {
  public:
   enum class Trailing { kKept, kCut };
 
-  TableWriter(ArgTable& table, Trailing trailing) : table_(table), cutTrailingSpace_(trailing == Trailing::kCut) {
-    for (int i = 0; i < table_.used; ++i) {
-      ArgEntry& entry = table_.entries[static_cast<std::size_t>(i)];
-      entry.length = 0;
-      entry.text[0] = u'\0';
-    }
+  TableWriter(ArgTable& table, Trailing trailing)
+      : table_(table), cutTrailingSpace_(trailing == Trailing::kCut), lastUsed_(table.used) {
     table_.used = 0;
     Open();
   }
@@ -76,8 +73,19 @@ class TableWriter {
     Open();
   }
 
-  // Every entry end counts, the last one included; the result is capped.
-  int Count() const { return index_ < kMaxArgs ? index_ : kMaxArgs; }
+  // Ends the last entry and clears what the last split left beyond the
+  // entries this one wrote. Every entry end counts, the last one included;
+  // the result is capped.
+  int Finish() {
+    EndEntry();
+    const int count = index_ < kMaxArgs ? index_ : kMaxArgs;
+    for (int i = count; i < lastUsed_; ++i) {
+      ArgEntry& entry = table_.entries[static_cast<std::size_t>(i)];
+      entry.length = 0;
+      entry.text[0] = u'\0';
+    }
+    return count;
+  }
 
  private:
   void Open() {
@@ -93,6 +101,7 @@ class TableWriter {
 
   ArgTable& table_;
   bool cutTrailingSpace_;
+  int lastUsed_;  // the entries the last split may have written
   int index_ = 0;
   KChar* start_ = nullptr;
   KChar* next_ = nullptr;
@@ -121,8 +130,7 @@ int SplitArguments(const KChar* text, bool spaceSeparates) {
       writer.Store(c);
     }
   }
-  writer.EndEntry();
-  return writer.Count();
+  return writer.Finish();
 }
 
 int SplitCommandLine(const KChar* tail) {
@@ -151,8 +159,7 @@ int SplitCommandLine(const KChar* tail) {
     }
     writer.Store(ToUpper(c));
   }
-  writer.EndEntry();
-  return writer.Count();
+  return writer.Finish();
 }
 
 }  // namespace kalendra

@@ -13,9 +13,10 @@ namespace kalendra {
 inline constexpr int kMaxArgs = 64;
 inline constexpr int kMaxArgLength = 8192;
 
+// The length first: it shares a cache line with the text's start.
 struct ArgEntry {
-  std::array<KChar, kMaxArgLength + 1> text{};
   int length = 0;
+  std::array<KChar, kMaxArgLength + 1> text{};
 };
 
 // The entries that the last split produced; entries past the count are empty.
