@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -152,14 +153,8 @@ constexpr std::array<BuiltinCommand, 8> kBuiltins{{
 }};
 
 const BuiltinCommand* FindBuiltin(std::u16string_view name) {
-  // A batch file runs the same command line after line, nearly always
-  // written as it is listed.
-  static const BuiltinCommand* last = &kBuiltins.front();
-  if (name.size() == last->name.size() && std::memcmp(name.data(), last->name.data(), name.size() * sizeof(KChar)) == 0) {
-    return last;
-  }
   for (const BuiltinCommand& command : kBuiltins) {
-    if (contract::EqualsIgnoringAsciiCase(command.name, name)) return last = &command;
+    if (contract::EqualsIgnoringAsciiCase(command.name, name)) return &command;
   }
   return nullptr;
 }
@@ -204,12 +199,37 @@ bool RunPluginCommand(const plugins::FoundFeature& found, const CommandLine& com
   return plugins::Call(found, buffer.data()) == 0;
 }
 
+// What a command name was found to be: a plug-in's command (which comes
+// before a built-in of the same name), a built-in, or neither.
+struct FoundCommand {
+  plugins::FoundFeature plugin;
+  const BuiltinCommand* builtin = nullptr;
+};
+
+// A batch file runs the same command line after line: the last name is
+// remembered as written, with what it was found to be, until a plug-in is
+// loaded or unloaded.
+FoundCommand FindCommand(std::u16string_view name) {
+  static std::u16string lastName;
+  static std::uint64_t lastChanges = 0;
+  static FoundCommand last;
+  const std::uint64_t changes = plugins::Changes();
+  if (changes == lastChanges && name.size() == lastName.size() &&
+      std::memcmp(name.data(), lastName.data(), name.size() * sizeof(KChar)) == 0) {
+    return last;
+  }
+  last.plugin = plugins::Find(plugins::FeatureKind::kCommand, name);
+  last.builtin = last.plugin ? nullptr : FindBuiltin(name);
+  lastName = name;
+  lastChanges = changes;
+  return last;
+}
+
 bool RunCommand(const CommandLine& command) {
   if (command.name.empty()) return true;
-  if (const plugins::FoundFeature found = plugins::Find(plugins::FeatureKind::kCommand, command.name)) {
-    return RunPluginCommand(found, command);
-  }
-  if (const BuiltinCommand* builtin = FindBuiltin(command.name)) return builtin->run(command.tail);
+  const FoundCommand found = FindCommand(command.name);
+  if (found.plugin) return RunPluginCommand(found.plugin, command);
+  if (found.builtin != nullptr) return found.builtin->run(command.tail);
   return Fail(u"Unknown command " + Quoted(command.name));
 }
 

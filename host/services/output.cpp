@@ -18,11 +18,13 @@ class PendingOutput {
  public:
   static constexpr std::size_t kLength = 32768;
 
-  // False when the text does not fit; the caller writes out first.
-  bool Append(std::u16string_view text) {
-    if (text.size() > kLength - used_) return false;
+  // Appends a text and its end (a line end, or nothing), or nothing of
+  // them when they do not fit; the caller writes out first then.
+  bool Append(std::u16string_view text, std::u16string_view end) {
+    if (text.size() + end.size() > kLength - used_) return false;
     std::copy(text.begin(), text.end(), units_.begin() + static_cast<std::ptrdiff_t>(used_));
     used_ += text.size();
+    for (const KChar c : end) units_[used_++] = c;  // a unit or two: no call to copy them
     return true;
   }
   std::u16string_view Text() const { return {units_.data(), used_}; }
@@ -53,14 +55,16 @@ void WritePending() {
   pending.Clear();
 }
 
-// Gathers text in the pending output, writing out what is pending first
-// when it does not fit, and the text itself when it is larger than the
-// whole buffer.
-void Gather(std::u16string_view text) {
+// Gathers a text and its end in the pending output, writing out what is
+// pending first when they do not fit, and themselves when they are larger
+// than the whole buffer.
+void Gather(std::u16string_view text, std::u16string_view end) {
   PendingOutput& pending = State().pending;
-  if (pending.Append(text)) return;
+  if (pending.Append(text, end)) return;
   WritePending();
-  if (!pending.Append(text)) platform::WriteText(Stream::Output, text);
+  if (pending.Append(text, end)) return;
+  platform::WriteText(Stream::Output, text);
+  platform::WriteText(Stream::Output, end);
 }
 
 bool OutputIsBuffered() {
@@ -80,8 +84,7 @@ void WriteWithEnd(Stream stream, std::u16string_view text, std::u16string_view e
     return;
   }
   if (stream == Stream::Output && OutputIsBuffered()) {
-    Gather(text);
-    Gather(end);
+    Gather(text, end);
     return;
   }
   WritePending();

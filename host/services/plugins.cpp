@@ -80,9 +80,10 @@ std::vector<PluginPointer>& Loaded() {
 // Calls may load or unload plug-ins, so loops walk a copy of the list.
 std::vector<PluginPointer> Snapshot() { return Loaded(); }
 
-// Every load and unload counts, so that a remembered lookup is known stale.
+// Every load and unload counts, so that a remembered lookup is known stale;
+// 1 before the first, so that 0 is never current.
 std::uint64_t& ListChanges() {
-  static std::uint64_t changes = 0;
+  static std::uint64_t changes = 1;
   return changes;
 }
 
@@ -259,6 +260,8 @@ FoundFeature Find(FeatureKind kind, std::u16string_view name) {
   return last.found;
 }
 
+
+std::uint64_t Changes() { return ListChanges(); }
 
 int Call(const FoundFeature& feature, KChar* buffer) {
   const PluginPointer keepMapped = *feature.plugin;  // the call may unload its own plug-in

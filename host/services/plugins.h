@@ -2,6 +2,7 @@
 // offers, calls into them, and unloading.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -51,6 +52,10 @@ struct FoundFeature {
 // regard to case) that the first plug-in offering it exports; empty when
 // none does.
 FoundFeature Find(FeatureKind kind, std::u16string_view name);
+
+// Counts the loads and unloads of plug-ins (starting above 0): what was
+// found while it stays the same is still valid.
+std::uint64_t Changes();
 
 // Calls a feature just found; its plug-in stays mapped until the call
 // returns, even if the call unloads it.
