@@ -255,7 +255,8 @@ bool RunLine(std::u16string_view line) {
   Session& session = CurrentSession();
   const int errorsBefore = session.errorsReported;
   bool succeeded = false;
-  if (FindUnit(line, u'%') == std::u16string_view::npos) {  // nothing to expand: the line as it stands
+  const std::size_t percent = FindUnit(line, u'%');
+  if (percent == std::u16string_view::npos) {  // nothing to expand: the line as it stands
     succeeded = RunCommand(SplitCommand(line));
   } else {
     // The room of the last line's text is used again; a line run from
@@ -263,7 +264,7 @@ bool RunLine(std::u16string_view line) {
     static std::u16string spare;
     std::u16string expanded = std::move(spare);
     expanded.clear();
-    succeeded = ExpandInto(line, expanded) && RunCommand(SplitCommand(expanded));
+    succeeded = ExpandInto(line, expanded, percent) && RunCommand(SplitCommand(expanded));
     spare = std::move(expanded);
   }
   // A message of the shell's fails the line, even one reported inside a

@@ -180,7 +180,7 @@ std::optional<std::u16string> LookupEnvironment(std::u16string_view name) {
   return std::nullopt;
 }
 
-bool ExpandInto(std::u16string_view text, std::u16string& out) {
+bool ExpandInto(std::u16string_view text, std::u16string& out, std::size_t firstPercent) {
   const DepthGuard guard;
   if (guard.TooDeep()) {
     output::ReportError(u"Expansion nested too deeply");
@@ -188,7 +188,7 @@ bool ExpandInto(std::u16string_view text, std::u16string& out) {
   }
   std::size_t pos = 0;
   while (pos < text.size()) {
-    const std::size_t percent = FindUnit(text, u'%', pos);
+    const std::size_t percent = pos < firstPercent ? firstPercent : FindUnit(text, u'%', pos);
     out.append(text.substr(pos, percent == kNoPosition ? kNoPosition : percent - pos));
     if (percent == kNoPosition) break;
     pos = percent;

@@ -48,8 +48,10 @@ class CallBuffer {
 std::optional<std::u16string> ExpandText(std::u16string_view text);
 
 // The same, appended to out, which the caller keeps between lines so that
-// a line need not allocate. False when the expansion fails.
-bool ExpandInto(std::u16string_view text, std::u16string& out);
+// a line need not allocate. False when the expansion fails. A caller that
+// has found the first "%" already says where: the text before it is taken
+// as it stands.
+bool ExpandInto(std::u16string_view text, std::u16string& out, std::size_t firstPercent = 0);
 
 // The environment variable of that name, compared exactly first and then
 // without regard to case.

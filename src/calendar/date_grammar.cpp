@@ -29,8 +29,8 @@ KChar CharAt(std::u16string_view text, std::size_t pos) { return pos < text.size
 
 // The date of a checked triple, or none.
 Date CheckedDate(std::int64_t year, std::int64_t month, std::int64_t day) {
-  if (year < kFirstYear || year > kLastYear || month < 1 || month > 12 || day < 1 || day > 31) return std::nullopt;
-  if (ToDayNumber(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)) < 0) return std::nullopt;
+  if (year < kFirstYear || year > kLastYear || month < 1 || month > 12 || day < 1) return std::nullopt;
+  if (day > MonthLength(static_cast<int>(month), IsLeapYear(static_cast<int>(year)))) return std::nullopt;
   return CalendarDate{static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)};
 }
 
