@@ -30,6 +30,9 @@ int TerminalRows();
 void WriteText(Stream stream, std::u16string_view text);
 // Emits whatever WriteText still holds back (a CR that might begin a CR LF).
 void FlushText(Stream stream);
+// The line end WriteText writes for a CR LF (LF on POSIX): output gathered
+// for a later write ends its lines so, and needs no translation then.
+std::u16string_view LineEnd();
 // Colour attribute for the text that follows (low 4 bits foreground, high 4
 // bits background, console colour order); only called for terminals.
 void SetTextAttribute(Stream stream, int attribute);

@@ -73,18 +73,26 @@ bool OutputIsBuffered() {
   return *buffered;
 }
 
-// Standard output to a file or a pipe gathers in a buffer; everything
-// written before text on standard error, and before the shell reads from the
-// user, is written out first, so the streams keep their order. The text and
-// its line end go as one, which is what a batch file writes line after line.
-void WriteWithEnd(Stream stream, std::u16string_view text, std::u16string_view end) {
+// How a write ends: as its text does, or with a line end.
+enum class Ending { kAsWritten, kLineEnd };
+
+// Standard output to a file or a pipe gathers in a buffer, its lines ended
+// as the console writes them; everything written before text on standard
+// error, and before the shell reads from the user, is written out first, so
+// the streams keep their order. The text and its line end go as one, which
+// is what a batch file writes line after line.
+void WriteEnded(Stream stream, std::u16string_view text, Ending ending) {
+  const std::u16string_view end = ending == Ending::kLineEnd ? kLineEnd : std::u16string_view();
   OutputState& state = State();
   if (std::optional<Captured>& capture = state.capture) {
     (stream == Stream::Error ? capture->err : capture->out).append(text).append(end);
     return;
   }
   if (stream == Stream::Output && OutputIsBuffered()) {
-    Gather(text, end);
+    // A CR just before the line end is text: the shell's CR LF keeps it
+    // through the console's translation.
+    const bool endsInText = !text.empty() && text.back() != u'\r';
+    Gather(text, ending == Ending::kLineEnd && endsInText ? platform::LineEnd() : end);
     return;
   }
   WritePending();
@@ -94,9 +102,9 @@ void WriteWithEnd(Stream stream, std::u16string_view text, std::u16string_view e
 
 }  // namespace
 
-void Write(Stream stream, std::u16string_view text) { WriteWithEnd(stream, text, {}); }
+void Write(Stream stream, std::u16string_view text) { WriteEnded(stream, text, Ending::kAsWritten); }
 
-void WriteLine(Stream stream, std::u16string_view text) { WriteWithEnd(stream, text, kLineEnd); }
+void WriteLine(Stream stream, std::u16string_view text) { WriteEnded(stream, text, Ending::kLineEnd); }
 
 void WriteInColour(int attribute, std::u16string_view text) {
   if (State().capture || !IsConsole(Stream::Output)) {

@@ -120,6 +120,8 @@ void WriteText(Stream stream, std::u16string_view text) {
   WriteAll(Descriptor(stream), std::string_view(bytes.data(), static_cast<std::size_t>(end - bytes.data())));
 }
 
+std::u16string_view LineEnd() { return u"\n"; }
+
 void FlushText(Stream stream) {
   bool& held = heldCarriageReturn[static_cast<std::size_t>(stream)];
   if (!held) return;
