@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "contract/text.h"
@@ -212,15 +213,26 @@ bool WidenAscii(const char* bytes, std::size_t count, char16_t* out) {
 
 bool IsAscii(std::string_view bytes);
 
+// A line's bytes without the CR of its CR LF.
+std::string_view WithoutCr(std::string_view bytes) {
+  return bytes.ends_with('\r') ? bytes.substr(0, bytes.size() - 1) : bytes;
+}
+
+// Widens an ASCII text of at most maxChars straight into the buffer, with
+// its terminator; its length, or none (and the buffer holds no line) when
+// the text is longer or not ASCII.
+std::optional<std::size_t> WidenAsciiLine(std::string_view bytes, KChar* buffer, std::size_t maxChars) {
+  if (bytes.size() > maxChars || !WidenAscii(bytes.data(), bytes.size(), buffer)) return std::nullopt;
+  buffer[bytes.size()] = u'\0';
+  return bytes.size();
+}
+
 // Writes the line's text, cut to maxChars units, and a terminator into
 // buffer; returns the whole text's length. ASCII, nearly every 8-bit line,
 // is widened straight into the buffer.
 std::size_t StoreBytes(std::string_view bytes, bool cut, RawLine& line, KChar* buffer, std::size_t maxChars) {
-  if (!cut && bytes.ends_with('\r')) bytes.remove_suffix(1);
-  if (bytes.size() <= maxChars && WidenAscii(bytes.data(), bytes.size(), buffer)) {
-    buffer[bytes.size()] = u'\0';
-    return bytes.size();
-  }
+  if (!cut) bytes = WithoutCr(bytes);
+  if (const std::optional<std::size_t> length = WidenAsciiLine(bytes, buffer, maxChars)) return *length;
   line.decoded.clear();
   AppendEightBit(bytes, line.decoded);
   contract::CopyText(buffer, std::min(line.decoded.size(), maxChars) + 1, line.decoded);
@@ -301,9 +313,37 @@ FileLines::FileLines(HostFile file, bool unicode)
 
 FileLines::~FileLines() = default;
 
+namespace {
+
+// A line that lies whole in what was read ahead, is ASCII and holds no zero
+// byte, nearly every line of a batch file, goes straight from the read-ahead
+// into the buffer; any other is left where it is, for the reader of all
+// lines.
+std::optional<LineRead> TakeAsciiLine(UnitReader& reader, KChar* buffer, std::size_t maxChars) {
+  const std::string_view ahead = reader.Ahead();
+  const void* lf = std::memchr(ahead.data(), '\n', ahead.size());
+  if (lf == nullptr) return std::nullopt;
+  const auto lineLength = static_cast<std::size_t>(static_cast<const char*>(lf) - ahead.data());
+  const std::string_view bytes = WithoutCr(ahead.substr(0, lineLength));
+  if (std::memchr(bytes.data(), '\0', bytes.size()) != nullptr) return std::nullopt;
+  const std::optional<std::size_t> length = WidenAsciiLine(bytes, buffer, maxChars);
+  if (!length) return std::nullopt;
+  const std::size_t consumed = lineLength + 1;
+  reader.Skip(consumed);
+  return LineRead{static_cast<int>(consumed), false, false, *length};
+}
+
+}  // namespace
+
 LineRead FileLines::Next(KChar* buffer, int maxChars) {
   LineRead what;
   if (buffer == nullptr || maxChars <= 0) return what;
+  // The first line may begin with a byte-order mark; a UTF-16 file is read unit by unit.
+  if (!first_ && !unicode_) {
+    if (const std::optional<LineRead> line = TakeAsciiLine(*reader_, buffer, static_cast<std::size_t>(maxChars))) {
+      return *line;
+    }
+  }
   what.consumed = ReadLineFrom(*reader_, file_, buffer, maxChars, unicode_, first_, &what);
   first_ = false;
   return what;

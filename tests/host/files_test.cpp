@@ -34,11 +34,16 @@ std::vector<Line> ReadAll(HostFile file, bool unicode, int maxChars = kHostBuffe
   return lines;
 }
 
-std::vector<Line> ReadFile(const std::u16string& path, bool unicode, int maxChars = kHostBufferLength - 1) {
-  const HostFile file = torvane::testing::OpenFile(path);
-  EXPECT_GE(file, 0);
-  std::vector<Line> lines = ReadAll(file, unicode, maxChars);
-  torvane::testing::CloseFile(file);
+// Every line the batch file reader gives, the same way.
+std::vector<Line> ReadAllAhead(HostFile file, bool unicode, int maxChars) {
+  std::vector<Line> lines;
+  std::vector<KChar> buffer(static_cast<std::size_t>(maxChars) + 1, u'#');
+  torvane::FileLines reader(file, unicode);
+  for (int guard = 0; guard < 100000; ++guard) {
+    const torvane::LineRead read = reader.Next(buffer.data(), maxChars);
+    lines.push_back(Line{read.consumed, buffer.data()});
+    if (read.consumed == 0) break;
+  }
   return lines;
 }
 
@@ -48,6 +53,19 @@ void ExpectLines(const std::vector<Line>& actual, const std::vector<Line>& expec
     EXPECT_EQ(actual[i].consumed, expected[i].consumed) << label << " line " << i;
     EXPECT_EQ(actual[i].text, expected[i].text) << label << " line " << i;
   }
+}
+
+// The lines GetLine reads from the file; the batch file reader, which reads
+// ahead, must read the same.
+std::vector<Line> ReadFile(const std::u16string& path, bool unicode, int maxChars = kHostBufferLength - 1) {
+  const HostFile file = torvane::testing::OpenFile(path);
+  EXPECT_GE(file, 0);
+  std::vector<Line> lines = ReadAll(file, unicode, maxChars);
+  torvane::testing::CloseFile(file);
+  const HostFile again = torvane::testing::OpenFile(path);
+  ExpectLines(ReadAllAhead(again, unicode, maxChars), lines, "read ahead: " + Narrow(path));
+  torvane::testing::CloseFile(again);
+  return lines;
 }
 
 TEST_F(FilesTest, EightBitLines) {
