@@ -25,9 +25,8 @@ inline constexpr int kMaxExpansionDepth = 128;
 class CallBuffer {
  public:
   CallBuffer() {
-    std::vector<std::unique_ptr<KChar[]>>& pool = Pool();
-    if (pool.size() <= depth_) pool.push_back(std::make_unique<KChar[]>(kHostBufferLength));
-    data_ = pool[depth_++].get();
+    if (pool_.size() <= depth_) pool_.push_back(std::make_unique<KChar[]>(kHostBufferLength));
+    data_ = pool_[depth_++].get();
   }
   ~CallBuffer() { --depth_; }
   CallBuffer(const CallBuffer&) = delete;
@@ -35,10 +34,8 @@ class CallBuffer {
   KChar* data() const { return data_; }
 
  private:
-  static std::vector<std::unique_ptr<KChar[]>>& Pool() {
-    static std::vector<std::unique_ptr<KChar[]>> pool;
-    return pool;
-  }
+  // Initialised before the program runs, so that a call finds it without a guard.
+  static inline std::vector<std::unique_ptr<KChar[]>> pool_;
   static inline std::size_t depth_ = 0;
   KChar* data_;
 };
