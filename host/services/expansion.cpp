@@ -89,11 +89,11 @@ bool CallFunction(std::u16string_view feature, std::u16string_view arguments, st
 
 // The closing bracket that matches the one at open, or kNoPosition.
 std::size_t MatchingBracket(std::u16string_view text, std::size_t open) {
-  int depth = 0;
-  for (std::size_t i = open; i < text.size(); ++i) {
-    const KChar c = text[i];
-    if (c == u'[') ++depth;
-    if (c == u']' && --depth == 0) return i;
+  constexpr std::array<KChar, 2> kBrackets{u'[', u']'};
+  int depth = 1;  // the bracket at open
+  for (std::size_t i = FindAnyOf(text, open + 1, kBrackets); i != kNoPosition; i = FindAnyOf(text, i + 1, kBrackets)) {
+    if (text[i] == u'[') ++depth;
+    if (text[i] == u']' && --depth == 0) return i;
   }
   return kNoPosition;
 }

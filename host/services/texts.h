@@ -1,43 +1,64 @@
-// Small text helpers that the shell's subsystems share: trimming, quoting a
-// name in a message, and the directory part of a path.
+// Small text helpers that the shell's subsystems share: the search for "%"
+// and brackets, trimming, quoting a name in a message, and the directory
+// part of a path.
 #pragma once
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <string>
 #include <string_view>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "contract/text.h"
 #include "platform/host_platform.h"
 
 namespace torvane {
 
-// True when one of eight units is unit: a block the compiler turns into one
-// vector comparison.
-inline bool BlockHolds(const KChar* units, KChar unit) {
-  unsigned found = 0;
-  for (std::size_t k = 0; k < 8; ++k) found |= units[k] == unit ? 1u : 0u;
-  return found != 0;
+#if defined(__SSE2__)
+// The units of a block of eight that are one of the wanted ones, as a mask
+// of two bits a unit (in the order of the units).
+template <std::size_t N>
+unsigned MatchingUnits(const KChar* block, const std::array<KChar, N>& wanted) {
+  const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block));
+  __m128i found = _mm_setzero_si128();
+  for (const KChar unit : wanted) {
+    found = _mm_or_si128(found, _mm_cmpeq_epi16(units, _mm_set1_epi16(static_cast<short>(unit))));
+  }
+  return static_cast<unsigned>(_mm_movemask_epi8(found));
 }
+#endif
 
-// The position of the first unit equal to unit at or after from, or npos.
-// Every line is searched for "%": eight units at a time, the last block
-// overlapping the one before it, so that a short line needs no single steps
-// but in the block that holds the unit.
-inline std::size_t FindUnit(std::u16string_view text, KChar unit, std::size_t from = 0) {
+// The first position at or after from that holds one of the wanted units,
+// or npos. Every line and every function's arguments are searched: eight
+// units a step by the CPU's vector comparisons where it has them, the last
+// step over the last eight units, overlapping what was searched before.
+template <std::size_t N>
+std::size_t FindAnyOf(std::u16string_view text, std::size_t from, const std::array<KChar, N>& wanted) {
   const KChar* units = text.data();
   const std::size_t size = text.size();
-  const auto scan = [&](std::size_t i) {
-    for (; i < size; ++i) {
-      if (units[i] == unit) return i;
+#if defined(__SSE2__)
+  if (size >= 8) {
+    for (; from < size; from += 8) {
+      const std::size_t block = std::min(from, size - 8);
+      // Units before from are known to be none of them.
+      const unsigned found = MatchingUnits(units + block, wanted) >> (2 * (from - block));
+      if (found != 0) return from + static_cast<std::size_t>(std::countr_zero(found)) / 2;
     }
     return std::u16string_view::npos;
-  };
-  if (from >= size || size - from < 8) return scan(from);
-  for (std::size_t i = from;; i += 8) {
-    const std::size_t block = std::min(i, size - 8);  // units before i are known not to be unit
-    if (BlockHolds(units + block, unit)) return scan(i);
-    if (block + 8 == size) return std::u16string_view::npos;
   }
+#endif
+  for (; from < size; ++from) {
+    if (std::find(wanted.begin(), wanted.end(), units[from]) != wanted.end()) return from;
+  }
+  return std::u16string_view::npos;
+}
+
+inline std::size_t FindUnit(std::u16string_view text, KChar unit, std::size_t from = 0) {
+  return FindAnyOf(text, from, std::array<KChar, 1>{unit});
 }
 
 inline std::u16string_view TrimSpace(std::u16string_view text) {

@@ -2,8 +2,30 @@
 // plug-in linked into the test (calls, failures, re-entry),
 // unknown names, unbalanced brackets and the buffer limit.
 #include "host_kit.h"
+#include "services/texts.h"
 
 namespace {
+
+// The search for "%" and brackets that every line goes through, against
+// the string view's own: every length around the eight-unit steps, every
+// place of the wanted unit (or none, or two), every starting point.
+TEST(FindAnyOf, AgreesWithAPlainSearchAtEveryLengthAndStart) {
+  constexpr std::array<KChar, 2> kBrackets{u'[', u']'};
+  for (std::size_t size = 0; size <= 26; ++size) {
+    for (std::size_t at = 0; at <= size; ++at) {  // at == size: none there
+      std::u16string text(size, u'x');
+      if (at < size) text[at] = u'%';
+      const std::size_t bracket = (at * 7 + 3) % (size + 1);  // somewhere else, or nowhere
+      if (bracket < size && bracket != at) text[bracket] = u']';
+      for (std::size_t from = 0; from <= size + 1; ++from) {
+        const std::u16string_view view = text;
+        EXPECT_EQ(torvane::FindUnit(view, u'%', from), view.find(u'%', from)) << size << " " << at << " " << from;
+        EXPECT_EQ(torvane::FindAnyOf(view, from, kBrackets), view.find_first_of(u"[]", from))
+            << size << " " << at << " " << from;
+      }
+    }
+  }
+}
 
 class ExpansionTest : public ::testing::Test {
  protected:

@@ -2,7 +2,8 @@
 """Fails when a source file breaks the layering of the repository:
 
 - system, ICU and curses headers (any <header> that is not the C++ standard
-  library's) only in folders named posix/ or win32/, which the build picks;
+  library's or the compiler's vector instructions) only in folders named
+  posix/ or win32/, which the build picks;
 - every quoted include resolves inside its own tree: src/ reaches src/ and
   the contract, host/ reaches host/ and the contract, contract/ only itself;
 - src/platform/, the lowest layer of the plug-in, includes nothing from the
@@ -26,6 +27,9 @@ new numbers numeric optional ostream queue random ranges ratio regex scoped_allo
 span sstream stack stdexcept stop_token streambuf string string_view syncstream system_error thread tuple
 type_traits typeindex typeinfo unordered_map unordered_set utility valarray variant vector version
 """.split())
+
+# The CPU's vector instructions: the compiler's, the same on every system.
+STANDARD_HEADERS |= {"emmintrin.h"}
 
 # Each tree's include roots, relative to the repository.
 TREES = {
