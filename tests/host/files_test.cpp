@@ -127,6 +127,29 @@ TEST_F(FilesTest, ManyLinesReadBackAsWritten) {
   ExpectLines(ReadFile(Write("many.txt", bytes), false), expected, "many lines");
 }
 
+// A zero byte or a byte above ASCII at every place of lines of every length
+// around the readers' blocks: the batch reader reports the zero, and reads
+// the same text as GetLine.
+TEST_F(FilesTest, ZeroAndEightBitBytesAnywhereInALine) {
+  for (std::size_t length = 1; length <= 40; ++length) {
+    for (std::size_t at = 0; at < length; ++at) {
+      for (const char odd : {'\0', '\xE9'}) {
+        std::string line(length, 'a');
+        line[at] = odd;
+        const std::u16string path = Write("odd.txt", "first\n" + line + "\r\nlast\n");
+        ReadFile(path, false);  // the same lines both ways
+        const HostFile file = torvane::testing::OpenFile(path);
+        torvane::FileLines reader(file, false);
+        std::vector<KChar> buffer(kHostBufferLength);
+        reader.Next(buffer.data(), kHostBufferLength - 1);
+        EXPECT_EQ(reader.Next(buffer.data(), kHostBufferLength - 1).hasNul, odd == '\0') << length << " " << at;
+        EXPECT_EQ(reader.Next(buffer.data(), kHostBufferLength - 1).hasNul, false) << length << " " << at;
+        torvane::testing::CloseFile(file);
+      }
+    }
+  }
+}
+
 TEST_F(FilesTest, UnicodeCheckLeavesTheReadPosition) {
   const HostFile wide = torvane::testing::OpenFile(Write("w.txt", Utf16File(u"first\nsecond\n")));
   EXPECT_EQ(QueryIsFileUnicode(wide), 1);
