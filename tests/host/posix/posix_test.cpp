@@ -43,6 +43,7 @@ TEST(PosixText, Utf8WithLfLineEnds) {
       {{u"\r", u"", u"\r\n"}, "\r\n"},
       {{u"caf\u00e9 \u20ac\r\n", u"stra\u00dfe, 12345678\r\n"}, "caf\xC3\xA9 \xE2\x82\xAC\nstra\xC3\x9F" "e, 12345678\n"},
       {{u"\U0001F600 smile\r\n"}, "\xF0\x9F\x98\x80 smile\n"},
+      {{u"0123456789abcde\u00e9xyz 0123456789abcdef\u0100"}, "0123456789abcde\xC3\xA9xyz 0123456789abcdef\xC4\x80"},
   };
   for (const auto& row : rows) {
     std::string bytes;
