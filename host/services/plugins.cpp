@@ -41,7 +41,6 @@ struct FoldedEqual {
   bool operator()(std::u16string_view a, std::u16string_view b) const { return contract::EqualsIgnoringAsciiCase(a, b); }
 };
 
-
 }  // namespace
 
 struct Plugin {
@@ -259,7 +258,6 @@ FoundFeature Find(FeatureKind kind, std::u16string_view name) {
   last.valid = true;
   return last.found;
 }
-
 
 std::uint64_t Changes() { return ListChanges(); }
 
