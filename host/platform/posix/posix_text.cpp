@@ -61,7 +61,7 @@ char* ToUtf8(std::u16string_view text, char* out) {
 }
 
 // Drops the CR of each CR LF in bytes (no UTF-8 sequence holds either),
-// moving the rest down; returns the new end. A line's worth at a time.
+// moving the runs between them down; returns the new end.
 char* DropCarriageReturns(char* begin, char* end) {
   auto* cr = static_cast<char*>(std::memchr(begin, '\r', static_cast<std::size_t>(end - begin)));
   if (cr == nullptr) return end;

@@ -153,9 +153,9 @@ void WriteText(Stream stream, std::u16string_view text) {
   }
 }
 
-// Nothing is held back: line ends go out as the shell writes them.
 std::u16string_view LineEnd() { return u"\r\n"; }
 
+// Nothing is held back: line ends go out as the shell writes them.
 void FlushText(Stream /*stream*/) {}
 
 void SetTextAttribute(Stream stream, int attribute) {
