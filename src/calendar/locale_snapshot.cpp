@@ -80,30 +80,7 @@ void RefreshNames(LocaleSnapshot& locale) {
 
 }  // namespace
 
-std::size_t FittingLength(std::u16string_view text, std::size_t maxLength) {
-  if (text.size() <= maxLength) return text.size();
-  const bool splitsPair = maxLength > 0 && text[maxLength - 1] >= 0xD800 && text[maxLength - 1] <= 0xDBFF;
-  return splitsPair ? maxLength - 1 : maxLength;
-}
-
-LocaleSnapshot::LocaleSnapshot() {
-  using namespace std::string_view_literals;
-  amDesignator.Assign(u"AM"sv);
-  pmDesignator.Assign(u"PM"sv);
-  for (int month = 1; month <= 12; ++month) {
-    monthNames[month].Assign(kEnglishMonthNames[month]);
-    abbreviatedMonthNames[month].Assign(EnglishAbbreviation(kEnglishMonthNames[month]));
-  }
-  for (int weekday = 0; weekday < 7; ++weekday) {
-    weekdayNames[weekday].Assign(kEnglishWeekdayNames[weekday]);
-    abbreviatedWeekdayNames[weekday].Assign(EnglishAbbreviation(kEnglishWeekdayNames[weekday]));
-  }
-}
-
-LocaleSnapshot& Locale() {
-  static LocaleSnapshot snapshot;
-  return snapshot;
-}
+constinit LocaleSnapshot theLocaleSnapshot;
 
 namespace {
 
@@ -125,7 +102,10 @@ int RefreshLocale() {
   LocaleSnapshot& locale = Locale();
   if (locale.generation == generation) {
     locale.firstWeekday = AsRead().firstWeekday;
-    locale.holidayCountry = AsRead().holidayCountry;
+    // Copied back only when a call has set it since: the slot is large.
+    if (locale.holidayCountry.Assignments() != AsRead().holidayCountry.Assignments()) {
+      locale.holidayCountry = AsRead().holidayCountry;
+    }
     return 0;
   }
   locale.generation = generation;
